@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests and the fuzzers need.
+# Safe to run again: apt-get skips what is already installed.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  build-essential cmake ninja-build pkg-config git
+  # libraries
+  qt6-base-dev libjpeg62-turbo-dev librtaudio-dev libasound2-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # fuzzers (libFuzzer ships with clang's runtime)
+  clang libclang-rt-14-dev
+  # independent readers and tools used by the tests
+  sox libsox-fmt-base sndfile-programs python3 python3-mido midicsv fluidsynth
+  xvfb xauth imagemagick fonts-dejavu-core
+)
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update
+$SUDO apt-get install -y --no-install-recommends "${packages[@]}"

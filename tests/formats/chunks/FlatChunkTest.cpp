@@ -1,0 +1,179 @@
+#include "formats/chunks/CIFFReader.h"
+#include "formats/chunks/CIFFWriter.h"
+#include "formats/chunks/RIFF_WRITER.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "formats/streams/CMemoryMedia.h"
+#include "framework/exceptions/GeneralExceptions.h"
+
+namespace {
+
+std::string Contents(CMemoryMedia& media, std::int64_t length)
+{
+    return std::string(reinterpret_cast<const char*>(media.Data()), static_cast<std::size_t>(length));
+}
+
+// A memory stream holding exactly the given bytes.
+struct BytesMedia : CMemoryMedia {
+    explicit BytesMedia(const std::string& bytes)
+        : CMemoryMedia(static_cast<std::int64_t>(bytes.size()))
+    {
+        std::memcpy(Data(), bytes.data(), bytes.size());
+    }
+};
+
+const std::string kTwoChunkForm(
+    "FORM\0\0\0\x19" "TEST"
+    "ABCD\0\0\0\x03" "xyz"
+    "EFGH\0\0\0\x02" "pq", 33);
+
+} // namespace
+
+TEST(CIFFWriter, OddChunkGetsNoPadByte)
+{
+    CMemoryMedia media(64);
+    CIFFWriter writer(media);
+    writer.BeginForm("FORM", "TEST");
+    writer.WriteChunk("ABCD", "xyz", 3);
+    writer.BeginChunk("EFGH");
+    writer.Write(2, "pq");
+    writer.EndChunk();
+    writer.EndForm();
+    EXPECT_EQ(media.GetPosition(), 33);
+    EXPECT_EQ(Contents(media, 33), kTwoChunkForm);
+}
+
+TEST(CIFFWriter, RiffWriterWritesLittleEndianSizes)
+{
+    CMemoryMedia media(32);
+    RIFF_WRITER writer(media);
+    writer.BeginForm("RIFF", "WAVE");
+    writer.WriteChunk("data", "\x01\x02\x03\x04", 4);
+    writer.EndForm();
+    EXPECT_EQ(Contents(media, 24), std::string("RIFF\x10\0\0\0WAVEdata\x04\0\0\0\x01\x02\x03\x04", 24));
+}
+
+TEST(CIFFWriter, UnfinishedHeaderCarriesMarker)
+{
+    CMemoryMedia media(32);
+    CIFFWriter writer(media);
+    writer.BeginForm("FORM", "TEST");
+    writer.BeginChunk("ABCD");
+    EXPECT_EQ(Contents(media, 20), std::string("FORM\xAD\xDE\x1A\xB0TESTABCD\xAD\xDE\x1A\xB0", 20));
+}
+
+TEST(CIFFWriter, MisuseIsRefused)
+{
+    CMemoryMedia media(64);
+    CIFFWriter writer(media);
+    EXPECT_THROW(writer.EndForm(), XInternalError);
+    EXPECT_THROW(writer.EndChunk(), XInternalError);
+    writer.BeginForm("FORM", "TEST");
+    EXPECT_THROW(writer.BeginForm("FORM", "TEST"), XInternalError);
+    writer.BeginChunk("ABCD");
+    EXPECT_THROW(writer.BeginChunk("EFGH"), XInternalError);
+    EXPECT_THROW(writer.EndForm(), XInternalError);
+}
+
+TEST(CIFFReader, FindsChunksInAnyOrderAndSkipsPadByte)
+{
+    // The odd chunk is followed by a pad byte, as most writers store it.
+    BytesMedia media(std::string(
+        "FORM\0\0\0\x1B" "TEST"
+        "ABCD\0\0\0\x03" "xyz\0"
+        "EFGH\0\0\0\x02" "pq", 39));
+    CIFFReader reader(media);
+    std::uint32_t size = 0;
+    ASSERT_TRUE(reader.FindChunk("EFGH", size));
+    EXPECT_EQ(size, 2u);
+    EXPECT_EQ(media.GetPosition(), 32);
+    char data[4] = {};
+    ASSERT_TRUE(reader.ReadChunk("ABCD", data, 1, 2, size));
+    EXPECT_STREQ(data, "yz");
+    EXPECT_EQ(size, 3u);
+    EXPECT_FALSE(reader.FindChunk("NONE", size));
+    EXPECT_FALSE(reader.FindChunk("EFG", size));
+}
+
+TEST(CIFFReader, LittleEndianAndOtherGroupId)
+{
+    BytesMedia media(std::string("RIFF\x12\0\0\0WAVEfmt \x02\0\0\0abdata\0\0\0\0", 26));
+    CIFFReader reader(media, "RIFF");
+    reader.SetLittleEndian();
+    std::uint32_t size = 0;
+    ASSERT_TRUE(reader.FindChunk("fmt ", size));
+    EXPECT_EQ(size, 2u);
+    // A header ending exactly at the group's end is not found.
+    EXPECT_FALSE(reader.FindChunk("data", size));
+    CIFFReader wrongOrder(media, "FORM");
+    EXPECT_THROW(wrongOrder.FindChunk("fmt ", size), XBadFormat);
+}
+
+TEST(CIFFReader, BadOuterGroupIsBadFormat)
+{
+    std::uint32_t size = 0;
+    BytesMedia tooSmall(std::string("FORM\0\0\0\x03TEST", 12));
+    EXPECT_THROW(CIFFReader(tooSmall).FindChunk("ABCD", size), XBadFormat);
+    BytesMedia beyondStream(std::string("FORM\0\0\0\x20TESTABCD\0\0\0\0", 20));
+    EXPECT_THROW(CIFFReader(beyondStream).FindChunk("ABCD", size), XBadFormat);
+    BytesMedia shortStream(std::string("FORM\0\0", 6));
+    EXPECT_THROW(CIFFReader(shortStream).FindChunk("ABCD", size), XBadFormat);
+    BytesMedia emptyGroup(std::string("FORM\0\0\0\x04TEST", 12));
+    EXPECT_FALSE(CIFFReader(emptyGroup).FindChunk("ABCD", size));
+}
+
+TEST(CIFFReader, WrappingChunkSizeEndsTheWalk)
+{
+    // A size of 0xFFFFFFF8 would bring a 32-bit walk back to the same header.
+    BytesMedia media(std::string("FORM\0\0\0\x14TESTABCD\xFF\xFF\xFF\xF8" "EFGH\0\0\0\0", 28));
+    std::uint32_t size = 0;
+    EXPECT_THROW(CIFFReader(media).FindChunk("EFGH", size), XBadFormat);
+}
+
+TEST(CIFFReader, ChunkRunningPastGroupIsBadFormat)
+{
+    BytesMedia media(std::string("FORM\0\0\0\x10TESTABCD\0\0\0\x09" "abcdEFGH", 28));
+    std::uint32_t size = 0;
+    EXPECT_THROW(CIFFReader(media).FindChunk("ABCD", size), XBadFormat);
+}
+
+TEST(CIFFReader, ReadingMoreThanTheChunkHoldsIsBadFormat)
+{
+    BytesMedia media(kTwoChunkForm);
+    CIFFReader reader(media);
+    char data[8] = {};
+    EXPECT_THROW(reader.ReadChunk("ABCD", data, 4), XBadFormat);
+    std::uint32_t size = 0;
+    EXPECT_THROW(reader.ReadChunk("ABCD", data, 2, 2, size), XBadFormat);
+    EXPECT_TRUE(reader.ReadChunk("ABCD", data, 3));
+}
+
+TEST(FlatChunks, WrittenFileReadsBack)
+{
+    CMemoryMedia media(128);
+    RIFF_WRITER writer(media);
+    writer.BeginForm("RIFF", "TEST");
+    const std::vector<std::string> chunks = {"a", "bb", "ccc", ""};
+    const char* ids[] = {"ch_1", "ch_2", "ch_3", "ch_4"};
+    for (std::size_t i = 0; i < chunks.size(); ++i) {
+        writer.WriteChunk(ids[i], chunks[i].data(), static_cast<std::int64_t>(chunks[i].size()));
+        if (chunks[i].size() % 2)
+            writer.Write(1, "");
+    }
+    writer.WriteChunk("last", "zz", 2);
+    writer.EndForm();
+    BytesMedia written(Contents(media, media.GetPosition()));
+    CIFFReader reader(written, "RIFF");
+    reader.SetLittleEndian();
+    for (std::size_t i = 0; i < chunks.size(); ++i) {
+        char data[4] = {};
+        std::uint32_t size = 0;
+        ASSERT_TRUE(reader.ReadChunk(ids[i], data, 0, static_cast<std::int64_t>(chunks[i].size()), size)) << ids[i];
+        EXPECT_EQ(std::string(data), chunks[i]);
+    }
+}

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+
+#include "formats/chunks/ByteOrder.h"
+#include "formats/chunks/CIFFWriter.h"
+#include "formats/document/CDocumentRecord.h"
+#include "formats/streams/CMemoryMedia.h"
+#include "framework/exceptions/Exceptions.h"
+
+namespace {
+
+using Bytes = std::array<std::uint8_t, CDocumentRecord::kSize>;
+
+Bytes Encoded(const CDocumentRecord& record) {
+    Bytes bytes{};
+    record.Encode(bytes.data());
+    return bytes;
+}
+
+CDocumentRecord Sample() {
+    CDocumentRecord r;
+    r.numerator = 6;
+    r.denominator = 8;
+    r.bars = 300;
+    r.beats = 5;
+    r.newTempo = 97500;
+    r.normalize = true;
+    r.separateSlices = false;
+    r.silenceSelected = true;
+    r.pitchMode = true;
+    r.stretch = 13;
+    r.sensitivity = 990;
+    r.slices = {{0, 1, 0, false}, {100, 32767, 1, true}, {5000, 16384, 2, false}};
+    return r;
+}
+
+void SetEntry(Bytes& bytes, std::size_t i, std::uint8_t first, std::uint32_t position, std::uint16_t level) {
+    std::uint8_t* e = bytes.data() + 160 + 8 * i;
+    e[0] = first;
+    WriteBigEndian32(e + 1, position);
+    WriteBigEndian16(e + 6, level);
+}
+
+}  // namespace
+
+TEST(DocumentRecord, LayoutOfEveryField) {
+    const Bytes b = Encoded(Sample());
+    EXPECT_EQ(ReadBigEndian32(&b[0]), 0xD1DADED0u);
+    EXPECT_EQ(b[4], 1);
+    EXPECT_EQ(b[5], 0);
+    EXPECT_EQ(b[6], 6);
+    EXPECT_EQ(b[7], 8);
+    EXPECT_EQ(b[8], 44);  // 300 = 1 x 256 + 44
+    EXPECT_EQ(b[22], 1);
+    EXPECT_EQ(b[9], 5);
+    EXPECT_EQ(ReadBigEndian32(&b[10]), 97500u);
+    EXPECT_EQ(b[14], 1);
+    EXPECT_EQ(b[15], 0);
+    EXPECT_EQ(b[16], 1);
+    EXPECT_EQ(b[17], 1);
+    EXPECT_EQ(ReadBigEndian16(&b[18]), 13);
+    EXPECT_EQ(ReadBigEndian16(&b[20]), 990);
+    for (std::size_t i = 23; i < 158; ++i) EXPECT_EQ(b[i], 0) << i;
+    EXPECT_EQ(ReadBigEndian16(&b[158]), 3);
+    EXPECT_EQ(b[160 + 8], 0x81);  // selected, hidden
+    EXPECT_EQ(ReadBigEndian32(&b[160 + 8 + 1]), 100u);
+    EXPECT_EQ(b[160 + 8 + 5], 0);
+    EXPECT_EQ(ReadBigEndian16(&b[160 + 8 + 6]), 32767);
+    EXPECT_EQ(b[160 + 16], 2);
+}
+
+TEST(DocumentRecord, NoSlicesLeavesEveryEntryZero) {
+    CDocumentRecord r = Sample();
+    r.slices.clear();
+    const Bytes b = Encoded(r);
+    EXPECT_EQ(ReadBigEndian16(&b[158]), 0);
+    for (std::size_t i = 160; i < b.size(); ++i) ASSERT_EQ(b[i], 0) << i;
+}
+
+TEST(DocumentRecord, RoundTripKeepsEverything) {
+    const CDocumentRecord r = Sample();
+    EXPECT_EQ(CDocumentRecord::Decode(Encoded(r).data()), r);
+}
+
+TEST(DocumentRecord, VersionAndMagicAreChecked) {
+    Bytes b = Encoded(Sample());
+    b[5] = 1;  // 1.1
+    EXPECT_THROW(CDocumentRecord::Decode(b.data()), XUnsupportedFormat);
+    b[4] = 0;  // 0.1 is older: accepted
+    EXPECT_NO_THROW(CDocumentRecord::Decode(b.data()));
+    b[0] ^= 1;
+    EXPECT_THROW(CDocumentRecord::Decode(b.data()), XBadFormat);
+}
+
+TEST(DocumentRecord, SelectedLockedEntry) {
+    Bytes b = Encoded(CDocumentRecord{});
+    WriteBigEndian16(&b[158], 1);
+    SetEntry(b, 0, 0x82, 1234, 500);
+    const CDocumentRecord r = CDocumentRecord::Decode(b.data());
+    ASSERT_EQ(r.slices.size(), 1u);
+    EXPECT_TRUE(r.slices[0].selected);
+    EXPECT_EQ(r.slices[0].state, 2);
+    EXPECT_EQ(r.slices[0].position, 1234u);
+    EXPECT_EQ(r.slices[0].level, 500);
+}
+
+TEST(DocumentRecord, SliceCountAboveTheTableIsBadFormat) {
+    Bytes b = Encoded(CDocumentRecord{});
+    WriteBigEndian16(&b[158], 1001);
+    EXPECT_THROW(CDocumentRecord::Decode(b.data()), XBadFormat);
+    WriteBigEndian16(&b[158], 65535);
+    EXPECT_THROW(CDocumentRecord::Decode(b.data()), XBadFormat);
+}
+
+TEST(DocumentRecord, SettingsOutOfRangeAreClamped) {
+    Bytes b = Encoded(CDocumentRecord{});
+    b[8] = 0xFF;
+    b[22] = 0xFF;  // 65535 bars
+    b[9] = 200;
+    WriteBigEndian32(&b[10], 0);
+    WriteBigEndian16(&b[18], 0xFFFF);
+    WriteBigEndian16(&b[20], 50000);
+    CDocumentRecord r = CDocumentRecord::Decode(b.data());
+    EXPECT_EQ(r.bars, 666);
+    EXPECT_EQ(r.beats, 7);
+    EXPECT_EQ(r.newTempo, 1u);
+    EXPECT_EQ(r.stretch, 13);
+    EXPECT_EQ(r.sensitivity, 999);
+    WriteBigEndian32(&b[10], 0xFFFFFFFF);
+    EXPECT_EQ(CDocumentRecord::Decode(b.data()).newTempo, 999999u);
+}
+
+TEST(DocumentRecord, EntriesAreValidatedAndOrdered) {
+    Bytes b = Encoded(CDocumentRecord{});
+    WriteBigEndian16(&b[158], 5);
+    SetEntry(b, 0, 0x00, 900, 40000);  // level above the range
+    SetEntry(b, 1, 0x05, 300, 10);     // unknown state: dropped
+    SetEntry(b, 2, 0x01, 100, 20);
+    SetEntry(b, 3, 0x02, 900, 30);     // repeated position: dropped
+    SetEntry(b, 4, 0x80, 500, 40);
+    const CDocumentRecord r = CDocumentRecord::Decode(b.data());
+    ASSERT_EQ(r.slices.size(), 3u);
+    EXPECT_EQ(r.slices[0], (CDocumentSliceEntry{100, 20, 1, false}));
+    EXPECT_EQ(r.slices[1], (CDocumentSliceEntry{500, 40, 0, true}));
+    EXPECT_EQ(r.slices[2], (CDocumentSliceEntry{900, 32767, 0, false}));
+}
+
+namespace {
+
+// A FORM AIFF image with the given APPL chunks (signature + body).
+CMemoryMedia FormWith(const std::vector<std::pair<std::string, Bytes>>& appls) {
+    CMemoryMedia media(64 + appls.size() * (CDocumentRecord::kSize + 16));
+    CIFFWriter writer(media);
+    writer.BeginForm("FORM", "AIFF");
+    writer.WriteChunk("COMM", "\0\1\0\0\0\0\0\x10\x40\x0e\xac\x44\0\0\0\0\0\0", 18);
+    for (const auto& [signature, body] : appls) {
+        writer.BeginChunk("APPL");
+        writer.Write(4, signature.data());
+        writer.Write(static_cast<std::int64_t>(body.size()), body.data());
+        writer.EndChunk();
+    }
+    writer.EndForm();
+    return media;
+}
+
+}  // namespace
+
+TEST(DocumentRecord, ReadTakesTheFirstApplChunkOnly) {
+    const Bytes valid = Encoded(Sample());
+    CMemoryMedia good = FormWith({{"Quil", valid}});
+    EXPECT_EQ(CDocumentRecord::Read(good), Sample());
+
+    CMemoryMedia foreignFirst = FormWith({{"Othr", valid}, {"Quil", valid}});
+    EXPECT_THROW(CDocumentRecord::Read(foreignFirst), XBadFormat);
+
+    CMemoryMedia none = FormWith({});
+    EXPECT_THROW(CDocumentRecord::Read(none), XBadFormat);
+}

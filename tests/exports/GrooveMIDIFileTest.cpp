@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "formats/midi/CGrooveMIDIFile.h"
+#include "formats/midi/CMIDIFileWriter.h"
+#include "formats/streams/CMemoryMedia.h"
+#include "framework/exceptions/Exceptions.h"
+#include "tests/exports/ExportTestSupport.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes VariableLength(std::uint32_t value) {
+    CMemoryMedia media(8);
+    CMIDIFileWriter writer(media, false);
+    writer.WriteVariableLength(value);
+    return Bytes(media.Data(), media.Data() + media.GetPosition());
+}
+
+// One bar of 4/4 at 120 BPM over 88200 frames, cut into equal slices.
+CGrooveMIDIFile OneBar(int slices) {
+    CGrooveMIDIFile groove;
+    groove.numerator = 4;
+    groove.denominator = 4;
+    groove.tempo = 120000;
+    groove.loopTicks = 3840;
+    groove.left = 0;
+    groove.loopFrames = 88200;
+    for (int i = 0; i < slices; ++i)
+        groove.segments.push_back({88200LL * i / slices, 88200LL * (i + 1) / slices});
+    return groove;
+}
+
+// The file as python mido sees it: one line per message of track 2 with
+// its absolute tick, and the tempo-track messages.
+std::string MidoDump(const Bytes& file) {
+    CTempFolder folder;
+    const auto path = folder / "groove.mid";
+    WriteFileBytes(path, file);
+    const std::string script =
+        "import mido,sys\n"
+        "f=mido.MidiFile(sys.argv[1])\n"
+        "print(f.type,f.ticks_per_beat,len(f.tracks))\n"
+        "for m in f.tracks[0]:\n"
+        "  print(m.time,m.type,*[getattr(m,a) for a in ('numerator','denominator','clocks_per_click','notated_32nd_notes_per_beat','tempo') if hasattr(m,a)])\n"
+        "t=0\n"
+        "for m in f.tracks[1]:\n"
+        "  t+=m.time\n"
+        "  print(t,m.type,getattr(m,'note',''),getattr(m,'velocity',''),getattr(m,'channel',''))\n";
+    WriteFileBytes(folder / "dump.py", Bytes(script.begin(), script.end()));
+    int status = -1;
+    const std::string out = RunCommand("/usr/bin/python3 '" + (folder / "dump.py").string() + "' '" + path.string() + "'", &status);
+    EXPECT_EQ(status, 0);
+    return out;
+}
+
+}  // namespace
+
+TEST(MIDIFileWriter, VariableLengthQuantities) {
+    EXPECT_EQ(VariableLength(0), (Bytes{0x00}));
+    EXPECT_EQ(VariableLength(127), (Bytes{0x7F}));
+    EXPECT_EQ(VariableLength(128), (Bytes{0x81, 0x00}));
+    EXPECT_EQ(VariableLength(200), (Bytes{0x81, 0x48}));
+    EXPECT_EQ(VariableLength(0x0FFFFFFF), (Bytes{0xFF, 0xFF, 0xFF, 0x7F}));
+    EXPECT_EQ(VariableLength(0xFFFFFFFF), (Bytes{0x8F, 0xFF, 0xFF, 0xFF, 0x7F}));
+}
+
+TEST(MIDIFileWriter, RunningStatusLeavesOutRepeatedStatus) {
+    CMemoryMedia media(64);
+    CMIDIFileWriter writer(media, true);
+    writer.BeginTrack();
+    writer.WriteEvent(0, 0x90, 36, 127);
+    writer.WriteEvent(10, 0x90, 36, 0);
+    writer.WriteTempo(10, 500000);
+    writer.WriteEvent(10, 0x90, 37, 127);
+    writer.EndTrack();
+    const Bytes expected = {'M', 'T', 'r', 'k', 0, 0, 0, 22, 0x00, 0x90, 36, 127, 0x0A, 36, 0,
+                            0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, 0x00, 0x90, 37, 127, 0x00, 0xFF, 0x2F, 0x00};
+    EXPECT_EQ(Bytes(media.Data(), media.Data() + media.GetPosition()), expected);
+}
+
+TEST(GrooveMIDIFile, TempoTrackBytes) {
+    const Bytes file = OneBar(4).Build();
+    const Bytes header = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 0x03, 0xC0};
+    ASSERT_GE(file.size(), 14u + 8 + 19);
+    EXPECT_EQ(Bytes(file.begin(), file.begin() + 14), header);
+    const Bytes track1 = {'M', 'T', 'r', 'k', 0, 0, 0, 19, 0x00, 0xFF, 0x58, 0x04, 0x04, 0x02, 0x18, 0x08, 0x00,
+                          0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, 0x00, 0xFF, 0x2F, 0x00};
+    EXPECT_EQ(Bytes(file.begin() + 14, file.begin() + 14 + 27), track1);
+}
+
+TEST(GrooveMIDIFile, FourEqualSlicesAsMidoReadsThem) {
+    const std::string expected =
+        "1 960 2\n"
+        "0 time_signature 4 4 24 8\n"
+        "0 set_tempo 500000\n"
+        "0 end_of_track\n"
+        "0 note_on 36 127 0\n960 note_on 36 0 0\n"
+        "960 note_on 37 127 0\n1920 note_on 37 0 0\n"
+        "1920 note_on 38 127 0\n2880 note_on 38 0 0\n"
+        "2880 note_on 39 127 0\n3840 note_on 39 0 0\n"
+        "3840 end_of_track   \n";
+    EXPECT_EQ(MidoDump(OneBar(4).Build()), expected);
+}
+
+TEST(GrooveMIDIFile, MidicsvReadsTheSameNotes) {
+    CTempFolder folder;
+    WriteFileBytes(folder / "g.mid", OneBar(2).Build());
+    const std::string csv = RunCommand("midicsv '" + (folder / "g.mid").string() + "'");
+    EXPECT_NE(csv.find("0, 0, Header, 1, 2, 960"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("1, 0, Time_signature, 4, 2, 24, 8"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("1, 0, Tempo, 500000"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("2, 1920, Note_on_c, 0, 36, 0"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("2, 1920, Note_on_c, 0, 37, 127"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("2, 3840, End_track"), std::string::npos) << csv;
+}
+
+TEST(GrooveMIDIFile, NoSegmentsGiveAnEmptyNoteTrack) {
+    const Bytes file = OneBar(0).Build();
+    const Bytes track2 = {'M', 'T', 'r', 'k', 0, 0, 0, 4, 0x00, 0xFF, 0x2F, 0x00};
+    EXPECT_EQ(Bytes(file.end() - 12, file.end()), track2);
+}
+
+TEST(GrooveMIDIFile, AtMostNinetyTwoNotesOnTheKeysFrom36) {
+    CGrooveMIDIFile groove = OneBar(300);
+    groove.loopTicks = (666 * 7 + 7) * 960;  // the longest loop: every delta takes four bytes
+    const std::string dump = MidoDump(groove.Build());
+    EXPECT_NE(dump.find(" note_on 127 127 0\n"), std::string::npos);
+    EXPECT_EQ(dump.find(" note_on 128 "), std::string::npos);
+}
+
+TEST(GrooveMIDIFile, TicksOfALongLoopDoNotOverflow) {
+    // Four bars of 4/4 at 44.1 kHz and 30 BPM: 1411200 frames x 15360 ticks.
+    CGrooveMIDIFile groove;
+    groove.loopTicks = 4 * 3840;
+    groove.left = 1000;
+    groove.loopFrames = 1411200;
+    EXPECT_EQ(groove.TickOf(1000 + 1411200 / 2), 7680u);
+    EXPECT_EQ(groove.TickOf(1000 + 1411200), 15360u);
+    EXPECT_EQ(groove.TickOf(1000), 0u);
+}
+
+TEST(GrooveMIDIFile, TempoIsClampedIntoThreeBytes) {
+    EXPECT_EQ(CGrooveMIDIFile::MicrosecondsPerQuarter(120000), 500000u);
+    EXPECT_EQ(CGrooveMIDIFile::MicrosecondsPerQuarter(999999), 60000u);
+    EXPECT_EQ(CGrooveMIDIFile::MicrosecondsPerQuarter(3577), 16773832u);
+    EXPECT_EQ(CGrooveMIDIFile::MicrosecondsPerQuarter(3576), 0xFFFFFFu);
+    EXPECT_EQ(CGrooveMIDIFile::MicrosecondsPerQuarter(1), 0xFFFFFFu);
+    EXPECT_EQ(CGrooveMIDIFile::MicrosecondsPerQuarter(0), 0xFFFFFFu);
+}
+
+TEST(GrooveMIDIFile, ALoopWithoutFramesIsRefused) {
+    CGrooveMIDIFile groove = OneBar(1);
+    groove.loopFrames = 0;
+    EXPECT_THROW(groove.Build(), XBadFormat);
+}

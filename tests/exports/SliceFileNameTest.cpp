@@ -1,0 +1,33 @@
+#include <gtest/gtest.h>
+
+#include "formats/export/SliceFileName.h"
+
+TEST(SliceFileName, NumbersFromOne) {
+    EXPECT_EQ(SliceFileName("/loops/Funky.aif", 0, ".aif", 260), "/loops/Funky #001.aif");
+    EXPECT_EQ(SliceFileName("/loops/Funky.aif", 11, ".wav", 260), "/loops/Funky #012.wav");
+    EXPECT_EQ(SliceFileName("/loops/Funky", 999, ".aif", 260), "/loops/Funky #1000.aif");
+}
+
+TEST(SliceFileName, ShortLimitKeepsTheDigitsAlone) {
+    // " #001" twice is 10 characters: more than a limit of 9.
+    EXPECT_EQ(SliceFileName("/l/Funky.aif", 0, ".aif", 9), "/l/Funky001.aif");
+    EXPECT_EQ(SliceFileName("/l/Funkier.aif", 0, ".aif", 10), "/l/Funki #001.aif");
+}
+
+TEST(SliceFileName, LongNamesFitTheFileSystem) {
+    const std::string base(258, 'x');
+    const auto name = SliceFileName("/l/" + base + ".aif", 0, ".aif", 260).filename().string();
+    EXPECT_EQ(name.size(), 255u);
+    EXPECT_EQ(name, std::string(246, 'x') + " #001.aif");
+}
+
+TEST(SliceFileName, CutsBetweenCharacters) {
+    std::string base;
+    for (int i = 0; i < 200; ++i) base += "\xC3\xA9";  // e acute, two bytes each
+    const auto name = SliceFileName("/l/" + base + ".wav", 4, ".wav", 260).filename().string();
+    EXPECT_LE(name.size(), 255u);
+    EXPECT_EQ(name.substr(name.size() - 9), " #005.wav");
+    const std::string kept = name.substr(0, name.size() - 9);
+    EXPECT_EQ(kept.size() % 2, 0u);
+    EXPECT_EQ(kept, base.substr(0, kept.size()));
+}

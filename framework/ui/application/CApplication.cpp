@@ -1,0 +1,141 @@
+#include "framework/ui/application/CApplication.h"
+
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+#include <algorithm>
+
+#include "framework/progress/CLengthyOperation.h"
+#include "framework/ui/views/CView.h"
+#include "framework/ui/windows/CDocumentWindow.h"
+#include "framework/ui/windows/CFrameWindow.h"
+#include "framework/ui/windows/CModalDialog.h"
+
+CApplication::CApplication(std::string name)
+    : CLowLevelApplication(std::move(name)), fFrame(std::make_unique<CFrameWindow>(*this))
+{
+}
+
+CApplication::~CApplication()
+{
+    fWindows.clear();
+    fDisposed.clear();
+    fFrame.reset();
+}
+
+CApplication* CApplication::Current()
+{
+    return dynamic_cast<CApplication*>(CLowLevelApplication::Current());
+}
+
+bool CApplication::ColourDepthSupported(int bitsPerPixel)
+{
+    return bitsPerPixel == 8 || bitsPerPixel == 16 || bitsPerPixel == 24 || bitsPerPixel == 32;
+}
+
+int CApplication::Run()
+{
+    fFrame->RestorePlacement();
+    fFrame->show();
+    const int result = CLowLevelApplication::Run();
+    fFrame->StorePlacement();
+    return result;
+}
+
+void CApplication::Idle()
+{
+    DeleteDisposedWindows();
+    if (CModalDialog* dialog = CModalDialog::Front())
+        dialog->IdleWindow();
+    for (CDocumentWindow* window : DocumentWindows())
+        window->IdleWindow();
+}
+
+CDocumentWindow& CApplication::AddDocumentWindow(std::unique_ptr<CDocumentWindow> window)
+{
+    fWindows.push_back(std::move(window));
+    return *fWindows.back();
+}
+
+std::vector<CDocumentWindow*> CApplication::DocumentWindows() const
+{
+    std::vector<CDocumentWindow*> windows;
+    for (const auto& window : fWindows)
+        windows.push_back(window.get());
+    return windows;
+}
+
+CDocumentWindow* CApplication::FrontDocumentWindow() const
+{
+    const QMdiSubWindow* front = fFrame->Area().currentSubWindow();
+    for (const auto& window : fWindows)
+        if (front && window->SubWindow() == front && !window->IsClosing())
+            return window.get();
+    return nullptr;
+}
+
+void CApplication::ActivateDocumentWindow(CDocumentWindow& window)
+{
+    if (window.SubWindow())
+        fFrame->Area().setActiveSubWindow(window.SubWindow());
+}
+
+void CApplication::DisposeDocumentWindow(CDocumentWindow& window)
+{
+    auto found = std::find_if(fWindows.begin(), fWindows.end(),
+                              [&](const auto& held) { return held.get() == &window; });
+    if (found == fWindows.end())
+        return;
+    fDisposed.push_back(std::move(*found));
+    fWindows.erase(found);
+    // The window may be running one of its own handlers right now.
+    QTimer::singleShot(0, fFrame.get(), [this] { DeleteDisposedWindows(); });
+}
+
+void CApplication::DeleteDisposedWindows()
+{
+    fDisposed.clear();
+}
+
+bool CApplication::CloseAllDocumentWindows()
+{
+    for (CDocumentWindow* window : DocumentWindows())
+        if (!window->TryClose())
+            return false;
+    return true;
+}
+
+bool CApplication::DispatchCommand(std::uint32_t command)
+{
+    if (CLengthyOperation::IsRunning())
+        return false;  // the progress window keeps the program to itself
+    bool handled = false;
+    if (CModalDialog* dialog = CModalDialog::Front()) {
+        handled = dialog->DoCommand(command);
+    } else if (CDocumentWindow* front = FrontDocumentWindow()) {
+        CView* focus = front->FocusView();
+        handled = (focus && focus->DoCommand(command)) || front->DoCommand(command) ||
+                  DoCommand(command);
+    } else {
+        handled = DoCommand(command);
+    }
+    RunMenuUpdate();
+    return handled;
+}
+
+bool CApplication::DoCommand(std::uint32_t command)
+{
+    if (command >= kWindowListCommand && command < kWindowListCommand + fWindows.size()) {
+        ActivateDocumentWindow(*fWindows[command - kWindowListCommand]);
+        return true;
+    }
+    return false;
+}
+
+void CApplication::RunMenuUpdate()
+{
+    UpdateMenus();
+    if (CDocumentWindow* front = FrontDocumentWindow())
+        front->UpdateMenus();
+}

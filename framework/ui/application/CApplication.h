@@ -1,0 +1,61 @@
+#pragma once
+// The application with its frame window, its document windows, the menu bar
+// and the command dispatcher: a command goes to the modal dialog in front,
+// else to the front document window's focus view, then the window, then the
+// application. Nothing is dispatched while a lengthy operation runs.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/ui/application/CLowLevelApplication.h"
+
+class CDocumentWindow;
+class CFrameWindow;
+
+class CApplication : public CLowLevelApplication {
+public:
+    // The first command of the Windows menu's window list; window i has this + i.
+    static constexpr std::uint32_t kWindowListCommand = 0x80000000u + 201u;
+
+    explicit CApplication(std::string name);
+    ~CApplication() override;
+
+    static CApplication* Current();
+    // Colour depths the program draws in: 8, 16, 24 and 32 bits per pixel.
+    static bool ColourDepthSupported(int bitsPerPixel);
+
+    CFrameWindow& Frame() const { return *fFrame; }
+    int Run() override;
+    void Idle() override;
+
+    // Document windows, in the order they were added.
+    CDocumentWindow& AddDocumentWindow(std::unique_ptr<CDocumentWindow> window);
+    std::vector<CDocumentWindow*> DocumentWindows() const;
+    CDocumentWindow* FrontDocumentWindow() const;
+    void ActivateDocumentWindow(CDocumentWindow& window);
+    // Takes a closed window out of the list; it is deleted after the current event.
+    void DisposeDocumentWindow(CDocumentWindow& window);
+    // Closes every document window, each with its own question; false when one stayed.
+    bool CloseAllDocumentWindows();
+
+    // Routes a command; false when it was refused or nobody took it. The
+    // menu-status pass runs afterwards.
+    bool DispatchCommand(std::uint32_t command);
+    // The application's own commands; false passes them on.
+    virtual bool DoCommand(std::uint32_t command);
+    // The application's part of the menu-status pass.
+    virtual void UpdateMenus() {}
+    // The application's and the front window's passes.
+    void RunMenuUpdate();
+
+protected:
+    bool CanEnd() override { return CloseAllDocumentWindows(); }
+
+private:
+    void DeleteDisposedWindows();
+
+    std::unique_ptr<CFrameWindow> fFrame;
+    std::vector<std::unique_ptr<CDocumentWindow>> fWindows;
+    std::vector<std::unique_ptr<CDocumentWindow>> fDisposed;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// A text drawn in the window's font, wrapped at word boundaries; "\r" and
+// "\n" break lines.
+#include <string>
+
+#include "framework/ui/views/CView.h"
+
+class QFont;
+
+class CStaticTextView : public CView {
+public:
+    CStaticTextView(CGroupView* parent, const PixelRect& frame, std::string text);
+
+    const std::string& Text() const { return fText; }
+    void SetText(std::string text);
+    // The height the text needs when wrapped to `width` pixels in `font`.
+    int HeightForWidth(const QFont& font, int width) const;
+
+    void Draw(QPainter& painter) override;
+
+private:
+    std::string fText;
+};

@@ -1,0 +1,14 @@
+#include "framework/ui/views/CWindowRootGroupView.h"
+
+#include "framework/ui/windows/CABCWindow.h"
+
+CWindowRootGroupView::CWindowRootGroupView(CABCWindow& window, const PixelRect& frame)
+    : CGroupView(nullptr, frame)
+{
+    AttachToWindow(window);
+}
+
+void CWindowRootGroupView::Notify(CView& source, std::int32_t code)
+{
+    GetWindow()->ControlNotify(source, code);
+}

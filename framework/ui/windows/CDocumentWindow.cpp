@@ -1,0 +1,76 @@
+#include "framework/ui/windows/CDocumentWindow.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "framework/progress/CLengthyOperation.h"
+#include "framework/ui/application/CApplication.h"
+#include "framework/ui/windows/CFrameWindow.h"
+
+namespace {
+// The sub-window's close box asks the document window.
+class CDocumentSubWindow : public QMdiSubWindow {
+public:
+    explicit CDocumentSubWindow(CDocumentWindow& window) : fWindow(window) {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        try {
+            fWindow.TryClose();
+        } catch (...) {
+            CLowLevelApplication::ReportFailure(std::current_exception());
+        }
+    }
+
+private:
+    CDocumentWindow& fWindow;
+};
+}  // namespace
+
+CDocumentWindow::CDocumentWindow(CApplication& application) : fApplication(application) {}
+
+CDocumentWindow::~CDocumentWindow()
+{
+    if (fSubWindow) {
+        fSubWindow->setWidget(nullptr);  // the widget belongs to the window
+        Widget().setParent(nullptr);
+        delete fSubWindow;
+    }
+}
+
+void CDocumentWindow::Open()
+{
+    if (!fSubWindow) {
+        fSubWindow = new CDocumentSubWindow(*this);
+        fSubWindow->setWidget(&Widget());
+        fSubWindow->setAttribute(Qt::WA_DeleteOnClose, false);
+        fApplication.Frame().Area().addSubWindow(fSubWindow);
+    }
+    CABCWindow::Open();
+    fSubWindow->show();
+    fApplication.Frame().Area().setActiveSubWindow(fSubWindow);
+}
+
+bool CDocumentWindow::TryClose()
+{
+    if (CLengthyOperation::IsRunning() || IsClosing() || !CanClose())
+        return false;
+    Close();
+    return true;
+}
+
+void CDocumentWindow::CloseRequested()
+{
+    TryClose();
+}
+
+void CDocumentWindow::Close()
+{
+    CABCWindow::Close();
+    if (fSubWindow)
+        fSubWindow->hide();
+    fApplication.DisposeDocumentWindow(*this);
+}

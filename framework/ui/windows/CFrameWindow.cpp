@@ -1,0 +1,59 @@
+#include "framework/ui/windows/CFrameWindow.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QSettings>
+
+#include "framework/progress/CLengthyOperation.h"
+#include "framework/ui/application/CApplication.h"
+
+namespace {
+QSettings FrameworkSettings()
+{
+    return QSettings(QStringLiteral("Marlpit"), QString::fromStdString(CLowLevelApplication::Name()));
+}
+}  // namespace
+
+CFrameWindow::CFrameWindow(CApplication& application)
+    : fApplication(application), fArea(new QMdiArea)
+{
+    setCentralWidget(fArea);
+    setWindowTitle(QString::fromStdString(CLowLevelApplication::Name()));
+    resize(800, 600);
+}
+
+void CFrameWindow::RestorePlacement()
+{
+    const QSettings settings = FrameworkSettings();
+    const QByteArray placement = settings.value(QStringLiteral("MainFramePlacement")).toByteArray();
+    if (!placement.isEmpty())
+        restoreGeometry(placement);
+    if (settings.value(QStringLiteral("StayOnTop"), false).toBool())
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
+
+void CFrameWindow::StorePlacement() const
+{
+    QSettings settings = FrameworkSettings();
+    settings.setValue(QStringLiteral("MainFramePlacement"), saveGeometry());
+    settings.setValue(QStringLiteral("StayOnTop"),
+                      windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void CFrameWindow::closeEvent(QCloseEvent* event)
+{
+    // The main loop closes the documents and ends; nothing closes while a
+    // lengthy operation runs.
+    event->ignore();
+    if (!CLengthyOperation::IsRunning())
+        fApplication.RequestQuit();
+}
+
+bool CFrameWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::ApplicationActivate)
+        fApplication.Activated();
+    else if (event->type() == QEvent::ApplicationDeactivate)
+        fApplication.Deactivated();
+    return QMainWindow::event(event);
+}

@@ -1,0 +1,121 @@
+#include "framework/ui/windows/CWindowWidget.h"
+
+#include <QCloseEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "framework/ui/application/CLowLevelApplication.h"
+#include "framework/ui/views/CWindowRootGroupView.h"
+#include "framework/ui/windows/CABCWindow.h"
+
+namespace {
+
+// Runs an event handler; a failure is reported instead of leaving Qt's loop.
+template <typename Handler>
+void Guarded(Handler&& handler)
+{
+    try {
+        handler();
+    } catch (...) {
+        CLowLevelApplication::ReportFailure(std::current_exception());
+    }
+}
+
+std::uint32_t Modifiers(const QInputEvent* event)
+{
+    return static_cast<std::uint32_t>(event->modifiers().toInt());
+}
+
+}  // namespace
+
+CWindowWidget::CWindowWidget(CABCWindow& window) : fWindow(window)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(false);
+}
+
+bool CWindowWidget::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ToolTip: {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const std::string text = fWindow.TooltipAt(help->pos().x(), help->pos().y());
+        if (text.empty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), QString::fromLocal8Bit(text.c_str()), this);
+        return true;
+    }
+    case QEvent::WindowDeactivate:
+    case QEvent::Hide:
+    case QEvent::UngrabMouse:
+        // The mouse can no longer be followed: tracking is lost.
+        Guarded([&] { fWindow.EndTracking(nullptr); });
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void CWindowWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    Guarded([&] { fWindow.Root().DrawTree(painter); });
+}
+
+void CWindowWidget::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    Guarded([&] {
+        fWindow.HandleMousePress(at.x(), at.y(), Modifiers(event),
+                                 event->button() == Qt::RightButton);
+    });
+}
+
+void CWindowWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    Guarded([&] { fWindow.HandleMouseMove(at.x(), at.y(), Modifiers(event)); });
+}
+
+void CWindowWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    Guarded([&] { fWindow.HandleMouseRelease(at.x(), at.y(), Modifiers(event)); });
+}
+
+void CWindowWidget::keyPressEvent(QKeyEvent* event)
+{
+    const QByteArray text = event->text().toLocal8Bit();
+    Guarded([&] {
+        fWindow.HandleKey(event->key(), event->modifiers().testFlag(Qt::KeypadModifier), false,
+                          event->isAutoRepeat(), Modifiers(event), text.isEmpty() ? 0 : text[0]);
+    });
+}
+
+void CWindowWidget::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->isAutoRepeat())
+        return;
+    Guarded([&] {
+        fWindow.HandleKey(event->key(), event->modifiers().testFlag(Qt::KeypadModifier), true,
+                          false, Modifiers(event), 0);
+    });
+}
+
+void CWindowWidget::closeEvent(QCloseEvent* event)
+{
+    // The window decides; it hides itself when it does close.
+    event->ignore();
+    Guarded([&] { fWindow.CloseRequested(); });
+}
+
+void CWindowWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Guarded([&] { fWindow.Root().SetFrame({0, 0, width(), height()}); });
+}

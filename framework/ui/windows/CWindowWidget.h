@@ -1,0 +1,25 @@
+#pragma once
+// The Qt widget of a framework window: draws the view tree and hands every
+// event to its CABCWindow.
+#include <QWidget>
+
+class CABCWindow;
+
+class CWindowWidget : public QWidget {
+public:
+    explicit CWindowWidget(CABCWindow& window);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    CABCWindow& fWindow;
+};

@@ -127,3 +127,16 @@ void WriteExtended(void* dest, double value)
     WriteBigEndian32(d + 2, static_cast<std::uint32_t>(hi));
     WriteBigEndian32(d + 6, static_cast<std::uint32_t>(lo));
 }
+
+std::uint32_t ReadChunkSize(const void* src, ChunkByteOrder order)
+{
+    return order == ChunkByteOrder::kLittleEndian ? ReadLittleEndian32(src) : ReadBigEndian32(src);
+}
+
+void WriteChunkSize(void* dest, std::uint32_t size, ChunkByteOrder order)
+{
+    if (order == ChunkByteOrder::kLittleEndian)
+        WriteLittleEndian32(dest, size);
+    else
+        WriteBigEndian32(dest, size);
+}

@@ -22,3 +22,10 @@ void WriteLittleEndian32(void* dest, std::uint32_t value);
 // 80-bit IEEE extended number (10 bytes, big-endian) to and from a double.
 double ReadExtended(const void* src);
 void WriteExtended(void* dest, double value);
+
+// The order of the size fields in a chunk file: big-endian in IFF files,
+// little-endian in RIFF files.
+enum class ChunkByteOrder { kBigEndian = 0, kLittleEndian = 1 };
+
+std::uint32_t ReadChunkSize(const void* src, ChunkByteOrder order);
+void WriteChunkSize(void* dest, std::uint32_t size, ChunkByteOrder order);

@@ -21,7 +21,7 @@ bool CIFFReader::FindChunk(const char* id, std::uint32_t& size)
     media_.ReadAt(0, sizeof group, group);
     char groupId[5];
     ReadId(group, groupId);
-    const std::uint32_t groupSize = ToSize(group + 4);
+    const std::uint32_t groupSize = ReadChunkSize(group + 4, byteOrder_);
     if (std::strcmp(groupId, formId_) != 0 || groupSize < 4)
         throw XBadFormat();
     const std::int64_t end = std::int64_t(groupSize) + 8;
@@ -71,7 +71,7 @@ CIFFReader::Header CIFFReader::ReadHeader(std::int64_t position)
     media_.ReadAt(position, sizeof bytes, bytes);
     Header header;
     ReadId(bytes, header.id);
-    header.size = ToSize(bytes + 4);
+    header.size = ReadChunkSize(bytes + 4, byteOrder_);
     return header;
 }
 
@@ -79,9 +79,4 @@ void CIFFReader::CheckInside(std::int64_t position, const Header& header, std::i
 {
     if (position + 8 + std::int64_t(header.size) > end)
         throw XBadFormat();
-}
-
-std::uint32_t CIFFReader::ToSize(const std::uint8_t* bytes) const
-{
-    return littleEndian_ ? ReadLittleEndian32(bytes) : ReadBigEndian32(bytes);
 }

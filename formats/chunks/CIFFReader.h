@@ -5,6 +5,8 @@
 // stream, is a bad format; a chunk that is simply missing is a false result.
 #include <cstdint>
 
+#include "formats/chunks/ByteOrder.h"
+
 class CMedia;
 
 class CIFFReader {
@@ -13,7 +15,7 @@ public:
     explicit CIFFReader(CMedia& media, const char* formId = "FORM");
 
     // Sizes are read least significant byte first from now on.
-    void SetLittleEndian() { littleEndian_ = true; }
+    void SetLittleEndian() { byteOrder_ = ChunkByteOrder::kLittleEndian; }
 
     // True when a chunk with that identifier exists; the stream then stands on
     // its first data byte and size holds its size. XBadFormat for a wrong outer
@@ -32,12 +34,11 @@ private:
     Header ReadHeader(std::int64_t position);
     // XBadFormat when the chunk at position runs past the group's end.
     static void CheckInside(std::int64_t position, const Header& header, std::int64_t end);
-    std::uint32_t ToSize(const std::uint8_t* bytes) const;
 
     // A chunk whose size is odd is followed by one pad byte.
     static constexpr bool kPadOddChunks = true;
 
-    bool littleEndian_ = false;
+    ChunkByteOrder byteOrder_ = ChunkByteOrder::kBigEndian;
     char formId_[5];
     CMedia& media_;
 };

@@ -7,12 +7,12 @@
 #include "framework/exceptions/GeneralExceptions.h"
 
 CIFFWriter::CIFFWriter(CMedia& media)
-    : CIFFWriter(media, false)
+    : CIFFWriter(media, ChunkByteOrder::kBigEndian)
 {
 }
 
-CIFFWriter::CIFFWriter(CMedia& media, bool littleEndian)
-    : littleEndian_(littleEndian)
+CIFFWriter::CIFFWriter(CMedia& media, ChunkByteOrder byteOrder)
+    : byteOrder_(byteOrder)
     , media_(media)
 {
 }
@@ -78,10 +78,7 @@ void CIFFWriter::WriteIdentifier(const char* id)
 void CIFFWriter::WriteSize(std::uint32_t size)
 {
     std::uint8_t bytes[4];
-    if (littleEndian_)
-        WriteLittleEndian32(bytes, size);
-    else
-        WriteBigEndian32(bytes, size);
+    WriteChunkSize(bytes, size, byteOrder_);
     media_.Write(4, bytes);
 }
 

@@ -4,6 +4,8 @@
 // no pad bytes are added, a format that needs even lengths pads its own data.
 #include <cstdint>
 
+#include "formats/chunks/ByteOrder.h"
+
 class CMedia;
 
 class CIFFWriter {
@@ -26,7 +28,7 @@ public:
     void WriteChunk(const char* id, const void* data, std::int64_t count);
 
 protected:
-    CIFFWriter(CMedia& media, bool littleEndian);
+    CIFFWriter(CMedia& media, ChunkByteOrder byteOrder);
 
 private:
     void WriteIdentifier(const char* id);
@@ -36,7 +38,7 @@ private:
 
     static constexpr std::int64_t kNotOpen = kUnfinishedSize;
 
-    bool littleEndian_;
+    ChunkByteOrder byteOrder_;
     std::int64_t formStart_ = kNotOpen;
     std::int64_t chunkStart_ = kNotOpen;
     CMedia& media_;

@@ -4,5 +4,5 @@
 
 class RIFF_WRITER : public CIFFWriter {
 public:
-    explicit RIFF_WRITER(CMedia& media) : CIFFWriter(media, true) {}
+    explicit RIFF_WRITER(CMedia& media) : CIFFWriter(media, ChunkByteOrder::kLittleEndian) {}
 };

@@ -1,0 +1,37 @@
+#include "document/buffer/CWaveSample.h"
+
+#include <new>
+
+#include "document/buffer/WAVE_SAMPLE.h"
+#include "document/buffer/SoundName.h"
+#include "framework/exceptions/GeneralExceptions.h"
+
+CWaveSample::CWaveSample(const char* name, std::uint32_t rate, std::uint32_t frames)
+    : rate_(rate), frames_(frames)
+{
+    SetName(name);
+    try {
+        samples_ = std::make_unique<CMemoryMedia>(std::int64_t{frames} * 2 + kSpareBytes);
+    } catch (const std::bad_alloc&) {
+        throw XOutOfMemory();
+    }
+}
+
+CWaveSample::~CWaveSample() = default;
+
+void CWaveSample::SetName(const char* name)
+{
+    CopySoundName(name_, name);
+}
+
+std::unique_ptr<WAVE_SAMPLE> CWaveSample::MakeDocumentSound() const
+{
+    std::unique_ptr<WAVE_SAMPLE> sound;
+    try {
+        sound = std::make_unique<WAVE_SAMPLE>(Name(), rate_, frames_);
+    } catch (const std::bad_alloc&) {
+        throw XOutOfMemory();
+    }
+    sound->Samples().WriteBytes(0, frames_ * 2, samples_->Data());
+    return sound;
+}

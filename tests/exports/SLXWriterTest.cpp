@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "formats/chunks/ByteOrder.h"
+#include "formats/chunks/CIFFReader.h"
+#include "formats/slx/CSLXWriter.h"
+#include "formats/streams/CMemoryMedia.h"
+#include "tests/exports/ExportTestSupport.h"
+
+namespace {
+
+std::vector<std::int16_t> Ramp(int count, int from) {
+    std::vector<std::int16_t> v(count);
+    for (int i = 0; i < count; ++i) v[i] = static_cast<std::int16_t>(from + 7 * i);
+    return v;
+}
+
+struct WrittenSLX {
+    std::vector<std::uint8_t> bytes;
+    std::vector<std::uint32_t> offsets;
+};
+
+// Two segments of 100 and 300 frames at 22050 Hz.
+WrittenSLX WriteTwoSegments() {
+    CMemoryMedia media(8192 + CSLXRecord::kSize);
+    CSLXWriter writer(media);
+    writer.Begin();
+    CSLXRecord record;
+    record.loopTicks = 3840;
+    record.tempo = 120000;
+    WrittenSLX out;
+    for (const auto& seg : {Ramp(100, -300), Ramp(300, 1000)}) {
+        const std::uint32_t offset = writer.BeginSegment();
+        out.offsets.push_back(offset);
+        writer.WriteFrames(seg.data(), static_cast<std::int64_t>(seg.size()));
+        record.slices.push_back({offset, static_cast<std::uint32_t>(seg.size()), 0});
+    }
+    writer.Finish(record, 22050);
+    out.bytes.assign(media.Data(), media.Data() + media.GetPosition());
+    return out;
+}
+
+}  // namespace
+
+TEST(SLXWriter, SegmentsStartOnBlockBoundaries) {
+    const WrittenSLX slx = WriteTwoSegments();
+    EXPECT_EQ(slx.offsets, (std::vector<std::uint32_t>{0, 256}));
+    const auto& b = slx.bytes;
+    ASSERT_EQ(std::string(b.begin() + 12, b.begin() + 16), "SSND");
+    EXPECT_EQ(ReadBigEndian32(&b[20]), 484u);  // zeros up to file position 512
+    EXPECT_EQ(ReadBigEndian32(&b[24]), 512u);
+    EXPECT_EQ(static_cast<std::int16_t>(ReadBigEndian16(&b[512])), -300);
+    EXPECT_EQ(static_cast<std::int16_t>(ReadBigEndian16(&b[1024])), 1000);
+    for (std::size_t i = 712; i < 1024; ++i) ASSERT_EQ(b[i], 0) << i;
+}
+
+TEST(SLXWriter, ChunkOrderIsSSNDThenAPPLThenCOMM) {
+    const WrittenSLX slx = WriteTwoSegments();
+    std::vector<std::string> ids;
+    std::size_t at = 12;
+    while (at + 8 <= slx.bytes.size()) {
+        ids.emplace_back(slx.bytes.begin() + at, slx.bytes.begin() + at + 4);
+        at += 8 + ReadBigEndian32(&slx.bytes[at + 4]);
+    }
+    EXPECT_EQ(ids, (std::vector<std::string>{"SSND", "APPL", "COMM", "INST", "MARK"}));
+    EXPECT_EQ(at, slx.bytes.size());
+}
+
+TEST(SLXWriter, SoxReadsEveryValueWithTheAlignment) {
+    const WrittenSLX slx = WriteTwoSegments();
+    CTempFolder folder;
+    WriteFileBytes(folder / "loop.slx", slx.bytes);
+    WriteFileBytes(folder / "loop.aif", slx.bytes);
+    const std::string info = RunCommand("soxi '" + (folder / "loop.aif").string() + "' 2>&1");
+    EXPECT_NE(info.find("Sample Rate    : 22050"), std::string::npos) << info;
+    EXPECT_NE(info.find("556 samples"), std::string::npos) << info;  // 256 + 300
+    const std::string raw =
+        RunCommand("sox -t aiff '" + (folder / "loop.slx").string() + "' -t raw -e signed -b 16 -L - 2>/dev/null");
+    ASSERT_EQ(raw.size(), 556u * 2);
+    std::vector<std::int16_t> expected(556, 0);
+    const auto a = Ramp(100, -300);
+    const auto c = Ramp(300, 1000);
+    std::copy(a.begin(), a.end(), expected.begin());
+    std::copy(c.begin(), c.end(), expected.begin() + 256);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const auto v = static_cast<std::int16_t>(static_cast<std::uint8_t>(raw[2 * i]) |
+                                                 (static_cast<std::uint8_t>(raw[2 * i + 1]) << 8));
+        ASSERT_EQ(v, expected[i]) << i;
+    }
+}

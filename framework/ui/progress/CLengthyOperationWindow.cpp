@@ -1,0 +1,61 @@
+#include "framework/ui/progress/CLengthyOperationWindow.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include "framework/exceptions/Exceptions.h"
+#include "framework/ui/controls/CProgressBarView.h"
+#include "framework/ui/controls/CPushButtonView.h"
+#include "framework/ui/views/CStaticTextView.h"
+#include "framework/ui/views/CWindowRootGroupView.h"
+
+namespace {
+const DialogItemRecord& Item(const CABCWindow& window, std::uint16_t id)
+{
+    const DialogItemRecord* item = window.FindItem(id);
+    if (!item)
+        throw XInternalError();
+    return *item;
+}
+}  // namespace
+
+CLengthyOperationWindow::CLengthyOperationWindow(const std::string& title, const std::string& buttonText)
+{
+    Widget().setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    Widget().setWindowModality(Qt::ApplicationModal);
+    LoadTemplate(kTemplate);
+    SetTitle({});
+    fButton = new CPushButtonView(&Root(), Item(*this, 1));
+    fButton->SetText(buttonText);
+    fButton->SetDefaultLook(true);
+    fTitle = new CStaticTextView(&Root(), Item(*this, 2).frame, title);
+    fBar = new CProgressBarView(&Root(), Item(*this, 3).frame);
+    fValue = new CStaticTextView(&Root(), Item(*this, 4).frame, "0");
+}
+
+void CLengthyOperationWindow::Open()
+{
+    CABCWindow::Open();
+    Widget().raise();
+    Widget().activateWindow();
+}
+
+void CLengthyOperationWindow::CheckControls()
+{
+    if (fButton->TakePress())
+        fCancelled = true;
+}
+
+void CLengthyOperationWindow::Refresh(const std::string& title, std::int32_t value, std::uint16_t percent)
+{
+    CheckControls();
+    fTitle->SetText(title);
+    fValue->SetText(std::to_string(value));
+    fBar->SetValue(percent * 10);
+    Widget().repaint();
+}
+
+void CLengthyOperationWindow::ProcessEvents()
+{
+    QCoreApplication::processEvents();
+}

@@ -9,23 +9,10 @@
 #include <vector>
 
 #include "formats/streams/CMemoryMedia.h"
+#include "tests/formats/chunks/ChunkTestBytes.h"
 #include "framework/exceptions/GeneralExceptions.h"
 
 namespace {
-
-std::string Contents(CMemoryMedia& media, std::int64_t length)
-{
-    return std::string(reinterpret_cast<const char*>(media.Data()), static_cast<std::size_t>(length));
-}
-
-// A memory stream holding exactly the given bytes.
-struct BytesMedia : CMemoryMedia {
-    explicit BytesMedia(const std::string& bytes)
-        : CMemoryMedia(static_cast<std::int64_t>(bytes.size()))
-    {
-        std::memcpy(Data(), bytes.data(), bytes.size());
-    }
-};
 
 const std::string kTwoChunkForm(
     "FORM\0\0\0\x19" "TEST"

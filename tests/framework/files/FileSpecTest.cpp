@@ -1,0 +1,101 @@
+#include "framework/files/CDirSpec.h"
+#include "framework/files/CFileSpec.h"
+#include "framework/files/CRecentDocuments.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+TEST(SplitFileName, ExtensionOfAtMostEightCharacters)
+{
+    std::string base, extension;
+    SplitFileName("loop.aiff", base, extension);
+    EXPECT_EQ(base, "loop");
+    EXPECT_EQ(extension, ".aiff");
+    SplitFileName("a.b.1234567", base, extension);
+    EXPECT_EQ(base, "a.b");
+    EXPECT_EQ(extension, ".1234567");
+    SplitFileName("a.b.12345678", base, extension);
+    EXPECT_EQ(base, "a.b.12345678");
+    EXPECT_EQ(extension, "");
+    SplitFileName("noext", base, extension);
+    EXPECT_EQ(base, "noext");
+    EXPECT_EQ(extension, "");
+}
+
+TEST(CFileSpec, SplitsAndJoinsPaths)
+{
+    const CFileSpec spec("/music/loops.v2/Funk Loop.aif");
+    EXPECT_EQ(spec.Directory(), "/music/loops.v2/");
+    EXPECT_EQ(spec.Name(), "Funk Loop");
+    EXPECT_EQ(spec.Extension(), ".aif");
+    EXPECT_EQ(spec.FullPath(), "/music/loops.v2/Funk Loop.aif");
+    EXPECT_EQ(spec.NameWithExtension(), "Funk Loop.aif");
+    // A dot in the folder is not an extension.
+    EXPECT_EQ(CFileSpec("/music/loops.v2/README").Extension(), "");
+    EXPECT_EQ(CFileSpec("/tmp", "a", ".wav").FullPath(), "/tmp/a.wav");
+    EXPECT_EQ(CFileSpec("plain.txt").Directory(), "");
+}
+
+TEST(CDirSpec, AlwaysEndsInSlash)
+{
+    EXPECT_EQ(CDirSpec("/tmp").Path(), "/tmp/");
+    EXPECT_EQ(CDirSpec("/tmp/").Path(), "/tmp/");
+    const std::string current = CDirSpec::Current().Path();
+    EXPECT_EQ(current, fs::current_path().string() + "/");
+    EXPECT_EQ(CFileSpec::InCurrentDirectory("x.qlt").FullPath(), current + "x.qlt");
+}
+
+namespace {
+
+class RecentDocumentsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::path(QUILLET_BINARY_DIR) / "test-files" / "recent";
+        fs::remove_all(folder_);
+        fs::create_directories(folder_ / "sub");
+        for (const char* name : {"a.qlt", "b.qlt", "c.qlt", "d.qlt", "e.qlt", "A.qlt"})
+            std::ofstream(folder_ / name) << name;
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    CFileSpec Spec(const std::string& relative) const { return CFileSpec((folder_ / relative).string()); }
+
+    fs::path folder_;
+};
+
+} // namespace
+
+TEST_F(RecentDocumentsTest, SameFileUnderAnotherPathLeavesOneEntry)
+{
+    fs::create_symlink(folder_ / "a.qlt", folder_ / "link.qlt");
+    CRecentDocuments recent;
+    recent.Add(Spec("a.qlt"));
+    recent.Add(Spec("b.qlt"));
+    recent.Add(Spec("sub/../a.qlt"));
+    recent.Add(Spec("link.qlt"));
+    ASSERT_EQ(recent.Count(), 2u);
+    EXPECT_EQ(recent[0].FullPath(), Spec("link.qlt").FullPath());
+    EXPECT_EQ(recent[1].NameWithExtension(), "b.qlt");
+    // Names differing in case are different files here.
+    recent.Add(Spec("A.qlt"));
+    EXPECT_EQ(recent.Count(), 3u);
+}
+
+TEST_F(RecentDocumentsTest, KeepsTheFourMostRecent)
+{
+    CRecentDocuments recent;
+    for (const char* name : {"a.qlt", "b.qlt", "c.qlt", "d.qlt", "e.qlt"})
+        recent.Add(Spec(name));
+    ASSERT_EQ(recent.Count(), CRecentDocuments::kMaxCount);
+    EXPECT_EQ(recent[0].Name(), "e");
+    EXPECT_EQ(recent[3].Name(), "b");
+    recent.Add(Spec("c.qlt"));
+    ASSERT_EQ(recent.Count(), 4u);
+    EXPECT_EQ(recent[0].Name(), "c");
+    EXPECT_EQ(recent[1].Name(), "e");
+    EXPECT_EQ(recent[3].Name(), "b");
+}

@@ -1,0 +1,62 @@
+#include "framework/files/CFileType.h"
+#include "framework/files/CFileTypeList.h"
+#include "framework/files/FileTypes.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+// The bytes of a literal, embedded zeros included.
+template <std::size_t N>
+static std::string Bytes(const char (&text)[N])
+{
+    return std::string(text, N - 1);
+}
+
+TEST(FileTypes, TableHoldsThirteenDistinctTypes)
+{
+    const auto& types = AllFileTypes().Types();
+    ASSERT_EQ(types.size(), 13u);
+    std::set<std::string> codes;
+    for (const CFileType* type : types) {
+        EXPECT_EQ(type->TypeCode().size(), 4u) << type->DisplayName();
+        codes.insert(type->TypeCode());
+    }
+    EXPECT_EQ(codes.size(), 13u);
+    EXPECT_EQ(kBMPFileType.TypeCode(), "BMP ");
+    EXPECT_EQ(kMixmanTrackFileType.TypeCode(), ".TRK");
+}
+
+TEST(CFileType, ExtensionsMatchIgnoringCase)
+{
+    EXPECT_TRUE(kAIFFFileType.Matches(".AIFF"));
+    EXPECT_TRUE(kAIFFFileType.Matches(".aif"));
+    EXPECT_FALSE(kAIFFFileType.Matches(".ai"));
+    EXPECT_FALSE(kAIFFFileType.Matches(""));
+    EXPECT_EQ(AllFileTypes().Find(".Wave"), &kWaveFileType);
+    EXPECT_EQ(AllFileTypes().Find(".xyz"), nullptr);
+    const CFileType padded("Short", ".s", "AB");
+    EXPECT_EQ(padded.TypeCode(), "AB  ");
+}
+
+TEST(CFileTypeList, WaveOnlyHasNoAllFilesEntry)
+{
+    const CFileTypeList list = {&kWaveFileType};
+    EXPECT_EQ(list.DialogFilter(true), Bytes("Wave File (*.wav;*.wave)\0*.wav;*.wave\0"));
+    EXPECT_EQ(list.QtFilters(true), std::vector<std::string>{"Wave File (*.wav *.wave)"});
+}
+
+TEST(CFileTypeList, AllFilesEntryComesLast)
+{
+    CFileTypeList list;
+    list.Add(kAIFFFileType);
+    list.Add(kQuilletDocumentFileType);
+    EXPECT_EQ(list.DialogFilter(true),
+              Bytes("Audio IFF (*.aif;*.aiff)\0*.aif;*.aiff\0"
+                          "Quillet! Document File (*.qlt)\0*.qlt\0"
+                          "All files (*.aif;*.aiff;*.qlt)\0*.aif;*.aiff;*.qlt\0"));
+    EXPECT_EQ(list.DialogFilter(false).find("All files"), std::string::npos);
+    EXPECT_EQ(list.QtFilters(true), (std::vector<std::string>{"Audio IFF (*.aif *.aiff)",
+                                                              "Quillet! Document File (*.qlt)",
+                                                              "All files (*.aif *.aiff *.qlt)"}));
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The application's part of the command-status pass: after the menu reset
+// (every item disabled and unchecked, temporary items gone) it enables,
+// checks and labels the application's items and adds the sampler and window
+// lists.
+#include "app/commands/MenuState.h"
+#include "framework/resources/CMenuBar.h"
+
+class CMenuUpdater {
+public:
+    static void Update(CMenuBar& bar, const MenuState& state);
+
+private:
+    static void Enable(CMenuBar& bar, std::uint32_t command, bool enabled);
+    static void Check(CMenuBar& bar, std::uint32_t command, bool checked);
+    static void AddSamplerList(CMenuBar& bar, const MenuState& state);
+    static void AddWindowList(CMenuBar& bar, const MenuState& state);
+};

@@ -1,0 +1,37 @@
+#pragma once
+// What the application's menu update looks at: the services, the installed
+// samplers, the default document settings and the document windows.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "framework/resources/CMenu.h"
+
+struct MenuState {
+    bool midiAvailable = false;
+    bool scsiAvailable = false;
+    bool browserInstalled = false;
+
+    // Which application commands the program can carry out at all.
+    bool canOpen = false;
+    bool canEditPreferences = false;
+    bool canEditSamplerSettings = false;
+    bool canReceive = false;
+    bool canShowSystemInformation = false;
+
+    std::vector<std::string> installedSamplers;
+    std::uint16_t selectedSampler = 0;  // 65535 selects the first
+
+    // Default document settings, shown while no document is open.
+    bool defaultPitchToNewTempo = false;
+    bool defaultSeparateSamples = false;
+    bool defaultNormalize = false;
+    bool defaultSilenceSelected = false;
+
+    // The document windows.
+    int documentCount = 0;
+    int visibleNormalDocuments = 0;  // visible and not minimized
+    bool anyDocumentMaximized = false;
+    bool frameMaximized = false;
+    std::vector<WindowListEntry> windows;
+};

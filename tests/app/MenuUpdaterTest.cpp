@@ -1,0 +1,141 @@
+#include "app/commands/CMenuUpdater.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "app/commands/QuilletCommands.h"
+
+namespace {
+
+class MenuUpdaterTest : public ::testing::Test {
+protected:
+    static constexpr std::array<ResourceId, 5> kBar = {600128001, 600128002, 600128003, 600128007, 600128004};
+
+    MenuItemRecord Item(std::uint32_t command)
+    {
+        const auto where = bar_.FindCommand(command);
+        EXPECT_TRUE(where.has_value()) << command;
+        return where ? where->menu->Record(where->index) : MenuItemRecord{};
+    }
+    bool Enabled(std::uint32_t command) { return !Item(command).disabled; }
+    void Update()
+    {
+        bar_.Reset();
+        CMenuUpdater::Update(bar_, state_);
+    }
+
+    CMenuBar bar_{kBar};
+    MenuState state_;
+};
+
+}  // namespace
+
+TEST_F(MenuUpdaterTest, QuitAlwaysOnUnbuiltCommandsOff)
+{
+    Update();
+    EXPECT_TRUE(Enabled(Cmd::kQuit));
+    EXPECT_TRUE(Enabled(Cmd::kContents));
+    EXPECT_TRUE(Enabled(Cmd::kAbout));
+    EXPECT_FALSE(Enabled(Cmd::kOpen));
+    EXPECT_FALSE(Enabled(Cmd::kPreferences));
+    EXPECT_FALSE(Enabled(Cmd::kSave));
+    state_.canOpen = true;
+    state_.canEditPreferences = true;
+    Update();
+    EXPECT_TRUE(Enabled(Cmd::kOpen));
+    EXPECT_TRUE(Enabled(Cmd::kPreferences));
+}
+
+TEST_F(MenuUpdaterTest, SamplerSettingsNeedMidiOrScsi)
+{
+    state_.canEditSamplerSettings = true;
+    Update();
+    EXPECT_FALSE(Enabled(Cmd::kSamplerSettings));
+    state_.scsiAvailable = true;
+    Update();
+    EXPECT_TRUE(Enabled(Cmd::kSamplerSettings));
+    state_.scsiAvailable = false;
+    state_.midiAvailable = true;
+    Update();
+    EXPECT_TRUE(Enabled(Cmd::kSamplerSettings));
+}
+
+TEST_F(MenuUpdaterTest, TargetListShowsAtMost89SamplersWithTheSelectedChecked)
+{
+    for (int i = 0; i < 95; ++i)
+        state_.installedSamplers.push_back("Sampler " + std::to_string(i));
+    state_.selectedSampler = 65535;
+    Update();
+    EXPECT_EQ(Item(Cmd::kTransmit).label, "Transmit to Sampler 0");
+    EXPECT_TRUE(Item(Cmd::kFirstSamplerSelection).checked);
+    EXPECT_TRUE(Enabled(Cmd::kFirstSamplerSelection + 88));
+    EXPECT_FALSE(bar_.FindCommand(Cmd::kFirstSamplerSelection + 89).has_value());
+
+    state_.selectedSampler = 3;
+    Update();
+    EXPECT_EQ(Item(Cmd::kTransmit).label, "Transmit to Sampler 3");
+    EXPECT_FALSE(Item(Cmd::kFirstSamplerSelection).checked);
+    EXPECT_TRUE(Item(Cmd::kFirstSamplerSelection + 3).checked);
+    // The list is rebuilt, not added again.
+    const auto where = bar_.FindCommand(Cmd::kTransmit);
+    EXPECT_EQ(where->menu->ItemCount(), 7u + 1u + 89u);
+}
+
+TEST_F(MenuUpdaterTest, TogglesShowDefaultsWithoutDocuments)
+{
+    state_.defaultPitchToNewTempo = true;
+    state_.defaultSeparateSamples = false;
+    state_.defaultNormalize = false;
+    state_.defaultSilenceSelected = true;
+    Update();
+    EXPECT_TRUE(Item(Cmd::kPitchToNewTempo).checked);
+    EXPECT_TRUE(Item(Cmd::kTransmitAsOneSample).checked);
+    EXPECT_FALSE(Item(Cmd::kNormalize).checked);
+    EXPECT_TRUE(Item(Cmd::kSilenceSelected).checked);
+    EXPECT_FALSE(Enabled(Cmd::kPitchToNewTempo));
+}
+
+TEST_F(MenuUpdaterTest, WindowCommandsFollowTheDocuments)
+{
+    Update();
+    EXPECT_FALSE(Enabled(Cmd::kCascade));
+    EXPECT_FALSE(Enabled(Cmd::kCloseAll));
+    EXPECT_FALSE(Enabled(Cmd::kResizeToDocuments));
+    const std::size_t plainCount = bar_.FindCommand(Cmd::kCascade)->menu->ItemCount();
+
+    // One minimized document: Close All, but nothing to arrange.
+    state_.documentCount = 1;
+    state_.windows = {{0, "Loop.aif", true, true, true}};
+    Update();
+    EXPECT_TRUE(Enabled(Cmd::kCloseAll));
+    EXPECT_FALSE(Enabled(Cmd::kTileVertically));
+    EXPECT_EQ(bar_.FindCommand(Cmd::kCascade)->menu->ItemCount(), plainCount + 2);
+    EXPECT_TRUE(Item(Cmd::kFirstWindowListCommand).checked);
+
+    state_.visibleNormalDocuments = 1;
+    Update();
+    EXPECT_TRUE(Enabled(Cmd::kCascade));
+    EXPECT_TRUE(Enabled(Cmd::kTileHorizontally));
+    EXPECT_TRUE(Enabled(Cmd::kResizeToDocuments));
+    state_.anyDocumentMaximized = true;
+    Update();
+    EXPECT_FALSE(Enabled(Cmd::kResizeToDocuments));
+    state_.anyDocumentMaximized = false;
+    state_.frameMaximized = true;
+    Update();
+    EXPECT_FALSE(Enabled(Cmd::kResizeToDocuments));
+}
+
+TEST_F(MenuUpdaterTest, WebItemsNeedABrowser)
+{
+    Update();
+    EXPECT_FALSE(Enabled(Cmd::kMakerHomePage));
+    EXPECT_FALSE(Enabled(Cmd::kTechInfo));
+    state_.browserInstalled = true;
+    Update();
+    EXPECT_TRUE(Enabled(Cmd::kMakerHomePage));
+    EXPECT_TRUE(Enabled(Cmd::kDistributorHomePage));
+    EXPECT_TRUE(Enabled(Cmd::kDownloadLoops));
+    EXPECT_TRUE(Enabled(Cmd::kTechInfo));
+}

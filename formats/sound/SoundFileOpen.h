@@ -1,0 +1,39 @@
+#pragma once
+// The open path for sound files that the window program and the batch tool
+// share: recognises AIFF (AIFF-C) and WAV by their first bytes, applies the
+// load limits before anything large is allocated, and reads one channel.
+#include <cstdint>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "formats/sound/ChannelChoice.h"
+#include "formats/sound/SoundFileInfo.h"
+#include "framework/resources/CaravelResources.h"
+
+class CMedia;
+class CWaveSample;
+
+// The longest sound a document takes: five minutes at the sound's rate.
+constexpr std::uint64_t kMaxSoundSeconds = 5 * 60;
+
+// The header of an AIFF or WAV file. XBadFormat for any other file, and for
+// one that does not hold every frame its header promises.
+SoundFileInfo ReadSoundFileInfo(CMedia& stream);
+
+// Judges a header against the load limits: XTooManyChannels beyond two
+// channels, XUnsupportedFormat for any sample size but 16, XBadFormat for a
+// sound without frames, XSoundTooLong beyond five minutes, XOutOfMemory beyond
+// what a document sound can hold.
+void CheckSoundFileLimits(const SoundFileInfo& info);
+
+// Reads an AIFF or WAV sound from stream under the limits above, keeping the
+// chosen channel of a stereo file.
+std::unique_ptr<CWaveSample> OpenSoundMedia(CMedia& stream, const char* name, ChannelChoice channel);
+// The same from a file; the sound is named by the file's name. XFileNotFound
+// when there is no such file.
+std::unique_ptr<CWaveSample> OpenSoundFile(const std::string& path, ChannelChoice channel);
+
+// The alert that tells the user why a sound file did not open. The
+// corrupt-file alert takes the file's name as its argument ^0.
+ResourceId SoundFileAlert(const std::exception_ptr& failure);

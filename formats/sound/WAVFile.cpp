@@ -1,0 +1,31 @@
+#include "formats/sound/WAVFile.h"
+
+#include "document/buffer/CWaveSample.h"
+#include "document/buffer/WAVE_SAMPLE.h"
+#include "formats/sound/CWaveReader.h"
+#include "formats/sound/CWaveWriter.h"
+#include "formats/sound/SoundFrames.h"
+#include "formats/sound/SoundSampleWriting.h"
+#include "formats/streams/CSafeSaveFile.h"
+
+void WriteWAV(const CFileSpec& file, const WAVE_SAMPLE& sample) {
+    CSafeSaveFile stream(file);
+    CWaveWriter writer(stream);
+    writer.BeginForm("RIFF", "WAVE");
+    writer.WriteFmt(1, sample.Rate());
+    if (sample.Frames() > 0) {
+        writer.BeginChunk("data");
+        WriteSoundSamples(writer, sample);
+        writer.EndChunk();
+    }
+    writer.EndForm();
+    stream.Commit();
+}
+
+void ReadWAVInfo(CMedia& stream, SoundFileInfo& info) { info = CWaveReader(stream).ReadInfo(); }
+
+std::unique_ptr<CWaveSample> ReadWAV(CMedia& stream, const char* name, ChannelChoice channel) {
+    CWaveReader reader(stream);
+    const SoundFileInfo info = reader.ReadInfo();
+    return ReadSoundFrames(stream, info, reader.FindSoundData(), name, channel);
+}

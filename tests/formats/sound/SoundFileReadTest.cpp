@@ -1,0 +1,184 @@
+// The AIFF and WAV readers: files of our own, of sox and hand-made ones.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "document/buffer/CWaveSample.h"
+#include "formats/sound/AIFFFile.h"
+#include "formats/sound/WAVFile.h"
+#include "formats/streams/CMemoryMedia.h"
+#include "framework/exceptions/Exceptions.h"
+#include "tests/exports/ExportTestSupport.h"
+#include "tests/formats/sound/SoundFileBytes.h"
+
+namespace {
+
+std::unique_ptr<CMemoryMedia> MediaOf(const std::vector<std::uint8_t>& bytes) {
+    auto media = std::make_unique<CMemoryMedia>(static_cast<std::int64_t>(bytes.size()));
+    std::memcpy(media->Data(), bytes.data(), bytes.size());
+    return media;
+}
+
+std::vector<std::int16_t> SamplesOf(const CWaveSample& sound) {
+    return {sound.Data(), sound.Data() + sound.Frames()};
+}
+
+const std::vector<std::int16_t> kStereo = {100, -7, 200, -9, -300, 5, 32767, -32768};
+
+}  // namespace
+
+TEST(AIFFReader, ReadsTheInfoOfTheCOMMChunkAndKeepsThePosition) {
+    AIFFImage image;
+    image.frames = 3;
+    image.samples = {1, 2, 3};
+    image.rate = {0x40, 0x0E, 0xAC, 0x44, 0xE6, 0x66, 0x66, 0x66, 0x66, 0x66};  // 44100.9
+    auto media = MediaOf(image.Bytes());
+    media->SetPosition(7);
+    SoundFileInfo info;
+    ReadAIFFInfo(*media, info);
+    EXPECT_EQ(info.channels, 1);
+    EXPECT_EQ(info.frameCount, 3u);
+    EXPECT_EQ(info.bitsPerSample, 16);
+    EXPECT_EQ(info.sampleRate, 44100u);
+    EXPECT_EQ(info.supported, 1);
+    EXPECT_EQ(media->GetPosition(), 7);
+}
+
+TEST(AIFFReader, RefusesAnEightBitFileAsUnsupportedAndA33BitFileAsBad) {
+    AIFFImage image;
+    image.bits = 8;
+    EXPECT_THROW(ReadAIFF(*MediaOf(image.Bytes()), "x"), XUnsupportedFormat);
+    image.bits = 33;
+    EXPECT_THROW(ReadAIFF(*MediaOf(image.Bytes()), "x"), XBadFormat);
+}
+
+TEST(AIFFReader, ReadsWhatSoxWrites) {
+    CTempFolder folder;
+    std::vector<std::int16_t> samples(5000);
+    for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<std::int16_t>(i * 13 - 30000);
+    WriteFileBytes(folder / "in.raw", std::vector<std::uint8_t>(reinterpret_cast<const std::uint8_t*>(samples.data()),
+                                                               reinterpret_cast<const std::uint8_t*>(samples.data() + samples.size())));
+    for (const char* type : {"aiff", "aifc"}) {
+        const auto file = folder / (std::string("out.") + type);
+        RunCommand("sox -t raw -r 22050 -e signed -b 16 -L -c 1 '" + (folder / "in.raw").string() + "' -t " + type +
+                   " '" + file.string() + "'");
+        auto sound = ReadAIFF(*MediaOf(ReadFileBytes(file)), "sox");
+        EXPECT_EQ(sound->Rate(), 22050u) << type;
+        EXPECT_EQ(SamplesOf(*sound), samples) << type;
+    }
+}
+
+TEST(AIFFReader, ReadsAIFCWithoutCompressionAndWithLittleEndianSamples) {
+    for (const char* compression : {"NONE", "sowt"}) {
+        AIFFImage image;
+        image.compression = compression;
+        image.frames = 4;
+        image.samples = {1, -2, 0x1234, -32768};
+        EXPECT_EQ(SamplesOf(*ReadAIFF(*MediaOf(image.Bytes()), "x")), image.samples) << compression;
+    }
+}
+
+TEST(AIFFReader, RefusesOtherCompressions) {
+    AIFFImage image;
+    image.compression = "ima4";
+    image.frames = 1;
+    image.samples = {1};
+    EXPECT_THROW(ReadAIFF(*MediaOf(image.Bytes()), "x"), XBadFormat);
+}
+
+TEST(AIFFReader, KeepsTheChosenChannelOfAStereoFile) {
+    AIFFImage image;
+    image.channels = 2;
+    image.frames = 4;
+    image.samples = kStereo;
+    EXPECT_EQ(SamplesOf(*ReadAIFF(*MediaOf(image.Bytes()), "x")), (std::vector<std::int16_t>{100, 200, -300, 32767}));
+    EXPECT_EQ(SamplesOf(*ReadAIFF(*MediaOf(image.Bytes()), "x", ChannelChoice::Right)),
+              (std::vector<std::int16_t>{-7, -9, 5, -32768}));
+    EXPECT_EQ(SamplesOf(*ReadAIFF(*MediaOf(image.Bytes()), "x", ChannelChoice::Mix)),
+              (std::vector<std::int16_t>{46, 95, -148, -1}));
+}
+
+TEST(AIFFReader, SkipsTheSSNDOffset) {
+    AIFFImage image;
+    image.frames = 2;
+    image.ssndOffset = 4;
+    image.samples = {11, 22};
+    EXPECT_EQ(SamplesOf(*ReadAIFF(*MediaOf(image.Bytes()), "x")), image.samples);
+}
+
+TEST(AIFFReader, RefusesFrameCountsTheFileDoesNotHoldBeforeAllocating) {
+    AIFFImage image;
+    image.frames = 0x7FFFFFFF;  // 4 GB of frames promised
+    image.channels = 2;
+    image.samples = {1, 2, 3, 4};
+    const auto bytes = image.Bytes();
+    EXPECT_LT(bytes.size(), 100u);
+    EXPECT_THROW(ReadAIFF(*MediaOf(bytes), "x"), XBadFormat);
+    image.frames = 3;  // one frame more than the SSND chunk holds
+    EXPECT_THROW(ReadAIFF(*MediaOf(image.Bytes()), "x"), XBadFormat);
+}
+
+TEST(AIFFReader, RefusesATruncatedFileAndAMissingSSNDChunk) {
+    AIFFImage image;
+    image.frames = 4;
+    image.samples = {1, 2, 3, 4};
+    auto bytes = image.Bytes();
+    bytes.resize(bytes.size() - 3);
+    EXPECT_THROW(ReadAIFF(*MediaOf(bytes), "x"), XBadFormat);
+    image.withSSND = false;
+    EXPECT_THROW(ReadAIFF(*MediaOf(image.Bytes()), "x"), XBadFormat);
+}
+
+TEST(AIFFReader, RefusesRatesThatAreNoWholeNumberOfHertz) {
+    AIFFImage image;
+    for (const auto& rate : std::vector<std::vector<std::uint8_t>>{
+             {0, 0, 0, 0, 0, 0, 0, 0, 0, 0},                                // 0
+             {0x7F, 0xFF, 0xC0, 0, 0, 0, 0, 0, 0, 0},                       // NaN
+             {0x7F, 0xFF, 0x80, 0, 0, 0, 0, 0, 0, 0},                       // infinity
+             {0x40, 0x20, 0x80, 0, 0, 0, 0, 0, 0, 0},                       // 2^33
+             {0x3F, 0xFE, 0x80, 0, 0, 0, 0, 0, 0, 0},                       // 0.5
+             {0xC0, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0}}) {                 // -44100
+        image.rate = rate;
+        SoundFileInfo info;
+        EXPECT_THROW(ReadAIFFInfo(*MediaOf(image.Bytes()), info), XBadFormat);
+    }
+}
+
+TEST(WAVReader, ReadsWhatSoxWritesInMonoAndStereo) {
+    CTempFolder folder;
+    WriteFileBytes(folder / "in.raw", std::vector<std::uint8_t>(reinterpret_cast<const std::uint8_t*>(kStereo.data()),
+                                                               reinterpret_cast<const std::uint8_t*>(kStereo.data() + kStereo.size())));
+    RunCommand("sox -t raw -r 48000 -e signed -b 16 -L -c 2 '" + (folder / "in.raw").string() + "' '" +
+               (folder / "s.wav").string() + "'");
+    auto media = MediaOf(ReadFileBytes(folder / "s.wav"));
+    SoundFileInfo info;
+    ReadWAVInfo(*media, info);
+    EXPECT_EQ(info.channels, 2);
+    EXPECT_EQ(info.frameCount, 4u);
+    EXPECT_EQ(info.sampleRate, 48000u);
+    EXPECT_EQ(SamplesOf(*ReadWAV(*media, "x", ChannelChoice::Right)), (std::vector<std::int16_t>{-7, -9, 5, -32768}));
+}
+
+TEST(WAVReader, ReadsExtensiblePCMAndRefusesOtherSubformats) {
+    WAVImage image;
+    image.format = 0xFFFE;
+    image.channels = 2;
+    image.samples = kStereo;
+    EXPECT_EQ(SamplesOf(*ReadWAV(*MediaOf(image.Bytes()), "x", ChannelChoice::Mix)),
+              (std::vector<std::int16_t>{46, 95, -148, -1}));
+    image.subformat = 3;  // floating point
+    EXPECT_THROW(ReadWAV(*MediaOf(image.Bytes()), "x"), XBadFormat);
+}
+
+TEST(WAVReader, RefusesEightBitAsUnsupportedAndBrokenHeadersAsBad) {
+    WAVImage image;
+    image.bits = 8;
+    image.samples = {0};
+    EXPECT_THROW(ReadWAV(*MediaOf(image.Bytes()), "x"), XUnsupportedFormat);
+    image.bits = 16;
+    image.rate = 0;
+    EXPECT_THROW(ReadWAV(*MediaOf(image.Bytes()), "x"), XBadFormat);
+    image.rate = 44100;
+    image.format = 3;
+    EXPECT_THROW(ReadWAV(*MediaOf(image.Bytes()), "x"), XBadFormat);
+}

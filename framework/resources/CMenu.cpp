@@ -95,14 +95,17 @@ void CMenu::ReadScript(std::string_view script)
         fRecords.push_back(ItemOfSegment(segments[i]));
 }
 
-MenuItemRecord& CMenu::At(std::size_t index)
+void CMenu::CheckIndex(std::size_t index) const
 {
     if (index >= fRecords.size())
         throw XInternalError();
-    return fRecords[index];
 }
 
-MenuItemRecord CMenu::Record(std::size_t index) const { return const_cast<CMenu*>(this)->At(index); }
+MenuItemRecord CMenu::Record(std::size_t index) const
+{
+    CheckIndex(index);
+    return fRecords[index];
+}
 
 std::shared_ptr<CMenu> CMenu::Submenu(std::size_t index) const { return Record(index).submenu; }
 
@@ -124,13 +127,21 @@ void CMenu::AppendCommand(std::string_view label, std::uint32_t command)
 
 void CMenu::RemoveItem(std::size_t index)
 {
-    At(index);
+    CheckIndex(index);
     fRecords.erase(fRecords.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-void CMenu::SetEnabled(std::size_t index, bool enabled) { At(index).disabled = !enabled; }
+void CMenu::SetEnabled(std::size_t index, bool enabled)
+{
+    CheckIndex(index);
+    fRecords[index].disabled = !enabled;
+}
 
-void CMenu::SetChecked(std::size_t index, bool checked) { At(index).checked = checked; }
+void CMenu::SetChecked(std::size_t index, bool checked)
+{
+    CheckIndex(index);
+    fRecords[index].checked = checked;
+}
 
 std::optional<MenuItemLocation> CMenu::FindCommand(std::uint32_t command)
 {

@@ -83,7 +83,7 @@ public:
 
 private:
     void ReadScript(std::string_view script);
-    MenuItemRecord& At(std::size_t index);
+    void CheckIndex(std::size_t index) const;
 
     std::string fTitle;
     std::uint32_t fHelpId = 0;

@@ -204,26 +204,36 @@ std::string CMenu::NativeItemText(const MenuItemRecord& record)
 {
     if (record.kind == kMenuItemSeparator)
         return {};
+    std::string text = MarkMnemonic(record.label, record.mnemonic);
+    if (record.shortcut != 0)
+        text += std::string("\tCtrl+") + record.shortcut;
+    return text;
+}
+
+std::string CMenu::NativeTitleText() const { return MarkMnemonic(fTitle, fMnemonic); }
+
+// Doubles every "&", then puts "&" before the mnemonic: its first occurrence
+// at the start of a word, failing that its first occurrence anywhere.
+std::string CMenu::MarkMnemonic(std::string_view label, char mnemonic)
+{
     std::string text;
-    for (char c : record.label) {
+    for (char c : label) {
         text.push_back(c);
         if (c == '&')
             text.push_back('&');
     }
-    if (record.mnemonic != 0) {
-        std::size_t at = std::string::npos;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == record.mnemonic && (i == 0 || text[i - 1] == ' ')) {
-                at = i;
-                break;
-            }
+    if (mnemonic == 0)
+        return text;
+    std::size_t at = std::string::npos;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == mnemonic && (i == 0 || text[i - 1] == ' ')) {
+            at = i;
+            break;
         }
-        if (at == std::string::npos)
-            at = text.find(record.mnemonic);
-        if (at != std::string::npos)
-            text.insert(at, 1, '&');
     }
-    if (record.shortcut != 0)
-        text += std::string("\tCtrl+") + record.shortcut;
+    if (at == std::string::npos)
+        at = text.find(mnemonic);
+    if (at != std::string::npos)
+        text.insert(at, 1, '&');
     return text;
 }

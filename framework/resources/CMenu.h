@@ -80,10 +80,13 @@ public:
     // The native text of a record: "&" doubled, the mnemonic marked with "&",
     // and with a shortcut "label\tCtrl+K".
     static std::string NativeItemText(const MenuItemRecord& record);
+    // The title as the menu bar shows it, "&" doubled and the mnemonic marked.
+    std::string NativeTitleText() const;
 
 private:
     void ReadScript(std::string_view script);
     void CheckIndex(std::size_t index) const;
+    static std::string MarkMnemonic(std::string_view label, char mnemonic);
 
     std::string fTitle;
     std::uint32_t fHelpId = 0;

@@ -166,6 +166,7 @@ TEST(MenuNativeText, ShortcutAndMnemonicAreShown)
     // The mnemonic goes to the start of a word before any earlier occurrence.
     EXPECT_EQ(CMenu::NativeItemText(file.Record(4)), "Save &As...");
     EXPECT_EQ(CMenu::NativeItemText(file.Record(2)), "");
+    EXPECT_EQ(file.NativeTitleText(), "&File");
 }
 
 TEST(MenuNativeText, AmpersandIsDoubledAndMnemonicFallsBackToAnyPosition)

@@ -67,6 +67,9 @@ void CWavePlayer::PlayLoop(const WAVE_SAMPLE& sample, std::int32_t start, CWaveP
 void CWavePlayer::PlayRange(const WAVE_SAMPLE& sample, std::int32_t from, std::int32_t to,
                             CWavePlayerNotifier* notifier)
 {
+    // Only the part of the range inside the sound is played.
+    from = std::max(from, 0);
+    to = static_cast<std::int32_t>(std::min<std::int64_t>(to, sample.Frames()));
     if (from >= to)
         return;
     Start(sample, from, to, false, notifier);

@@ -42,7 +42,8 @@ public:
 
     // Loop play from `start` between the sound's locators.
     void PlayLoop(const WAVE_SAMPLE& sample, std::int32_t start, CWavePlayerNotifier* notifier);
-    // Plays [from, to) once; nothing happens for an empty sound or range.
+    // Plays [from, to) once, cut to the sound; nothing happens for an empty
+    // sound or range.
     void PlayRange(const WAVE_SAMPLE& sample, std::int32_t from, std::int32_t to, CWavePlayerNotifier* notifier);
     void PlayAll(const WAVE_SAMPLE& sample, CWavePlayerNotifier* notifier);
     // Stops and waits until the audio side has stopped, then notifies.

@@ -1,24 +1,66 @@
 #include "framework/ui/application/CApplication.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
 #include <algorithm>
 
 #include "framework/progress/CLengthyOperation.h"
+#include "framework/ui/alerts/CAlertBoxPresenter.h"
+#include "framework/ui/menus/CNativeMenuBar.h"
+#include "framework/ui/progress/CProgressPresenter.h"
 #include "framework/ui/views/CView.h"
 #include "framework/ui/windows/CDocumentWindow.h"
 #include "framework/ui/windows/CFrameWindow.h"
 #include "framework/ui/windows/CModalDialog.h"
 
+namespace {
+// Ctrl+key presses anywhere in the program go to the menu bar's shortcuts first.
+class CShortcutFilter : public QObject {
+public:
+    explicit CShortcutFilter(CNativeMenuBar& bar) : fBar(bar) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (modifiers != Qt::ControlModifier || key->key() < 0x21 || key->key() > 0x7E)
+            return false;
+        bool used = false;
+        try {
+            used = fBar.HandleShortcut(static_cast<char>(key->key()));
+        } catch (...) {
+            CLowLevelApplication::ReportFailure(std::current_exception());
+        }
+        return used;
+    }
+
+private:
+    CNativeMenuBar& fBar;
+};
+}  // namespace
+
 CApplication::CApplication(std::string name)
-    : CLowLevelApplication(std::move(name)), fFrame(std::make_unique<CFrameWindow>(*this))
+    : CLowLevelApplication(std::move(name)),
+      fFrame(std::make_unique<CFrameWindow>(*this)),
+      fAlertPresenter(std::make_unique<CAlertBoxPresenter>()),
+      fProgressPresenter(std::make_unique<CProgressPresenter>())
 {
+    CABCAlertPresenter::Install(fAlertPresenter.get());
+    CABCProgressPresenter::Install(fProgressPresenter.get());
 }
 
 CApplication::~CApplication()
 {
+    fShortcutFilter.reset();
+    fMenuBar.reset();
+    CABCAlertPresenter::Install(nullptr);
+    CABCProgressPresenter::Install(nullptr);
     fWindows.clear();
     fDisposed.clear();
     fFrame.reset();
@@ -133,9 +175,44 @@ bool CApplication::DoCommand(std::uint32_t command)
     return false;
 }
 
+void CApplication::SetMenuBar(std::unique_ptr<CMenuBar> menus, std::size_t windowListIndex)
+{
+    fShortcutFilter.reset();
+    fMenuBar.reset();
+    fWindowListIndex = windowListIndex;
+    fMenuBar = std::make_unique<CNativeMenuBar>(
+        std::move(menus), *fFrame->menuBar(), [this] { RunMenuUpdate(); },
+        [this](std::uint32_t command) { DispatchCommand(command); });
+    fShortcutFilter = std::make_unique<CShortcutFilter>(*fMenuBar);
+    QCoreApplication::instance()->installEventFilter(fShortcutFilter.get());
+}
+
 void CApplication::RunMenuUpdate()
 {
+    if (fMenuBar)
+        fMenuBar->Menus().Reset();
     UpdateMenus();
-    if (CDocumentWindow* front = FrontDocumentWindow())
+    CDocumentWindow* front = FrontDocumentWindow();
+    if (front)
         front->UpdateMenus();
+    if (!fMenuBar)
+        return;
+    const auto& menus = fMenuBar->Menus().Menus();
+    if (fWindowListIndex < menus.size()) {
+        std::vector<WindowListEntry> entries;
+        for (std::size_t i = 0; i < fWindows.size(); ++i) {
+            const CDocumentWindow& window = *fWindows[i];
+            entries.push_back({static_cast<std::uint32_t>(i), window.Title(), true,
+                               window.WantsListing(), &window == front});
+        }
+        CMenu& list = *menus[fWindowListIndex];
+        const std::size_t separatorAt = list.ItemCount();
+        MenuItemRecord separator;
+        separator.kind = kMenuItemSeparator;
+        separator.temporary = true;
+        list.AppendRecord(separator);
+        if (!list.FillWindowList(entries))
+            list.RemoveItem(separatorAt);
+    }
+    fMenuBar->Sync();
 }

@@ -10,14 +10,20 @@
 
 #include "framework/ui/application/CLowLevelApplication.h"
 
+class CAlertBoxPresenter;
+class CMenuBar;
+class CNativeMenuBar;
+class QObject;
 class CDocumentWindow;
 class CFrameWindow;
+class CProgressPresenter;
 
 class CApplication : public CLowLevelApplication {
 public:
     // The first command of the Windows menu's window list; window i has this + i.
     static constexpr std::uint32_t kWindowListCommand = 0x80000000u + 201u;
 
+    // Alerts and lengthy operations show on screen while the application exists.
     explicit CApplication(std::string name);
     ~CApplication() override;
 
@@ -46,7 +52,13 @@ public:
     virtual bool DoCommand(std::uint32_t command);
     // The application's part of the menu-status pass.
     virtual void UpdateMenus() {}
-    // The application's and the front window's passes.
+    // Puts `menus` on the frame's menu bar; Ctrl+key presses then go through
+    // its shortcuts. The menu at `windowListIndex` (bar order) lists the
+    // document windows.
+    void SetMenuBar(std::unique_ptr<CMenuBar> menus, std::size_t windowListIndex);
+    CNativeMenuBar* GetMenuBar() const { return fMenuBar.get(); }
+    // Menu reset, the application's and the front window's passes, the
+    // window list, then the native menus take the new states.
     void RunMenuUpdate();
 
 protected:
@@ -56,6 +68,11 @@ private:
     void DeleteDisposedWindows();
 
     std::unique_ptr<CFrameWindow> fFrame;
+    std::unique_ptr<CAlertBoxPresenter> fAlertPresenter;
+    std::unique_ptr<CProgressPresenter> fProgressPresenter;
+    std::unique_ptr<CNativeMenuBar> fMenuBar;
+    std::unique_ptr<QObject> fShortcutFilter;
+    std::size_t fWindowListIndex = 0;
     std::vector<std::unique_ptr<CDocumentWindow>> fWindows;
     std::vector<std::unique_ptr<CDocumentWindow>> fDisposed;
 };

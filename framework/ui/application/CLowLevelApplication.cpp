@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "framework/alerts/Alerts.h"
 #include "framework/exceptions/Exceptions.h"
 
 CLowLevelApplication* CLowLevelApplication::sCurrent = nullptr;
@@ -63,7 +64,16 @@ int CLowLevelApplication::Run()
 
 void CLowLevelApplication::Idle() {}
 
-void CLowLevelApplication::HandleFailure(std::exception_ptr) {}
+void CLowLevelApplication::HandleFailure(std::exception_ptr failure)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (const XOutOfMemory&) {
+        ShowAlert(Res::kAlertNotEnoughMemory);
+    } catch (...) {
+        ShowAlert(Res::kAlertInternalError);
+    }
+}
 
 void CLowLevelApplication::ReportFailure(std::exception_ptr failure)
 {

@@ -35,8 +35,8 @@ public:
     virtual void ShutDown() {}
     virtual void Deactivated() {}
     virtual void Activated() {}
-    // A failure escaped an event handler: tell the user. Without an
-    // application, ReportFailure drops it.
+    // A failure escaped an event handler: tell the user (not enough memory,
+    // or the internal-error alert). Without an application, ReportFailure drops it.
     virtual void HandleFailure(std::exception_ptr failure);
     static void ReportFailure(std::exception_ptr failure);
 

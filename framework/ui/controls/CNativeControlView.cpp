@@ -1,10 +1,30 @@
 #include "framework/ui/controls/CNativeControlView.h"
 
+#include <QEvent>
+#include <QKeyEvent>
 #include <QWidget>
 
 #include "framework/exceptions/Exceptions.h"
 #include "framework/ui/views/CGroupView.h"
 #include "framework/ui/windows/CABCWindow.h"
+#include "framework/ui/windows/CWindowWidget.h"
+
+// Keys reach the window before the control, as they would reach the window
+// first if the window itself had the focus.
+class CNativeControlView::CKeyFilter : public QObject {
+public:
+    explicit CKeyFilter(CABCWindow& window) : fWindow(window) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+            return CWindowWidget::ForwardKey(fWindow, static_cast<QKeyEvent*>(event));
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    CABCWindow& fWindow;
+};
 
 CNativeControlView::CNativeControlView(CGroupView* parent, const PixelRect& frame, QWidget* widget)
     : CControlView(parent, frame), fWidget(widget)
@@ -14,12 +34,14 @@ CNativeControlView::CNativeControlView(CGroupView* parent, const PixelRect& fram
         throw XBase();  // a native control needs a window to live in
     }
     fWidget->setParent(&GetWindow()->Widget());
+    fKeyFilter = std::make_unique<CKeyFilter>(*GetWindow());
+    fWidget->installEventFilter(fKeyFilter.get());
     StateChanged();
 }
 
 CNativeControlView::~CNativeControlView()
 {
-    delete fWidget;
+    delete fWidget;  // before its filter
 }
 
 void CNativeControlView::Activate()

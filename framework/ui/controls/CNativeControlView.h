@@ -2,6 +2,8 @@
 // A control view that owns one Qt widget, a child of its window's widget.
 // The widget follows the view's frame, visibility (with its ancestors') and
 // enabled state.
+#include <memory>
+
 #include "framework/ui/views/CControlView.h"
 
 class QWidget;
@@ -19,5 +21,8 @@ protected:
     void StateChanged() override;
 
 private:
+    class CKeyFilter;
+
     QWidget* fWidget;
+    std::unique_ptr<CKeyFilter> fKeyFilter;
 };

@@ -5,7 +5,7 @@
 #include <QString>
 
 namespace {
-constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextWrapAnywhere;
 
 QString Displayed(const std::string& text)
 {

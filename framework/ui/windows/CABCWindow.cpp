@@ -37,10 +37,11 @@ void CABCWindow::Open()
     fWidget->show();
 }
 
-void CABCWindow::KeyDown(const CKeyEvent& event)
+bool CABCWindow::KeyDown(const CKeyEvent& event)
 {
     if (fFocus)
         fFocus->KeyDown(event);
+    return false;
 }
 
 bool CABCWindow::DoCommand(std::uint32_t)
@@ -175,7 +176,7 @@ void CABCWindow::HandleMouseRelease(int x, int y, std::uint32_t modifiers)
     }
 }
 
-void CABCWindow::HandleKey(int qtKey, bool keypad, bool release, bool repeat,
+bool CABCWindow::HandleKey(int qtKey, bool keypad, bool release, bool repeat,
                            std::uint32_t modifiers, char character)
 {
     CKeyEvent event;
@@ -184,7 +185,7 @@ void CABCWindow::HandleKey(int qtKey, bool keypad, bool release, bool repeat,
     event.kind = release ? CKeyEvent::kKeyUp : repeat ? CKeyEvent::kKeyRepeat : CKeyEvent::kKeyDown;
     event.character = character;
     event.nativeKey = qtKey;
-    KeyDown(event);
+    return KeyDown(event);
 }
 
 std::string CABCWindow::TooltipAt(int x, int y)

@@ -30,8 +30,9 @@ public:
     // Looks at buttons and controls that were used.
     virtual void CheckControls() {}
     virtual void UpdateContents() {}
-    // A key event; by default it goes to the focus view.
-    virtual void KeyDown(const CKeyEvent& event);
+    // A key event; by default it goes to the focus view. Answers true when
+    // the key was used up, so the focused native control does not see it.
+    virtual bool KeyDown(const CKeyEvent& event);
     virtual void IdleWindow() {}
     // Called after the views are built, before the window is shown.
     virtual void Layout() {}
@@ -76,7 +77,7 @@ public:
     void HandleMousePress(int x, int y, std::uint32_t modifiers, bool rightButton);
     void HandleMouseMove(int x, int y, std::uint32_t modifiers);
     void HandleMouseRelease(int x, int y, std::uint32_t modifiers);
-    void HandleKey(int qtKey, bool keypad, bool release, bool repeat, std::uint32_t modifiers,
+    bool HandleKey(int qtKey, bool keypad, bool release, bool repeat, std::uint32_t modifiers,
                    char character);
     std::string TooltipAt(int x, int y);
 

@@ -63,18 +63,21 @@ void CModalDialog::SetDefaultButton(CPushButtonView* button)
         fDefault->SetDefaultLook(true);
 }
 
-void CModalDialog::KeyDown(const CKeyEvent& event)
+bool CModalDialog::KeyDown(const CKeyEvent& event)
 {
+    bool pressed = false;
     if (event.kind == CKeyEvent::kKeyDown) {
         CPushButtonView* button = nullptr;
         if (event.code == CKeyCodeTable::kEscape)
             button = fCancel;
         else if (event.code == CKeyCodeTable::kReturn || event.code == CKeyCodeTable::kEnter)
             button = fDefault;
-        if (button && button->IsShown())
+        if (button && button->IsShown()) {
             button->PressVisibly();
+            pressed = true;
+        }
     }
-    CABCWindow::KeyDown(event);
+    return CABCWindow::KeyDown(event) || pressed;
 }
 
 void CModalDialog::CloseRequested()

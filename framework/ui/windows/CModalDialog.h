@@ -30,7 +30,7 @@ public:
     void SetCancelButton(CPushButtonView* button) { fCancel = button; }
     CPushButtonView* CancelButton() const { return fCancel; }
 
-    void KeyDown(const CKeyEvent& event) override;
+    bool KeyDown(const CKeyEvent& event) override;
     // A window-manager close answers like the cancel button; without one the
     // dialog stays.
     void CloseRequested() override;

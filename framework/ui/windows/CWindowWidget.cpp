@@ -1,5 +1,6 @@
 #include "framework/ui/windows/CWindowWidget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -30,6 +31,21 @@ std::uint32_t Modifiers(const QInputEvent* event)
 }
 
 }  // namespace
+
+bool CWindowWidget::ForwardKey(CABCWindow& window, QKeyEvent* event)
+{
+    const bool release = event->type() == QEvent::KeyRelease;
+    if (release && event->isAutoRepeat())
+        return true;  // a held key gives one release, at the end
+    const QByteArray text = event->text().toLocal8Bit();
+    bool used = false;
+    Guarded([&] {
+        used = window.HandleKey(event->key(), event->modifiers().testFlag(Qt::KeypadModifier),
+                                release, !release && event->isAutoRepeat(), Modifiers(event),
+                                text.isEmpty() ? 0 : text[0]);
+    });
+    return used;
+}
 
 CWindowWidget::CWindowWidget(CABCWindow& window) : fWindow(window)
 {
@@ -90,21 +106,22 @@ void CWindowWidget::mouseReleaseEvent(QMouseEvent* event)
 
 void CWindowWidget::keyPressEvent(QKeyEvent* event)
 {
-    const QByteArray text = event->text().toLocal8Bit();
-    Guarded([&] {
-        fWindow.HandleKey(event->key(), event->modifiers().testFlag(Qt::KeypadModifier), false,
-                          event->isAutoRepeat(), Modifiers(event), text.isEmpty() ? 0 : text[0]);
-    });
+    if (PassedUpFromControl() || !ForwardKey(fWindow, event))
+        QWidget::keyPressEvent(event);
 }
 
 void CWindowWidget::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->isAutoRepeat())
-        return;
-    Guarded([&] {
-        fWindow.HandleKey(event->key(), event->modifiers().testFlag(Qt::KeypadModifier), true,
-                          false, Modifiers(event), 0);
-    });
+    if (PassedUpFromControl() || !ForwardKey(fWindow, event))
+        QWidget::keyReleaseEvent(event);
+}
+
+bool CWindowWidget::PassedUpFromControl() const
+{
+    // Keys go to the focused control first, whose filter already handed
+    // them to the window; what the control leaves unused comes up here.
+    const QWidget* focus = QApplication::focusWidget();
+    return focus && focus != this && isAncestorOf(focus);
 }
 
 void CWindowWidget::closeEvent(QCloseEvent* event)

@@ -9,6 +9,9 @@ class CWindowWidget : public QWidget {
 public:
     explicit CWindowWidget(CABCWindow& window);
 
+    // Hands a key press or release to `window`; answers whether it was used up.
+    static bool ForwardKey(CABCWindow& window, QKeyEvent* event);
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -21,5 +24,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    bool PassedUpFromControl() const;
+
     CABCWindow& fWindow;
 };

@@ -1,0 +1,109 @@
+#include "framework/ui/menus/CNativeMenuBar.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+QString Native(const std::string& text)
+{
+    return QString::fromLocal8Bit(text.c_str());
+}
+
+QString MenuTitle(const CMenu& menu)
+{
+    MenuItemRecord title;
+    title.label = menu.Title();
+    title.mnemonic = menu.Mnemonic();
+    return Native(CMenu::NativeItemText(title));
+}
+
+QAction* FindAction(const QMenu& menu, std::uint32_t command)
+{
+    for (QAction* action : menu.actions()) {
+        if (action->menu()) {
+            if (QAction* found = FindAction(*action->menu(), command))
+                return found;
+        } else if (!action->isSeparator() && action->data().toUInt() == command) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+}  // namespace
+
+CNativeMenuBar::CNativeMenuBar(std::unique_ptr<CMenuBar> menus, QMenuBar& bar, UpdatePass update,
+                               Dispatch dispatch)
+    : fMenus(std::move(menus)), fBar(bar), fUpdate(std::move(update)), fDispatch(std::move(dispatch))
+{
+    for (const auto& menu : fMenus->Menus()) {
+        QMenu* native = fBar.addMenu(MenuTitle(*menu));
+        CMenu* records = menu.get();
+        QObject::connect(native, &QMenu::aboutToShow, native, [this, native, records] {
+            fUpdate();
+            Fill(*native, *records);
+        });
+        fNativeMenus.push_back(native);
+    }
+    Sync();
+}
+
+CNativeMenuBar::~CNativeMenuBar()
+{
+    for (QMenu* native : fNativeMenus)
+        delete native;
+}
+
+void CNativeMenuBar::Sync()
+{
+    for (std::size_t i = 0; i < fNativeMenus.size(); ++i)
+        Fill(*fNativeMenus[i], *fMenus->Menus()[i]);
+}
+
+void CNativeMenuBar::Fill(QMenu& native, CMenu& menu)
+{
+    for (QMenu* sub : native.findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        delete sub;
+    native.clear();
+    for (std::size_t i = 0; i < menu.ItemCount(); ++i) {
+        const MenuItemRecord& record = menu.Records()[i];
+        if (record.kind == kMenuItemSeparator) {
+            native.addSeparator();
+            continue;
+        }
+        QAction* action = nullptr;
+        if (record.kind == kMenuItemSubmenu && record.submenu) {
+            QMenu* sub = native.addMenu(Native(CMenu::NativeItemText(record)));
+            Fill(*sub, *record.submenu);
+            action = sub->menuAction();
+        } else {
+            action = native.addAction(Native(CMenu::NativeItemText(record)));
+            const std::uint32_t command = record.command;
+            QObject::connect(action, &QAction::triggered, [this, command] { fDispatch(command); });
+        }
+        action->setData(record.command);
+        action->setEnabled(!record.disabled);
+        action->setCheckable(record.checked);
+        action->setChecked(record.checked);
+    }
+}
+
+QAction* CNativeMenuBar::ActionFor(std::uint32_t command) const
+{
+    for (QMenu* native : fNativeMenus)
+        if (QAction* action = FindAction(*native, command))
+            return action;
+    return nullptr;
+}
+
+bool CNativeMenuBar::HandleShortcut(char key)
+{
+    fUpdate();
+    const MenuItemLocation found = fMenus->FindShortcut(key);
+    if (!found.menu)
+        return false;
+    const MenuItemRecord record = found.menu->Record(found.index);
+    if (!record.disabled && record.kind == kMenuItemCommand)
+        fDispatch(record.command);
+    return true;
+}

@@ -1,5 +1,6 @@
 #include "framework/resources/CResourceTableList.h"
 
+#include <new>
 #include <string_view>
 
 #include "framework/exceptions/Exceptions.h"
@@ -21,9 +22,13 @@ const CResourceTextTable& CResourceTableList::Table(std::string_view type, std::
         const EmbeddedResource& resource = kEmbeddedResources[i];
         if (resource.number != number || !CResourceTextTable::SameType(resource.type, type))
             continue;
-        fTables.push_back(std::make_unique<CResourceTextTable>(
-            resource.type, resource.number,
-            std::string_view(reinterpret_cast<const char*>(resource.data), resource.size)));
+        try {
+            fTables.push_back(std::make_unique<CResourceTextTable>(
+                resource.type, resource.number,
+                std::string_view(reinterpret_cast<const char*>(resource.data), resource.size)));
+        } catch (const std::bad_alloc&) {
+            throw XOutOfMemory();
+        }
         return *fTables.back();
     }
     throw XNotFound();

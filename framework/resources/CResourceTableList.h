@@ -14,7 +14,8 @@ public:
     static CResourceTableList& Instance();
 
     // The table of (type, number), parsed now if it is not in the list yet.
-    // Raises XNotFound when the program carries no such resource.
+    // Raises XNotFound when the program carries no such resource and
+    // XOutOfMemory when the table cannot be made; it is then not listed.
     const CResourceTextTable& Table(std::string_view type, std::uint16_t number);
 
     std::size_t Count() const { return fTables.size(); }

@@ -14,10 +14,10 @@
 
 namespace {
 
-const std::string kTwoChunkForm(
+const std::string kTwoChunkForm = Bytes(
     "FORM\0\0\0\x19" "TEST"
     "ABCD\0\0\0\x03" "xyz"
-    "EFGH\0\0\0\x02" "pq", 33);
+    "EFGH\0\0\0\x02" "pq");
 
 } // namespace
 
@@ -42,7 +42,7 @@ TEST(CIFFWriter, RiffWriterWritesLittleEndianSizes)
     writer.BeginForm("RIFF", "WAVE");
     writer.WriteChunk("data", "\x01\x02\x03\x04", 4);
     writer.EndForm();
-    EXPECT_EQ(Contents(media, 24), std::string("RIFF\x10\0\0\0WAVEdata\x04\0\0\0\x01\x02\x03\x04", 24));
+    EXPECT_EQ(Contents(media, 24), Bytes("RIFF\x10\0\0\0WAVEdata\x04\0\0\0\x01\x02\x03\x04"));
 }
 
 TEST(CIFFWriter, UnfinishedHeaderCarriesMarker)
@@ -51,7 +51,7 @@ TEST(CIFFWriter, UnfinishedHeaderCarriesMarker)
     CIFFWriter writer(media);
     writer.BeginForm("FORM", "TEST");
     writer.BeginChunk("ABCD");
-    EXPECT_EQ(Contents(media, 20), std::string("FORM\xAD\xDE\x1A\xB0TESTABCD\xAD\xDE\x1A\xB0", 20));
+    EXPECT_EQ(Contents(media, 20), Bytes("FORM\xAD\xDE\x1A\xB0TESTABCD\xAD\xDE\x1A\xB0"));
 }
 
 TEST(CIFFWriter, MisuseIsRefused)
@@ -70,10 +70,9 @@ TEST(CIFFWriter, MisuseIsRefused)
 TEST(CIFFReader, FindsChunksInAnyOrderAndSkipsPadByte)
 {
     // The odd chunk is followed by a pad byte, as most writers store it.
-    BytesMedia media(std::string(
-        "FORM\0\0\0\x1B" "TEST"
+    BytesMedia media(Bytes("FORM\0\0\0\x1A" "TEST"
         "ABCD\0\0\0\x03" "xyz\0"
-        "EFGH\0\0\0\x02" "pq", 39));
+        "EFGH\0\0\0\x02" "pq"));
     CIFFReader reader(media);
     std::uint32_t size = 0;
     ASSERT_TRUE(reader.FindChunk("EFGH", size));
@@ -89,7 +88,7 @@ TEST(CIFFReader, FindsChunksInAnyOrderAndSkipsPadByte)
 
 TEST(CIFFReader, LittleEndianAndOtherGroupId)
 {
-    BytesMedia media(std::string("RIFF\x12\0\0\0WAVEfmt \x02\0\0\0abdata\0\0\0\0", 26));
+    BytesMedia media(Bytes("RIFF\x16\0\0\0WAVEfmt \x02\0\0\0abdata\0\0\0\0"));
     CIFFReader reader(media, "RIFF");
     reader.SetLittleEndian();
     std::uint32_t size = 0;
@@ -97,34 +96,34 @@ TEST(CIFFReader, LittleEndianAndOtherGroupId)
     EXPECT_EQ(size, 2u);
     // A header ending exactly at the group's end is not found.
     EXPECT_FALSE(reader.FindChunk("data", size));
-    CIFFReader wrongOrder(media, "FORM");
-    EXPECT_THROW(wrongOrder.FindChunk("fmt ", size), XBadFormat);
+    CIFFReader formReader(media, "FORM");
+    EXPECT_THROW(formReader.FindChunk("fmt ", size), XBadFormat);
 }
 
 TEST(CIFFReader, BadOuterGroupIsBadFormat)
 {
     std::uint32_t size = 0;
-    BytesMedia tooSmall(std::string("FORM\0\0\0\x03TEST", 12));
+    BytesMedia tooSmall(Bytes("FORM\0\0\0\x03TEST"));
     EXPECT_THROW(CIFFReader(tooSmall).FindChunk("ABCD", size), XBadFormat);
-    BytesMedia beyondStream(std::string("FORM\0\0\0\x20TESTABCD\0\0\0\0", 20));
+    BytesMedia beyondStream(Bytes("FORM\0\0\0\x20TESTABCD\0\0\0\0"));
     EXPECT_THROW(CIFFReader(beyondStream).FindChunk("ABCD", size), XBadFormat);
-    BytesMedia shortStream(std::string("FORM\0\0", 6));
+    BytesMedia shortStream(Bytes("FORM\0\0"));
     EXPECT_THROW(CIFFReader(shortStream).FindChunk("ABCD", size), XBadFormat);
-    BytesMedia emptyGroup(std::string("FORM\0\0\0\x04TEST", 12));
+    BytesMedia emptyGroup(Bytes("FORM\0\0\0\x04TEST"));
     EXPECT_FALSE(CIFFReader(emptyGroup).FindChunk("ABCD", size));
 }
 
 TEST(CIFFReader, WrappingChunkSizeEndsTheWalk)
 {
     // A size of 0xFFFFFFF8 would bring a 32-bit walk back to the same header.
-    BytesMedia media(std::string("FORM\0\0\0\x14TESTABCD\xFF\xFF\xFF\xF8" "EFGH\0\0\0\0", 28));
+    BytesMedia media(Bytes("FORM\0\0\0\x14TESTABCD\xFF\xFF\xFF\xF8" "EFGH\0\0\0\0"));
     std::uint32_t size = 0;
     EXPECT_THROW(CIFFReader(media).FindChunk("EFGH", size), XBadFormat);
 }
 
 TEST(CIFFReader, ChunkRunningPastGroupIsBadFormat)
 {
-    BytesMedia media(std::string("FORM\0\0\0\x10TESTABCD\0\0\0\x09" "abcdEFGH", 28));
+    BytesMedia media(Bytes("FORM\0\0\0\x10TESTABCD\0\0\0\x09" "abcdEFGH"));
     std::uint32_t size = 0;
     EXPECT_THROW(CIFFReader(media).FindChunk("ABCD", size), XBadFormat);
 }

@@ -48,6 +48,7 @@ void CDocumentWindow::Open()
         fSubWindow->setWidget(&Widget());
         fSubWindow->setAttribute(Qt::WA_DeleteOnClose, false);
         fApplication.Frame().Area().addSubWindow(fSubWindow);
+        fSubWindow->adjustSize();
     }
     CABCWindow::Open();
     fSubWindow->show();

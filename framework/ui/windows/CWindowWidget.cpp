@@ -66,7 +66,7 @@ bool CWindowWidget::event(QEvent* event)
         return true;
     }
     case QEvent::WindowDeactivate:
-    case QEvent::Hide:
+    case QEvent::HideToParent:
     case QEvent::UngrabMouse:
         // The mouse can no longer be followed: tracking is lost.
         Guarded([&] { fWindow.EndTracking(nullptr); });
@@ -114,6 +114,12 @@ void CWindowWidget::keyReleaseEvent(QKeyEvent* event)
 {
     if (PassedUpFromControl() || !ForwardKey(fWindow, event))
         QWidget::keyReleaseEvent(event);
+}
+
+QSize CWindowWidget::sizeHint() const
+{
+    const PixelRect& frame = fWindow.Root().GetFrame();
+    return {frame.Width(), frame.Height()};
 }
 
 bool CWindowWidget::PassedUpFromControl() const

@@ -11,6 +11,8 @@ public:
 
     // Hands a key press or release to `window`; answers whether it was used up.
     static bool ForwardKey(CABCWindow& window, QKeyEvent* event);
+    // The size the window's views were laid out for.
+    QSize sizeHint() const override;
 
 protected:
     bool event(QEvent* event) override;

@@ -1,0 +1,10 @@
+// GoogleTest entry for tests that need Qt widgets (run with the offscreen platform).
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,331 @@
+// Command dispatch, mouse tracking and the fast-idle count, key codes and
+// modal dialog keys, on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QWidget>
+#include <vector>
+
+#include "framework/progress/CLengthyOperation.h"
+#include "framework/time/CManualClock.h"
+#include "framework/ui/application/CApplication.h"
+#include "framework/ui/controls/CPushButtonView.h"
+#include "framework/ui/views/CKeyCodeTable.h"
+#include "framework/ui/views/CWindowRootGroupView.h"
+#include "framework/ui/windows/CDocumentWindow.h"
+#include "framework/ui/windows/CFrameWindow.h"
+#include "framework/ui/windows/CModalDialog.h"
+
+namespace {
+
+std::vector<std::string> gLog;
+
+class CRecordingView : public CView {
+public:
+    CRecordingView(CGroupView* parent, const PixelRect& frame, bool handles, bool tracks)
+        : CView(parent, frame), fHandles(handles), fTracks(tracks)
+    {
+        SetFocusable(true);
+    }
+    bool DoCommand(std::uint32_t) override
+    {
+        gLog.push_back("view");
+        return fHandles;
+    }
+    bool MouseDown(const CMouseEvent&) override { return fTracks; }
+    void MouseReleased(const CMouseEvent&) override { gLog.push_back("released"); }
+    void TrackingLost() override { gLog.push_back("lost"); }
+    void KeyDown(const CKeyEvent& event) override
+    {
+        keys.push_back(event);
+    }
+
+    std::vector<CKeyEvent> keys;
+
+private:
+    bool fHandles;
+    bool fTracks;
+};
+
+class CRecordingWindow : public CDocumentWindow {
+public:
+    CRecordingWindow(CApplication& application, bool handles)
+        : CDocumentWindow(application), fHandles(handles)
+    {
+        SetContentSize(200, 100);
+    }
+    bool DoCommand(std::uint32_t) override
+    {
+        gLog.push_back("window");
+        return fHandles;
+    }
+
+private:
+    bool fHandles;
+};
+
+class CRecordingApplication : public CApplication {
+public:
+    CRecordingApplication() : CApplication("Quillet") {}
+    bool DoCommand(std::uint32_t command) override
+    {
+        gLog.push_back("application");
+        return CApplication::DoCommand(command);
+    }
+};
+
+class CRecordingDialog : public CModalDialog {
+public:
+    CRecordingDialog() : CModalDialog(10003) {}
+    bool DoCommand(std::uint32_t) override
+    {
+        gLog.push_back("dialog");
+        return true;
+    }
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        gLog.clear();
+        application.Frame().show();
+    }
+
+    CRecordingWindow& OpenWindow(bool handles)
+    {
+        auto window = std::make_unique<CRecordingWindow>(application, handles);
+        auto& added = static_cast<CRecordingWindow&>(application.AddDocumentWindow(std::move(window)));
+        added.Open();
+        return added;
+    }
+
+    CRecordingApplication application;
+};
+
+TEST_F(WindowTest, CommandWithoutWindowsGoesToTheApplication)
+{
+    EXPECT_FALSE(application.DispatchCommand(1000));
+    EXPECT_EQ(gLog, (std::vector<std::string>{"application"}));
+}
+
+TEST_F(WindowTest, FocusViewOfTheFrontWindowComesFirst)
+{
+    CRecordingWindow& window = OpenWindow(true);
+    auto* view = new CRecordingView(&window.Root(), {0, 0, 50, 50}, true, false);
+    view->Activate();
+    EXPECT_TRUE(application.DispatchCommand(1102));
+    EXPECT_EQ(gLog, (std::vector<std::string>{"view"}));
+}
+
+TEST_F(WindowTest, CommandFallsFromViewToWindowToApplication)
+{
+    CRecordingWindow& window = OpenWindow(false);
+    auto* view = new CRecordingView(&window.Root(), {0, 0, 50, 50}, false, false);
+    view->Activate();
+    application.DispatchCommand(1104);
+    EXPECT_EQ(gLog, (std::vector<std::string>{"view", "window", "application"}));
+}
+
+TEST_F(WindowTest, ModalDialogInFrontTakesTheCommand)
+{
+    OpenWindow(true);
+    CRecordingDialog dialog;
+    dialog.Open();
+    EXPECT_TRUE(application.DispatchCommand(1001));
+    EXPECT_EQ(gLog, (std::vector<std::string>{"dialog"}));
+    dialog.Close();
+    application.DispatchCommand(1001);
+    EXPECT_EQ(gLog.back(), "window");
+}
+
+TEST_F(WindowTest, NothingIsDispatchedDuringALengthyOperation)
+{
+    OpenWindow(true);
+    CLengthyOperation operation("Working", "Stop");
+    EXPECT_FALSE(application.DispatchCommand(1001));
+    EXPECT_TRUE(gLog.empty());
+}
+
+TEST_F(WindowTest, DocumentWindowDoesNotCloseDuringALengthyOperation)
+{
+    CRecordingWindow& window = OpenWindow(true);
+    {
+        CLengthyOperation operation("Working", "Stop");
+        EXPECT_FALSE(window.TryClose());
+        EXPECT_FALSE(application.CloseAllDocumentWindows());
+    }
+    EXPECT_TRUE(application.CloseAllDocumentWindows());
+    EXPECT_TRUE(application.DocumentWindows().empty());
+}
+
+TEST_F(WindowTest, WindowListCommandActivatesThatWindow)
+{
+    CRecordingWindow& first = OpenWindow(false);
+    CRecordingWindow& second = OpenWindow(false);
+    ASSERT_EQ(application.FrontDocumentWindow(), &second);
+    application.DispatchCommand(CApplication::kWindowListCommand + 0);
+    EXPECT_EQ(application.FrontDocumentWindow(), &first);
+}
+
+class TrackingTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        window = &OpenWindow(false);
+        view = new CRecordingView(&window->Root(), {10, 10, 60, 60}, false, true);
+        ASSERT_EQ(CLowLevelApplication::FastIdleCount(), 0);
+        QTest::mousePress(&window->Widget(), Qt::LeftButton, {}, QPoint(20, 20));
+        ASSERT_EQ(window->TrackingView(), view);
+        ASSERT_EQ(CLowLevelApplication::FastIdleCount(), 1);
+    }
+
+    CRecordingWindow* window = nullptr;
+    CRecordingView* view = nullptr;
+};
+
+TEST_F(TrackingTest, ReleaseEndsTracking)
+{
+    QTest::mouseRelease(&window->Widget(), Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
+    EXPECT_EQ(window->TrackingView(), nullptr);
+    EXPECT_EQ(gLog, (std::vector<std::string>{"released"}));
+}
+
+TEST_F(TrackingTest, HidingTheWindowLosesTracking)
+{
+    window->Widget().hide();
+    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
+    EXPECT_EQ(gLog, (std::vector<std::string>{"lost"}));
+}
+
+TEST_F(TrackingTest, DeactivationLosesTracking)
+{
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(&window->Widget(), &deactivate);
+    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
+    EXPECT_EQ(gLog, (std::vector<std::string>{"lost"}));
+}
+
+TEST_F(TrackingTest, DestroyingTheViewEndsTracking)
+{
+    delete view;
+    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
+    EXPECT_EQ(window->TrackingView(), nullptr);
+}
+
+TEST_F(TrackingTest, ClosingTheWindowEndsTracking)
+{
+    window->Close();
+    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
+}
+
+TEST_F(TrackingTest, SecondPressDoesNotRaiseTheCountTwice)
+{
+    QTest::mousePress(&window->Widget(), Qt::LeftButton, {}, QPoint(25, 25));
+    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 1);
+    QTest::mouseRelease(&window->Widget(), Qt::LeftButton, {}, QPoint(25, 25));
+    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
+}
+
+TEST(KeyCodeTable, KeysFollowTheKeyboardRows)
+{
+    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_F, false), 49);
+    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Q, false), 32);
+    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_M, false), 66);
+    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_F15, false), 16);
+    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_0, false), 27);
+    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Return, false), 44);
+    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Enter, true), 105);
+    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_3, true), 102);
+    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Minus, true), 95);
+    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Colon, false), 55);
+    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_BracketRight, false), 0);
+}
+
+TEST_F(WindowTest, HeldKeyGivesDownThenRepeatThenUp)
+{
+    CRecordingWindow& window = OpenWindow(false);
+    auto* view = new CRecordingView(&window.Root(), {0, 0, 50, 50}, false, false);
+    view->Activate();
+    QWidget& widget = window.Widget();
+    QTest::keyPress(&widget, Qt::Key_F);
+    QTest::keyEvent(QTest::Press, &widget, Qt::Key_F, Qt::NoModifier, -1);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F, Qt::NoModifier, QStringLiteral("f"), true);
+    QCoreApplication::sendEvent(&widget, &repeat);
+    QTest::keyRelease(&widget, Qt::Key_F);
+    ASSERT_GE(view->keys.size(), 3u);
+    EXPECT_EQ(view->keys.front().kind, CKeyEvent::kKeyDown);
+    EXPECT_EQ(view->keys.front().code, 49);
+    EXPECT_EQ(view->keys[view->keys.size() - 2].kind, CKeyEvent::kKeyRepeat);
+    EXPECT_EQ(view->keys.back().kind, CKeyEvent::kKeyUp);
+}
+
+class CButtonDialog : public CModalDialog {
+public:
+    CButtonDialog() : CModalDialog(10003)
+    {
+        yes = new CPushButtonView(&Root(), *FindItem(1));
+        cancel = new CPushButtonView(&Root(), *FindItem(2));
+        focus = new CRecordingView(&Root(), {0, 0, 5, 5}, false, false);
+    }
+    void CheckControls() override
+    {
+        if (yes->TakePress())
+            EndModal(1);
+        if (cancel->TakePress())
+            EndModal(2);
+    }
+
+    CPushButtonView* yes;
+    CPushButtonView* cancel;
+    CRecordingView* focus;
+};
+
+TEST(ModalDialog, ReturnPressesTheDefaultButtonAfterShowingItPressed)
+{
+    CManualClock clock;
+    CClock* previous = CClock::Install(&clock);
+    CButtonDialog dialog;
+    dialog.SetDefaultButton(dialog.yes);
+    dialog.Open();
+    QTest::keyClick(&dialog.Widget(), Qt::Key_Return);
+    EXPECT_TRUE(dialog.HasEnded());
+    EXPECT_EQ(dialog.Result(), 1);
+    EXPECT_EQ(clock.Milliseconds(), 133);  // 8 ticks of 1/60 s
+    CClock::Install(previous);
+}
+
+TEST(ModalDialog, EscapePressesTheCancelButton)
+{
+    CButtonDialog dialog;
+    dialog.SetCancelButton(dialog.cancel);
+    dialog.Open();
+    dialog.Widget().setFocus();
+    QTest::keyClick(&dialog.Widget(), Qt::Key_Escape);
+    EXPECT_EQ(dialog.Result(), 2);
+}
+
+TEST(ModalDialog, ReturnWithoutDefaultButtonStillReachesTheWindow)
+{
+    CButtonDialog dialog;
+    dialog.Open();
+    dialog.focus->Activate();
+    QTest::keyClick(&dialog.Widget(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.HasEnded());
+    ASSERT_FALSE(dialog.focus->keys.empty());
+    EXPECT_EQ(dialog.focus->keys.front().code, CKeyCodeTable::kReturn);
+}
+
+TEST(ModalDialog, TemplateGivesSizeTitleAndItemFrames)
+{
+    CButtonDialog dialog;
+    EXPECT_EQ(dialog.Title(), "Save changes before close?");
+    const CDialogUnits& units = dialog.Units();
+    EXPECT_EQ(dialog.Widget().width(), units.ToPixelsX(220));
+    EXPECT_EQ(dialog.yes->GetFrame().left, units.ToPixelsX(30));
+    EXPECT_EQ(dialog.yes->Text(), "Yes");
+}
+
+}  // namespace

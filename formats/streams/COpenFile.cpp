@@ -13,13 +13,17 @@ namespace {
 int OpenDescriptor(const CFileSpec& file, COpenFile::Access access)
 {
     const std::string path = file.FullPath();
+    // Opened without blocking so that a named pipe cannot hang the program;
+    // reads and writes block as usual afterwards.
     const int descriptor = access == COpenFile::Access::kRead
-        ? ::open(path.c_str(), O_RDONLY | O_CLOEXEC)
-        : ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        ? ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)
+        : ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
     if (descriptor < 0)
         throw XCreateFailed();
     struct stat info;
-    if (::fstat(descriptor, &info) != 0 || S_ISDIR(info.st_mode)) {
+    const int flags = ::fcntl(descriptor, F_GETFL);
+    if (::fstat(descriptor, &info) != 0 || S_ISDIR(info.st_mode) || flags < 0 ||
+        ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
         ::close(descriptor);
         throw XCreateFailed();
     }

@@ -66,6 +66,11 @@ std::string CFileSpec::NameWithExtension() const
     return name_ + extension_;
 }
 
+CFileSpec CFileSpec::Normalised() const
+{
+    return CFileSpec(Canonical(FullPath()));
+}
+
 bool CFileSpec::IsSameFile(const CFileSpec& other) const
 {
     return Canonical(FullPath()) == Canonical(other.FullPath());

@@ -23,6 +23,9 @@ public:
     // Name and extension joined.
     std::string NameWithExtension() const;
 
+    // The same file under its canonical path: absolute, with symbolic links,
+    // "." and ".." resolved as far as the path exists.
+    CFileSpec Normalised() const;
     // True when both name the same file on disk: their canonical paths are
     // equal (case-sensitive, as the file system is).
     bool IsSameFile(const CFileSpec& other) const;

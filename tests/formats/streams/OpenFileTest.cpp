@@ -97,6 +97,16 @@ TEST_F(FileTest, MissingFileOrFolderCannotBeOpened)
     EXPECT_TRUE(FileExists(Spec("there.txt")));
 }
 
+TEST_F(FileTest, NamedPipeDoesNotHang)
+{
+    ASSERT_EQ(::mkfifo((folder_ / "pipe").c_str(), 0600), 0);
+    // No one reads the pipe, so it cannot be written.
+    EXPECT_THROW(COpenFile(Spec("pipe"), COpenFile::Access::kWrite), XCreateFailed);
+    COpenFile pipe(Spec("pipe"));
+    char byte;
+    EXPECT_THROW(pipe.Read(1, &byte), XRead);
+}
+
 TEST_F(FileTest, FullDiskRaisesXWrite)
 {
     if (!fs::exists("/dev/full"))

@@ -80,6 +80,8 @@ TEST_F(RecentDocumentsTest, SameFileUnderAnotherPathLeavesOneEntry)
     ASSERT_EQ(recent.Count(), 2u);
     EXPECT_EQ(recent[0].FullPath(), Spec("link.qlt").FullPath());
     EXPECT_EQ(recent[1].NameWithExtension(), "b.qlt");
+    EXPECT_EQ(Spec("sub/../link.qlt").Normalised().FullPath(), Spec("a.qlt").FullPath());
+    EXPECT_EQ(Spec("sub/./new.qlt").Normalised().FullPath(), Spec("sub/new.qlt").FullPath());
     // Names differing in case are different files here.
     recent.Add(Spec("A.qlt"));
     EXPECT_EQ(recent.Count(), 3u);

@@ -1,6 +1,7 @@
 #pragma once
 // One item of a menu as the menu script and the program's own additions
 // describe it; the window program turns each record into a native item.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -1,0 +1,183 @@
+// The alert box: button order and codes, default and arrow-key focus, Return,
+// Escape and closing, growing text, and the presenter seam.
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include "framework/alerts/Alerts.h"
+#include "framework/alerts/CABCAlertPresenter.h"
+#include "framework/resources/ResourceScripts.h"
+#include "framework/time/CManualClock.h"
+#include "framework/ui/alerts/CAlertBox.h"
+#include "framework/ui/controls/CPushButtonView.h"
+#include "framework/ui/views/CIconView.h"
+#include "framework/ui/views/CStaticTextView.h"
+
+namespace {
+
+AlertDefinition Alert(ResourceId id)
+{
+    return ParseAlertScript(GetAlertScript(id));
+}
+
+void Key(CAlertBox& box, Qt::Key key)
+{
+    QTest::keyClick(&box.Button(box.FocusedButton())->Widget(), key);
+}
+
+TEST(AlertBox, TwoButtonsShowTheLastWrittenAtTheLeftAsDefault)
+{
+    CAlertBox box(Alert(Res::kAlertMoveLeftLocator));  // ...[No][Yes]
+    ASSERT_NE(box.Button(2), nullptr);
+    EXPECT_EQ(box.Button(3), nullptr);
+    EXPECT_EQ(box.Button(1)->Text(), "Yes");
+    EXPECT_EQ(box.Button(2)->Text(), "No");
+    EXPECT_TRUE(box.Button(1)->HasDefaultLook());
+    EXPECT_LT(box.Button(1)->GetFrame().left, box.Button(2)->GetFrame().left);
+    // The pair is centred: shifted right by 29 units.
+    EXPECT_EQ(box.Button(1)->GetFrame().left, box.Units().ToPixelsX(39));
+    EXPECT_EQ(box.IconView().GetIcon(), CIconView::Icon::kInformation);
+}
+
+TEST(AlertBox, ReturnPressesTheDefaultAfterEightTicks)
+{
+    CManualClock clock;
+    CClock* previous = CClock::Install(&clock);
+    CAlertBox box(Alert(Res::kAlertMoveLeftLocator));
+    box.Open();
+    Key(box, Qt::Key_Return);
+    EXPECT_TRUE(box.HasEnded());
+    EXPECT_EQ(box.Result(), kAlertButtonSlot0);
+    EXPECT_EQ(clock.Milliseconds(), 133);
+    CClock::Install(previous);
+}
+
+TEST(AlertBox, ClickingEachButtonGivesItsCode)
+{
+    for (int item = 1; item <= 3; ++item) {
+        CAlertBox box(Alert(Res::kAlertFileExists));  // [Replace][Replace All][Cancel]
+        box.Open();
+        QTest::mouseClick(&box.Button(item)->Widget(), Qt::LeftButton);
+        EXPECT_EQ(box.Result(), 32 + item);
+    }
+}
+
+TEST(AlertBox, ThreeButtonsInReverseScriptOrder)
+{
+    CAlertBox box(Alert(Res::kAlertFileExists));
+    EXPECT_EQ(box.Button(1)->Text(), "Cancel");
+    EXPECT_EQ(box.Button(2)->Text(), "Replace All");
+    EXPECT_EQ(box.Button(3)->Text(), "Replace");
+    EXPECT_EQ(box.TextView().Text().rfind("The file already exists! ", 0), 0u);
+    EXPECT_EQ(box.IconView().GetIcon(), CIconView::Icon::kExclamation);
+}
+
+TEST(AlertBox, ArrowsMoveTheFocusRoundTheButtons)
+{
+    CAlertBox box(Alert(Res::kAlertFileExists));
+    box.Open();
+    EXPECT_EQ(box.FocusedButton(), 1);
+    Key(box, Qt::Key_Right);
+    EXPECT_EQ(box.FocusedButton(), 2);
+    Key(box, Qt::Key_Right);
+    EXPECT_EQ(box.FocusedButton(), 3);
+    Key(box, Qt::Key_Right);
+    EXPECT_EQ(box.FocusedButton(), 1);
+    Key(box, Qt::Key_Left);
+    EXPECT_EQ(box.FocusedButton(), 3);
+    // Return still presses the default, whatever has the focus.
+    Key(box, Qt::Key_Return);
+    EXPECT_EQ(box.Result(), kAlertButtonSlot0);
+}
+
+TEST(AlertBox, EscapeAndCloseAnswerCancelWhenThereIsOne)
+{
+    {
+        CAlertBox box(Alert(Res::kAlertFileExists));
+        box.Open();
+        Key(box, Qt::Key_Escape);
+        EXPECT_EQ(box.Result(), kAlertButtonSlot0);  // "Cancel" is the last written
+    }
+    {
+        CAlertBox box(ParseAlertScript("[WARN]Go on?[Cancel][OK]"));
+        box.Open();
+        QCloseEvent close;
+        QCoreApplication::sendEvent(&box.Widget(), &close);
+        EXPECT_EQ(box.Result(), kAlertButtonSlot1);
+    }
+}
+
+TEST(AlertBox, WithoutCancelEscapeDoesNothingAndCloseAnswersTheDefault)
+{
+    CAlertBox box(Alert(Res::kAlertMoveLeftLocator));
+    box.Open();
+    Key(box, Qt::Key_Escape);
+    EXPECT_FALSE(box.HasEnded());
+    QCloseEvent close;
+    QCoreApplication::sendEvent(&box.Widget(), &close);
+    EXPECT_EQ(box.Result(), kAlertButtonSlot0);
+}
+
+TEST(AlertBox, OneButtonIsCentredAndEmptyScriptStillHasIt)
+{
+    CAlertBox box(ParseAlertScript(""));
+    ASSERT_NE(box.Button(1), nullptr);
+    EXPECT_EQ(box.Button(2), nullptr);
+    EXPECT_EQ(box.Button(1)->GetFrame().left, box.Units().ToPixelsX(68));
+    EXPECT_EQ(box.IconView().GetIcon(), CIconView::Icon::kNone);
+    // Without an icon the text starts at the icon's left edge.
+    EXPECT_EQ(box.TextView().GetFrame().left, box.Units().ToPixelsX(10));
+}
+
+TEST(AlertBox, LongTextMakesTheBoxTaller)
+{
+    CAlertBox shortBox(ParseAlertScript("[STOP]Short.[OK]"));
+    shortBox.Open();
+    std::string message;
+    for (int i = 0; i < 60; ++i)
+        message += "A rather long sentence. ";
+    CAlertBox longBox(ParseAlertScript("[STOP]" + message + "[OK]"));
+    longBox.Open();
+    const CStaticTextView& text = longBox.TextView();
+    EXPECT_GE(text.GetFrame().Height(), text.HeightForWidth(longBox.Widget().font(), text.GetFrame().Width()));
+    EXPECT_GT(longBox.Widget().height(), shortBox.Widget().height());
+    EXPECT_GE(longBox.Button(1)->GetFrame().top, text.GetFrame().bottom);
+}
+
+TEST(AlertBox, RunModalReturnsThePressedCode)
+{
+    CAlertBox box(Alert(Res::kAlertFileExists));
+    QTimer::singleShot(0, [&] { QTest::mouseClick(&box.Button(3)->Widget(), Qt::LeftButton); });
+    EXPECT_EQ(box.RunModal(), kAlertButtonSlot2);
+}
+
+struct AnsweringPresenter : CABCAlertPresenter {
+    std::int32_t Present(const AlertDefinition& alert) override
+    {
+        shown = alert;
+        return kAlertButtonSlot1;
+    }
+    AlertDefinition shown;
+};
+
+TEST(ShowAlert, PresenterSeesTheSubstitutedAlert)
+{
+    AnsweringPresenter presenter;
+    CABCAlertPresenter* previous = CABCAlertPresenter::Install(&presenter);
+    EXPECT_EQ(ShowAlertWithArgument(Res::kAlertFileExists, "a[b]^1"), kAlertButtonSlot1);
+    EXPECT_NE(presenter.shown.message.find("a(b)~1"), std::string::npos);
+    CABCAlertPresenter::Install(previous);
+}
+
+TEST(ShowAlert, WithoutPresenterAnswersAsClosing)
+{
+    ASSERT_EQ(CABCAlertPresenter::Current(), nullptr);
+    EXPECT_EQ(ShowAlert(Res::kAlertFileExists), kAlertButtonSlot0);
+    EXPECT_EQ(ShowAlertText("[NOTE]Sure?[Cancel][OK]"), kAlertButtonSlot1);
+    EXPECT_EQ(ShowAlertText("[NOTE]Sure?[No][Yes]"), kAlertButtonSlot0);
+}
+
+}  // namespace

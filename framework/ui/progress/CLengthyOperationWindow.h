@@ -19,6 +19,8 @@ public:
 
     void Open() override;
     void CheckControls() override;
+    // A press waits for the next refresh, where the operation looks at it.
+    void ControlNotify(CView&, std::int32_t) override {}
     void CloseRequested() override {}
 
     void Refresh(const std::string& title, std::int32_t value, std::uint16_t percent) override;

@@ -4,6 +4,7 @@
 
 #include "framework/exceptions/Exceptions.h"
 #include "framework/progress/CABCProgressPresenter.h"
+#include "framework/resources/ResourceScripts.h"
 #include "framework/time/CClock.h"
 
 int CLengthyOperation::sRunning = 0;
@@ -17,6 +18,13 @@ CLengthyOperation::CLengthyOperation(std::string title, std::string buttonText)
       fButtonText(std::move(buttonText))
 {
     ++sRunning;
+}
+
+CLengthyOperation::CLengthyOperation(ResourceId titleId, std::int64_t buttonId)
+    : CLengthyOperation(GetResourceString(titleId),
+                        buttonId == kNoButtonText ? std::string()
+                                                  : GetResourceString(static_cast<ResourceId>(buttonId)))
+{
 }
 
 CLengthyOperation::~CLengthyOperation()
@@ -79,6 +87,11 @@ void CLengthyOperation::SetTitle(std::string title)
     fTitle = std::move(title);
     if (fWindow)
         RefreshWindow();
+}
+
+void CLengthyOperation::SetTitle(ResourceId titleId)
+{
+    SetTitle(GetResourceString(titleId));
 }
 
 void CLengthyOperation::Finish()

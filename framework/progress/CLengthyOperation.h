@@ -9,6 +9,7 @@
 #include <string>
 
 #include "framework/progress/CABCProgressWindow.h"
+#include "framework/resources/CaravelResources.h"
 
 class CClock;
 
@@ -20,8 +21,12 @@ public:
     static constexpr std::int64_t kBeepAfterTicks = 1800;   // 30 s
     static constexpr std::int64_t kFinishPauseMilliseconds = 200;
 
+    static constexpr std::int64_t kNoButtonText = -1;
+
     // Texts as given; an empty button text leaves the button unlabelled.
     CLengthyOperation(std::string title, std::string buttonText);
+    // Texts from the string lists; kNoButtonText gives an empty button text.
+    CLengthyOperation(ResourceId titleId, std::int64_t buttonId);
     ~CLengthyOperation();
     CLengthyOperation(const CLengthyOperation&) = delete;
     CLengthyOperation& operator=(const CLengthyOperation&) = delete;
@@ -30,6 +35,7 @@ public:
     void SetMayShow(bool mayShow) { fMayShow = mayShow; }
     void Update(std::int32_t value, std::uint16_t percent);
     void SetTitle(std::string title);
+    void SetTitle(ResourceId titleId);
     bool WasCancelled() const { return fWindow && fWindow->Cancelled(); }
     void Finish();
 

@@ -164,13 +164,19 @@ TEST_F(LengthyOperationTest, ButtonPressIsNoticedAtNextUpdate)
     EXPECT_TRUE(operation.WasCancelled());
 }
 
-TEST_F(LengthyOperationTest, SetTitleRedrawsAtOnce)
+TEST_F(LengthyOperationTest, TextsComeFromTheStringLists)
 {
-    CLengthyOperation operation("Working", "Stop");
+    CLengthyOperation operation(Res::kStringSlicesLeft, Res::kStringCancel);
+    EXPECT_EQ(operation.Title(), "Slices left:");
     operation.ShowNow();
     operation.Update(5, 0);
-    operation.SetTitle("Cancelled!");
+    EXPECT_EQ(presenter.buttonText, "Cancel");
+    operation.SetTitle(Res::kStringCancelled);
     EXPECT_EQ(presenter.window->lastTitle, "Cancelled!");
+    CLengthyOperation unlabelled(Res::kStringSlicesLeft, CLengthyOperation::kNoButtonText);
+    unlabelled.ShowNow();
+    unlabelled.Update(5, 0);
+    EXPECT_EQ(presenter.buttonText, "");
 }
 
 TEST_F(LengthyOperationTest, FinishBeepsOnlyAfterThirtySeconds)

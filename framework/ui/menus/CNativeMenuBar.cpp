@@ -10,14 +10,6 @@ QString Native(const std::string& text)
     return QString::fromLocal8Bit(text.c_str());
 }
 
-QString MenuTitle(const CMenu& menu)
-{
-    MenuItemRecord title;
-    title.label = menu.Title();
-    title.mnemonic = menu.Mnemonic();
-    return Native(CMenu::NativeItemText(title));
-}
-
 QAction* FindAction(const QMenu& menu, std::uint32_t command)
 {
     for (QAction* action : menu.actions()) {
@@ -37,7 +29,7 @@ CNativeMenuBar::CNativeMenuBar(std::unique_ptr<CMenuBar> menus, QMenuBar& bar, U
     : fMenus(std::move(menus)), fBar(bar), fUpdate(std::move(update)), fDispatch(std::move(dispatch))
 {
     for (const auto& menu : fMenus->Menus()) {
-        QMenu* native = fBar.addMenu(MenuTitle(*menu));
+        QMenu* native = fBar.addMenu(Native(menu->NativeTitleText()));
         CMenu* records = menu.get();
         QObject::connect(native, &QMenu::aboutToShow, native, [this, native, records] {
             fUpdate();

@@ -1,0 +1,18 @@
+#pragma once
+// The questions an export may have to ask while it runs. The window answers
+// them with alerts; the batch tool answers from its options.
+#include <string>
+
+class CABCExportFeedback {
+public:
+    enum class ExportKind { kSLX, kMIDI };
+    enum class ReplaceAnswer { kCancel, kReplace, kReplaceAll };
+
+    virtual ~CABCExportFeedback() = default;
+
+    // "Too many slices!": only the first limit slices fit in the file.
+    // True to go on with them, false to write nothing.
+    virtual bool AcceptFirstSlices(ExportKind kind, int limit) = 0;
+    // A slice file of that name (with its extension) exists already.
+    virtual ReplaceAnswer AskReplace(const std::string& fileName) = 0;
+};

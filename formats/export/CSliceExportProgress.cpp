@@ -1,16 +1,14 @@
 #include "formats/export/CSliceExportProgress.h"
 
-#include "framework/resources/ResourceScripts.h"
-
 CSliceExportProgress::CSliceExportProgress(int count, ResourceId cancelText)
-    : operation_(GetResourceString(Res::kStringSlicesLeft), GetResourceString(Res::kStringStop)),
+    : operation_(Res::kStringSlicesLeft, Res::kStringStop),
       count_(count),
       cancelText_(cancelText) {}
 
 bool CSliceExportProgress::Continue(int done) {
     operation_.Update(count_ - done, static_cast<std::uint16_t>(done * 100 / count_));
     if (!operation_.WasCancelled()) return true;
-    operation_.SetTitle(GetResourceString(cancelText_));
+    operation_.SetTitle(cancelText_);
     return false;
 }
 

@@ -1,0 +1,158 @@
+// The main loop: idle from the fast-idle count or the idle interval, the
+// quit request closing the document windows, and the periodic timer.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+
+#include "framework/exceptions/Exceptions.h"
+#include "framework/progress/CLengthyOperation.h"
+#include "framework/time/CTimer.h"
+#include "framework/ui/application/CApplication.h"
+#include "framework/ui/windows/CDocumentWindow.h"
+
+namespace {
+
+class CCountingApplication : public CApplication {
+public:
+    CCountingApplication() : CApplication("Quillet") {}
+    using CLowLevelApplication::SetState;
+    void Idle() override
+    {
+        ++idles;
+        CApplication::Idle();
+    }
+    void StartUp() override
+    {
+        if (quitAtStart)
+            RequestQuit();
+    }
+
+    int idles = 0;
+    bool quitAtStart = false;
+};
+
+class CStubbornWindow : public CDocumentWindow {
+public:
+    CStubbornWindow(CApplication& application, bool& mayClose)
+        : CDocumentWindow(application), fMayClose(mayClose)
+    {
+        SetContentSize(50, 50);
+    }
+    bool CanClose() override { return fMayClose; }
+
+private:
+    bool& fMayClose;
+};
+
+void Turn(int times = 5)
+{
+    for (int i = 0; i < times; ++i)
+        QCoreApplication::processEvents();
+}
+
+TEST(MainLoop, IdleRunsContinuouslyOnlyWhileFastIdleIsRaised)
+{
+    CCountingApplication application;
+    application.SetIdleInterval(3600 * 1000);
+    Turn();
+    EXPECT_EQ(application.idles, 0);
+    CLowLevelApplication::RaiseFastIdleOfCurrent();
+    Turn();
+    EXPECT_GT(application.idles, 0);
+    CLowLevelApplication::LowerFastIdleOfCurrent();
+    const int idles = application.idles;
+    Turn();
+    EXPECT_EQ(application.idles, idles);
+}
+
+TEST(MainLoop, FastIdleCountNeverGoesBelowZero)
+{
+    CCountingApplication application;
+    CLowLevelApplication::LowerFastIdleOfCurrent();
+    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
+}
+
+TEST(MainLoop, QuitClosesEveryWindowAndEnds)
+{
+    CCountingApplication application;
+    application.SetState(CLowLevelApplication::State::kRunning);
+    bool mayClose = true;
+    application.AddDocumentWindow(std::make_unique<CStubbornWindow>(application, mayClose)).Open();
+    application.RequestQuit();
+    EXPECT_EQ(application.GetState(), CLowLevelApplication::State::kQuitRequested);
+    Turn();
+    EXPECT_EQ(application.GetState(), CLowLevelApplication::State::kEnded);
+    EXPECT_TRUE(application.DocumentWindows().empty());
+}
+
+TEST(MainLoop, RefusedCloseKeepsTheProgramRunning)
+{
+    CCountingApplication application;
+    application.SetState(CLowLevelApplication::State::kRunning);
+    bool mayClose = false;
+    application.AddDocumentWindow(std::make_unique<CStubbornWindow>(application, mayClose)).Open();
+    application.RequestQuit();
+    Turn();
+    EXPECT_EQ(application.GetState(), CLowLevelApplication::State::kRunning);
+    EXPECT_EQ(application.DocumentWindows().size(), 1u);
+}
+
+TEST(MainLoop, NoQuitDuringALengthyOperation)
+{
+    CCountingApplication application;
+    application.SetState(CLowLevelApplication::State::kRunning);
+    bool mayClose = true;
+    application.AddDocumentWindow(std::make_unique<CStubbornWindow>(application, mayClose)).Open();
+    CLengthyOperation operation("Working", "Stop");
+    application.RequestQuit();
+    Turn();
+    EXPECT_EQ(application.GetState(), CLowLevelApplication::State::kRunning);
+}
+
+TEST(MainLoop, RunReturnsWhenQuitAtStart)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    CCountingApplication application;
+    application.quitAtStart = true;
+    EXPECT_EQ(application.Run(), 0);
+    EXPECT_EQ(application.GetState(), CLowLevelApplication::State::kEnded);
+}
+
+TEST(MainLoop, OnlyOneApplicationAtATime)
+{
+    CCountingApplication application;
+    EXPECT_THROW(CCountingApplication(), XInternalError);
+}
+
+struct TickCounter {
+    std::mutex mutex;
+    std::condition_variable ticked;
+    int ticks = 0;
+};
+
+TEST(Timer, CallsBackWithItsContextUntilDestroyed)
+{
+    TickCounter counter;
+    {
+        CTimer timer([](CTimer& self) {
+            auto* context = static_cast<TickCounter*>(self.Context());
+            std::lock_guard lock(context->mutex);
+            ++context->ticks;
+            context->ticked.notify_all();
+        }, &counter, 1);
+        std::unique_lock lock(counter.mutex);
+        ASSERT_TRUE(counter.ticked.wait_for(lock, std::chrono::seconds(30), [&] { return counter.ticks >= 3; }));
+    }
+}
+
+TEST(Timer, ZeroPeriodOrNoCallbackFails)
+{
+    EXPECT_THROW(CTimer([](CTimer&) {}, nullptr, 0), XTimerFailed);
+    EXPECT_THROW(CTimer(nullptr, nullptr, 10), XTimerFailed);
+}
+
+}  // namespace

@@ -1,0 +1,27 @@
+#pragma once
+// The options that every command which slices a loop shares:
+// --channel left|right|mix, --sensitivity S, --bars B, --beats N,
+// --signature 2/4|3/4|4/4|5/4|6/8|7/8, --left FRAME, --right FRAME.
+#include <cstdint>
+#include <optional>
+
+#include "cli/CliArguments.h"
+#include "formats/sound/ChannelChoice.h"
+
+struct SliceOptions {
+    // Shown in the usage line of every command that takes them.
+    static constexpr const char* kUsage =
+        "[--channel left|right|mix] [--sensitivity S] [--bars B] [--beats N] "
+        "[--signature 2/4|3/4|4/4|5/4|6/8|7/8] [--left FRAME] [--right FRAME]";
+
+    ChannelChoice channel = ChannelChoice::Left;
+    std::int32_t sensitivity = 500;  // 0..990, rounded down to a multiple of 10
+    std::int32_t bars = 1;           // 0..666
+    std::int32_t beats = 0;          // 0..7
+    std::int32_t signature = 2;      // index into 2/4, 3/4, 4/4, 5/4, 6/8, 7/8
+    std::optional<std::int32_t> left;   // left locator; the start of the sound when absent
+    std::optional<std::int32_t> right;  // right locator; the end of the sound when absent
+
+    // Takes the slicing options out of arguments. CliUsageError for a bad value.
+    static SliceOptions Take(CliArguments& arguments);
+};

@@ -1,0 +1,30 @@
+#pragma once
+// Opens arbitrary bytes as a sound file: the open path with its limits with
+// every channel choice, then the format's plain reader, which has no length
+// limit and must still never allocate more than the input holds. Refusals are
+// exceptions of the program's tree; anything else (a crash, a leak, a hang,
+// an allocation beyond the input) is a finding.
+#include <cstdint>
+#include <cstring>
+
+#include "document/buffer/CWaveSample.h"
+#include "formats/sound/SoundFileOpen.h"
+#include "formats/streams/CMemoryMedia.h"
+#include "framework/exceptions/XBase.h"
+
+template <class PlainReader>
+int FuzzSoundFile(const std::uint8_t* data, std::size_t size, PlainReader read) {
+    CMemoryMedia media(static_cast<std::int64_t>(size));
+    if (size) std::memcpy(media.Data(), data, size);
+    for (ChannelChoice choice : {ChannelChoice::Left, ChannelChoice::Right, ChannelChoice::Mix}) {
+        try {
+            OpenSoundMedia(media, "fuzz", choice);
+        } catch (const XBase&) {
+        }
+    }
+    try {
+        read(media, "fuzz", ChannelChoice::Mix);
+    } catch (const XBase&) {
+    }
+    return 0;
+}

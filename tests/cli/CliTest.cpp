@@ -1,0 +1,119 @@
+// The batch tool end to end: its output, its JSON, its exit codes and error lines.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "document/synth/CDrumLoopSynthesizer.h"
+#include "formats/sound/AIFFFile.h"
+#include "framework/files/CFileSpec.h"
+#include "tests/exports/ExportTestSupport.h"
+
+namespace {
+
+const std::string kCli = QUILLET_BINARY_DIR "/cli/quillet-cli";
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunCli(const std::string& arguments) {
+    CTempFolder folder;
+    const std::string err = (folder / "err").string();
+    CliRun run;
+    run.out = RunCommand(kCli + " " + arguments + " 2>'" + err + "'", &run.status);
+    const auto bytes = ReadFileBytes(err);
+    run.err.assign(bytes.begin(), bytes.end());
+    return run;
+}
+
+// Evaluates a python expression over the JSON object `j` that the tool printed.
+std::string Python(const std::string& json, const std::string& expression) {
+    CTempFolder folder;
+    const std::string script = "import json, sys\nj = json.load(open(sys.argv[1]))\nprint(" + expression + ")\n";
+    WriteFileBytes(folder / "out.json", std::vector<std::uint8_t>(json.begin(), json.end()));
+    WriteFileBytes(folder / "check.py", std::vector<std::uint8_t>(script.begin(), script.end()));
+    return RunCommand("python3 '" + (folder / "check.py").string() + "' '" + (folder / "out.json").string() + "'");
+}
+
+class CliTest : public testing::Test {
+protected:
+    void SetUp() override {
+        // Four kicks a beat apart at 120 BPM on the left, silence on the right.
+        DrumLoop loop = CDrumLoopSynthesizer(44100).Render(
+            {{0, DrumVoice::Kick}, {22050, DrumVoice::Kick}, {44100, DrumVoice::Kick}, {66150, DrumVoice::Kick}}, 88200);
+        loop.right.assign(loop.right.size(), 0);
+        WriteStereoAIFF(CFileSpec(Loop()), loop.rate, loop.Interleaved());
+    }
+    std::string Loop() const { return (folder_ / "kicks.aif").string(); }
+
+    CTempFolder folder_;
+};
+
+}  // namespace
+
+TEST_F(CliTest, InfoPrintsNameRateChannelsFramesAndLength) {
+    const CliRun run = RunCli("info " + Loop());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("kicks.aif"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("44100 Hz"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("channels: 2"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("frames:   88200"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("2.000 s"), std::string::npos) << run.out;
+}
+
+TEST_F(CliTest, SliceJsonHoldsTheWholeSliceListAndTheTempo) {
+    const CliRun run = RunCli("slice " + Loop() + " --bars 1 --signature 4/4 --sensitivity 990 --json");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Python(run.out, "j['name'], j['rate'], j['frames'], j['left'], j['right'], j['sensitivity'], j['threshold']"),
+              "kicks.aif 44100 88200 0 88200 990 295\n");
+    EXPECT_EQ(Python(run.out, "j['tempo']"), "120000\n");
+    EXPECT_EQ(Python(run.out, "[s['position'] for s in j['slices']]"), "[0, 22049, 44099, 66149]\n");
+    EXPECT_EQ(Python(run.out, "all(s['shown'] and s['counted'] and s['state'] == 0 and 0 < s['level'] <= 32767 "
+                              "for s in j['slices'])"),
+              "True\n");
+}
+
+TEST_F(CliTest, SliceTakesTheChosenChannelAndTheLocators) {
+    const CliRun right = RunCli("slice " + Loop() + " --channel right --json");
+    ASSERT_EQ(right.status, 0) << right.err;
+    EXPECT_EQ(Python(right.out, "len(j['slices'])"), "0\n");
+    const CliRun locators = RunCli("slice " + Loop() + " --left 22049 --right 66149 --bars 0 --beats 2 --json");
+    ASSERT_EQ(locators.status, 0) << locators.err;
+    EXPECT_EQ(Python(locators.out, "j['left'], j['right'], j['tempo']"), "22049 66149 120000\n");
+}
+
+TEST_F(CliTest, SliceTablePrintsTempoAndOneRowPerEntry) {
+    const CliRun run = RunCli("slice " + Loop() + " --bars 1 --sensitivity 990");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("tempo: 120.000 BPM"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("4 slices from 4 attacks"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("1.4.1"), std::string::npos) << run.out;  // the fourth kick, on beat 4
+}
+
+TEST_F(CliTest, BadFilesEndInOneLineWithTheAlertsWordsAndStatusOne) {
+    const std::string broken = (folder_ / "broken.aif").string();
+    WriteFileBytes(broken, std::vector<std::uint8_t>(100, 'x'));
+    CliRun run = RunCli("slice " + broken);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, broken + ": Couldn't load sound file \"broken.aif\"! The file is in an unknown format or corrupt.\n");
+    EXPECT_TRUE(run.out.empty());
+
+    run = RunCli("info " + (folder_ / "missing.aif").string());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind((folder_ / "missing.aif").string() + ": ", 0), 0u) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+}
+
+TEST_F(CliTest, UsageErrorsExitWithTwoAndAUsageLine) {
+    for (const std::string& arguments : std::vector<std::string>{"slice", "slice " + Loop() + " --signature 9/8", "slice " + Loop() + " --bars 667",
+                                        "slice " + Loop() + " --wobble", "info a b", "frobnicate x"}) {
+        const CliRun run = RunCli(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_NE(run.err.find("usage: quillet-cli"), std::string::npos) << arguments << ": " << run.err;
+    }
+    const CliRun help = RunCli("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("usage: quillet-cli slice FILE"), std::string::npos) << help.out;
+}

@@ -1,0 +1,169 @@
+// Views and native controls: values and notifications, radio groups, ranges
+// of scroll bars and faders, visibility through ancestors, hit tests,
+// tooltips, and the save question.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTest>
+
+#include "framework/ui/controls/CCheckBoxView.h"
+#include "framework/ui/controls/CFaderView.h"
+#include "framework/ui/controls/CPopupButtonView.h"
+#include "framework/ui/controls/CProgressBarView.h"
+#include "framework/ui/controls/CPushButtonView.h"
+#include "framework/ui/controls/CRadioButtonView.h"
+#include "framework/ui/controls/CScrollBarView.h"
+#include "framework/ui/views/CRadioButtonGroupView.h"
+#include "framework/ui/views/CStaticTextView.h"
+#include "framework/ui/views/CWindowRootGroupView.h"
+#include "framework/ui/windows/CSaveQuestionDialog.h"
+
+namespace {
+
+class CNotedWindow : public CABCWindow {
+public:
+    CNotedWindow() { SetContentSize(300, 200); }
+    void ControlNotify(CView& source, std::int32_t code) override { notes.push_back({&source, code}); }
+
+    std::vector<std::pair<CView*, std::int32_t>> notes;
+};
+
+TEST(Controls, CheckBoxClickChangesValueAndNotifies)
+{
+    CNotedWindow window;
+    auto* box = new CCheckBoxView(&window.Root(), {10, 10, 100, 30}, "Normalize");
+    window.Open();
+    QTest::mouseClick(&box->Widget(), Qt::LeftButton, {}, QPoint(5, 10));
+    EXPECT_TRUE(box->IsChecked());
+    ASSERT_EQ(window.notes.size(), 1u);
+    EXPECT_EQ(window.notes[0].first, box);
+    box->SetChecked(false);  // the program's own change is not reported
+    EXPECT_FALSE(static_cast<QCheckBox&>(box->Widget()).isChecked());
+    EXPECT_EQ(window.notes.size(), 1u);
+}
+
+TEST(Controls, RadioGroupKeepsOneSelected)
+{
+    CNotedWindow window;
+    auto* group = new CRadioButtonGroupView(&window.Root(), {0, 0, 200, 100});
+    auto* first = new CRadioButtonView(group, {0, 0, 100, 20}, "Plain");
+    auto* second = new CRadioButtonView(group, {0, 30, 100, 50}, "3D");
+    group->Select(0);
+    window.Open();
+    QTest::mouseClick(&second->Widget(), Qt::LeftButton, {}, QPoint(5, 10));
+    EXPECT_EQ(group->SelectedIndex(), 1);
+    EXPECT_FALSE(static_cast<QRadioButton&>(first->Widget()).isChecked());
+    ASSERT_EQ(window.notes.size(), 1u);
+    EXPECT_EQ(window.notes[0].first, group);
+    // Clicking the selected one leaves it selected.
+    QTest::mouseClick(&second->Widget(), Qt::LeftButton, {}, QPoint(5, 10));
+    EXPECT_EQ(group->SelectedIndex(), 1);
+    EXPECT_TRUE(static_cast<QRadioButton&>(second->Widget()).isChecked());
+}
+
+TEST(Controls, ScrollBarAndFaderRangeIsZeroTo999)
+{
+    CNotedWindow window;
+    auto* shortBar = new CScrollBarView(&window.Root(), {0, 0, 16, 40}, true);
+    auto* longBar = new CScrollBarView(&window.Root(), {20, 0, 300, 16}, false);
+    auto* fader = new CFaderView(&window.Root(), 0, 100, false);
+    EXPECT_EQ(static_cast<QScrollBar&>(shortBar->Widget()).maximum(), 999);
+    EXPECT_EQ(static_cast<QScrollBar&>(longBar->Widget()).maximum(), 999);
+    EXPECT_EQ(fader->GetFrame(), (PixelRect{0, 100, 100, 125}));
+    auto& slider = static_cast<QSlider&>(fader->Widget());
+    EXPECT_EQ(slider.maximum(), 999);
+    slider.triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(fader->Value(), 100);
+    ASSERT_FALSE(window.notes.empty());
+    EXPECT_EQ(window.notes.back().first, fader);
+}
+
+TEST(Controls, ProgressBarShowsTenthsOfAPercent)
+{
+    CNotedWindow window;
+    auto* bar = new CProgressBarView(&window.Root(), {0, 0, 100, 10});
+    bar->SetValue(500);
+    EXPECT_EQ(bar->NativePosition(), 500);
+}
+
+TEST(Controls, PopupListsItsItemsAndChoosesByIndex)
+{
+    CNotedWindow window;
+    auto* popup = new CPopupButtonView(&window.Root(), {0, 0, 100, 24});
+    popup->SetItems({"2/4", "3/4", "4/4"});
+    popup->SetValue(2);
+    EXPECT_EQ(popup->ItemCount(), 3);
+    EXPECT_EQ(static_cast<QComboBox&>(popup->Widget()).currentText(), "4/4");
+}
+
+TEST(Views, ControlFollowsTheVisibilityOfItsAncestors)
+{
+    CNotedWindow window;
+    auto* group = new CGroupView(&window.Root(), {50, 50, 250, 150});
+    auto* button = new CPushButtonView(group, {10, 10, 80, 30}, "OK");
+    window.Open();
+    EXPECT_EQ(button->Widget().geometry(), QRect(60, 60, 70, 20));
+    EXPECT_TRUE(button->Widget().isVisible());
+    group->SetVisible(false);
+    EXPECT_FALSE(button->Widget().isVisible());
+    group->SetVisible(true);
+    group->SetEnabled(false);
+    EXPECT_FALSE(button->Widget().isEnabled());
+}
+
+TEST(Views, HitTestFindsTheDeepestViewAndTooltipsClimb)
+{
+    CNotedWindow window;
+    auto* group = new CGroupView(&window.Root(), {50, 50, 250, 150});
+    group->SetTooltip("Group tip");
+    auto* inner = new CStaticTextView(group, {10, 10, 60, 30}, "x");
+    EXPECT_EQ(window.Root().HitTest(65, 65), inner);
+    EXPECT_EQ(window.Root().HitTest(200, 120), group);
+    EXPECT_EQ(window.Root().HitTest(10, 10), &window.Root());
+    EXPECT_EQ(window.TooltipAt(65, 65), "Group tip");
+    inner->SetTooltip("Inner tip");
+    EXPECT_EQ(window.TooltipAt(65, 65), "Inner tip");
+    EXPECT_EQ(window.TooltipAt(10, 10), "");
+}
+
+TEST(Views, DestroyedFocusViewIsForgotten)
+{
+    CNotedWindow window;
+    auto* view = new CStaticTextView(&window.Root(), {0, 0, 10, 10}, "x");
+    view->SetFocusable(true);
+    view->Activate();
+    EXPECT_EQ(window.FocusView(), view);
+    delete view;
+    EXPECT_EQ(window.FocusView(), nullptr);
+}
+
+TEST(SaveQuestion, FillsKindAndNameAndAnswersByButton)
+{
+    CSaveQuestionDialog dialog("Quillet!", "100%s loop");
+    EXPECT_EQ(dialog.Question().Text(), "Save changes to the Quillet! document \"100%s loop\" before closing?");
+    EXPECT_EQ(dialog.Title(), "Save changes before close?");
+    // Left to right: Yes, No, Cancel.
+    EXPECT_LT(dialog.Button(CSaveQuestionDialog::kYes)->GetFrame().left,
+              dialog.Button(CSaveQuestionDialog::kNo)->GetFrame().left);
+    EXPECT_LT(dialog.Button(CSaveQuestionDialog::kNo)->GetFrame().left,
+              dialog.Button(CSaveQuestionDialog::kCancel)->GetFrame().left);
+    dialog.Open();
+    QTest::mouseClick(&dialog.Button(CSaveQuestionDialog::kNo)->Widget(), Qt::LeftButton);
+    EXPECT_EQ(dialog.Result(), CSaveQuestionDialog::kNo);
+}
+
+TEST(SaveQuestion, CloseBoxAnswersCancel)
+{
+    CSaveQuestionDialog dialog("Quillet!", "Loop");
+    dialog.Open();
+    QCloseEvent close;
+    QCoreApplication::sendEvent(&dialog.Widget(), &close);
+    EXPECT_EQ(dialog.Result(), CSaveQuestionDialog::kCancel);
+}
+
+}  // namespace

@@ -72,15 +72,21 @@ bool CSoundSetup::OpenCard(std::uint16_t index)
         return true;
     CloseChannel();
     try {
-        auto channel = fRegistry.CardAt(index).OpenChannel(fRate, fCallbackA, fCallbackB, fUserData, 2);
-        if (fPauseDepth == 0)
-            channel->Start();
-        fChannel = std::move(channel);
+        fChannel = fRegistry.CardAt(index).OpenChannel(fRate, fCallbackA, fCallbackB, fUserData, 2);
     } catch (const XBase&) {
         return false;
     }
-    fEnabled = true;
+    // The player learns its channel before the feeder starts calling it.
     fHost.ChannelChanged(fChannel.get());
+    if (fPauseDepth == 0) {
+        try {
+            fChannel->Start();
+        } catch (const XBase&) {
+            CloseChannel();
+            return false;
+        }
+    }
+    fEnabled = true;
     return true;
 }
 
@@ -131,6 +137,7 @@ void CSoundSetup::Resume()
         try {
             fChannel->Start();
         } catch (const XBase&) {
+            CloseChannel();
             OpenAnyCard();
         }
     }

@@ -51,6 +51,7 @@ CRtAudioOutput::CRtAudioOutput(int api, const std::string& device, std::uint32_t
         parameters.nChannels = channels;
         RtAudio::StreamOptions options;
         options.streamName = "Quillet";
+        options.flags = RTAUDIO_SCHEDULE_REALTIME;
         unsigned int bufferFrames = kDeviceBufferFrames;
         fAudio->openStream(&parameters, nullptr, RTAUDIO_SINT16, rate, &bufferFrames, &CRtAudioOutput::Callback, this,
                            &options);

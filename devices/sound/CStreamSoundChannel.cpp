@@ -76,7 +76,7 @@ std::uint32_t CStreamSoundChannel::ServicePeriodMilliseconds(std::uint16_t index
 
 bool CStreamSoundChannel::IsRunning() const
 {
-    return fFeeder.joinable() && !fStop.IsSet();
+    return fFeeder.joinable() && !fStop.IsSet() && !fFeederFinished.load();
 }
 
 void CStreamSoundChannel::JoinFinishedFeeder()

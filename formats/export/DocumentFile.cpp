@@ -22,8 +22,13 @@ void WriteDocument(const CFileSpec& file, CLoopDocument& document) {
 
 DocumentOpening OpenDocument(const CFileSpec& file, const CSlicingSettings& defaults) {
     COpenFile stream(file);
-    std::unique_ptr<WAVE_SAMPLE> sound =
-        OpenSoundMedia(stream, file.Name().c_str(), ChannelChoice::Left)->MakeDocumentSound();
+    DocumentOpening opening = OpenDocumentMedia(stream, file.Name().c_str(), defaults);
+    if (opening.document) opening.document->MarkClean(file);
+    return opening;
+}
+
+DocumentOpening OpenDocumentMedia(CMedia& stream, const char* name, const CSlicingSettings& defaults) {
+    std::unique_ptr<WAVE_SAMPLE> sound = OpenSoundMedia(stream, name, ChannelChoice::Left)->MakeDocumentSound();
     try {
         if (const auto markers = ReadLoopMarkers(stream))
             sound->SetLoop(static_cast<std::int32_t>(markers->first), static_cast<std::int32_t>(markers->second),
@@ -42,6 +47,6 @@ DocumentOpening OpenDocument(const CFileSpec& file, const CSlicingSettings& defa
         opening.alert = Res::kAlertDocumentTooNew;
     }
     if (opening.alert != 0 && !opening.document->Analyse()) return {};
-    opening.document->MarkClean(file);
+    opening.document->MarkClean(std::nullopt);
     return opening;
 }

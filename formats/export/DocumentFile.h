@@ -7,6 +7,7 @@
 
 class CFileSpec;
 class CLoopDocument;
+class CMedia;
 class CSlicingSettings;
 
 // Writes the document to file through a safe save: the old file stays
@@ -27,3 +28,6 @@ struct DocumentOpening {
 // document) when the analysis was stopped. Failures to read the sound pass
 // on as the sound-file exceptions.
 DocumentOpening OpenDocument(const CFileSpec& file, const CSlicingSettings& defaults);
+// The same from a stream; the sound is named name and the document belongs
+// to no file.
+DocumentOpening OpenDocumentMedia(CMedia& stream, const char* name, const CSlicingSettings& defaults);

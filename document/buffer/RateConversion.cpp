@@ -21,6 +21,8 @@ void ConvertRate(const BAT& source, std::uint32_t sourceFrames, std::uint32_t so
     sourceFrames = std::min(sourceFrames, source.Frames());
     const std::uint32_t outputFrames =
         std::min(ConvertedFrameCount(sourceFrames, sourceRate, targetRate), target.Frames());
+    if (outputFrames == 0)
+        return;
     if (sourceRate == targetRate) {
         BAT::CopyBytes(source, 0, target, 0, outputFrames * 2);
         return;

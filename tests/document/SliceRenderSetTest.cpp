@@ -122,43 +122,28 @@ TEST(CSliceRenderSet, OneSampleKeepsSilencedSegmentsAsSilence)
     EXPECT_THROW(set.Render(1), XInternalError);
 }
 
-TEST(CSliceRenderSet, TargetRateAndExtraLength)
+TEST(CSliceRenderSet, RateExtraLengthStretchAndNormalize)
 {
     Fixture f;
     CSliceRenderSet set(*f.sound, f.slices, f.settings);
     EXPECT_EQ(set.TargetRate(), 44100u);
     set.SetTargetRate(22050);
     set.SetExtraLength(11);
-    // ceil((l + 11) / 2)
-    EXPECT_EQ(RenderedLengths(set), (Lengths{1006, 1506, 1506, 1006}));
+    EXPECT_EQ(RenderedLengths(set), (Lengths{1006, 1506, 1506, 1006})); // ceil((l + 11) / 2)
     EXPECT_EQ(set.TotalLength(), 5024u);
-    EXPECT_EQ(set.Render(0)->Rate(), 22050u);
     set.SetTargetRate(48000);
     EXPECT_EQ(set.RenderedLength(0), 2189u); // 2011 * 48000 / 44100 = 2188.84
-}
 
-TEST(CSliceRenderSet, StretchLengthensEachSegment)
-{
-    Fixture f;
     f.settings.stretch = 13; // 100 %
-    CSliceRenderSet set(*f.sound, f.slices, f.settings);
-    EXPECT_EQ(set.StretchFactor(), 2000);
-    EXPECT_EQ(RenderedLengths(set), (Lengths{4000, 6000, 6000, 4000}));
-    const auto first = SamplesOf(*set.Render(0));
-    const auto source = SamplesOf(*f.sound);
-    // Everything before point A is the slice itself; the tail fades to silence.
-    EXPECT_TRUE(std::equal(first.begin(), first.begin() + 1000, source.begin()));
-    EXPECT_LE(std::abs(first.back()), 2);
-}
-
-TEST(CSliceRenderSet, NormalizeLiftsEachOutputToFullScale)
-{
-    Fixture f;
     f.settings.normalize = true;
-    CSliceRenderSet set(*f.sound, f.slices, f.settings);
-    const auto first = set.Render(0);
-    EXPECT_EQ(first->Sample(1999), 32766); // peak 2000: gain 536854, 2000 * 536854 >> 15
-    EXPECT_EQ(first->Sample(999), (1000 * (1073709056 / 2000)) >> 15);
+    CSliceRenderSet stretched(*f.sound, f.slices, f.settings);
+    EXPECT_EQ(RenderedLengths(stretched), (Lengths{4000, 6000, 6000, 4000}));
+    const auto first = SamplesOf(*stretched.Render(0));
+    // Up to point A (1998) the slice itself, normalized: the peak is the last
+    // copied frame (1998; the tail starts below it), gain 1073709056 / 1998.
+    EXPECT_EQ(first[999], (1000 * 537391) >> 15);
+    EXPECT_EQ(first[1997], (1998 * 537391) >> 15);
+    EXPECT_LE(std::abs(first.back()), 2); // the tail fades to silence
 }
 
 TEST(CSliceRenderSet, MusicalDataAndPitchMode)

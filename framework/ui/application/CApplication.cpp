@@ -1,7 +1,6 @@
 #include "framework/ui/application/CApplication.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -17,34 +16,6 @@
 #include "framework/ui/windows/CFrameWindow.h"
 #include "framework/ui/windows/CModalDialog.h"
 
-namespace {
-// Ctrl+key presses anywhere in the program go to the menu bar's shortcuts first.
-class CShortcutFilter : public QObject {
-public:
-    explicit CShortcutFilter(CNativeMenuBar& bar) : fBar(bar) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-        if (modifiers != Qt::ControlModifier || key->key() < 0x21 || key->key() > 0x7E)
-            return false;
-        bool used = false;
-        try {
-            used = fBar.HandleShortcut(static_cast<char>(key->key()));
-        } catch (...) {
-            CLowLevelApplication::ReportFailure(std::current_exception());
-        }
-        return used;
-    }
-
-private:
-    CNativeMenuBar& fBar;
-};
-}  // namespace
-
 CApplication::CApplication(std::string name)
     : CLowLevelApplication(std::move(name)),
       fFrame(std::make_unique<CFrameWindow>(*this)),
@@ -57,7 +28,6 @@ CApplication::CApplication(std::string name)
 
 CApplication::~CApplication()
 {
-    fShortcutFilter.reset();
     fMenuBar.reset();
     CABCAlertPresenter::Install(nullptr);
     CABCProgressPresenter::Install(nullptr);
@@ -177,14 +147,11 @@ bool CApplication::DoCommand(std::uint32_t command)
 
 void CApplication::SetMenuBar(std::unique_ptr<CMenuBar> menus, std::size_t windowListIndex)
 {
-    fShortcutFilter.reset();
     fMenuBar.reset();
     fWindowListIndex = windowListIndex;
     fMenuBar = std::make_unique<CNativeMenuBar>(
         std::move(menus), *fFrame->menuBar(), [this] { RunMenuUpdate(); },
         [this](std::uint32_t command) { DispatchCommand(command); });
-    fShortcutFilter = std::make_unique<CShortcutFilter>(*fMenuBar);
-    QCoreApplication::instance()->installEventFilter(fShortcutFilter.get());
 }
 
 void CApplication::RunMenuUpdate()

@@ -13,7 +13,6 @@
 class CAlertBoxPresenter;
 class CMenuBar;
 class CNativeMenuBar;
-class QObject;
 class CDocumentWindow;
 class CFrameWindow;
 class CProgressPresenter;
@@ -52,8 +51,7 @@ public:
     virtual bool DoCommand(std::uint32_t command);
     // The application's part of the menu-status pass.
     virtual void UpdateMenus() {}
-    // Puts `menus` on the frame's menu bar; Ctrl+key presses then go through
-    // its shortcuts. The menu at `windowListIndex` (bar order) lists the
+    // Puts `menus` on the frame's menu bar. The menu at `windowListIndex` (bar order) lists the
     // document windows.
     void SetMenuBar(std::unique_ptr<CMenuBar> menus, std::size_t windowListIndex);
     CNativeMenuBar* GetMenuBar() const { return fMenuBar.get(); }
@@ -71,7 +69,6 @@ private:
     std::unique_ptr<CAlertBoxPresenter> fAlertPresenter;
     std::unique_ptr<CProgressPresenter> fProgressPresenter;
     std::unique_ptr<CNativeMenuBar> fMenuBar;
-    std::unique_ptr<QObject> fShortcutFilter;
     std::size_t fWindowListIndex = 0;
     std::vector<std::unique_ptr<CDocumentWindow>> fWindows;
     std::vector<std::unique_ptr<CDocumentWindow>> fDisposed;

@@ -1,8 +1,13 @@
 #include "framework/ui/menus/CNativeMenuBar.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
+
+#include "framework/ui/application/CLowLevelApplication.h"
 
 namespace {
 QString Native(const std::string& text)
@@ -24,6 +29,31 @@ QAction* FindAction(const QMenu& menu, std::uint32_t command)
 }
 }  // namespace
 
+class CNativeMenuBar::CShortcutFilter : public QObject {
+public:
+    explicit CShortcutFilter(CNativeMenuBar& bar) : fBar(bar) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (modifiers != Qt::ControlModifier || key->key() < 0x21 || key->key() > 0x7E)
+            return false;
+        bool used = false;
+        try {
+            used = fBar.HandleShortcut(static_cast<char>(key->key()));
+        } catch (...) {
+            CLowLevelApplication::ReportFailure(std::current_exception());
+        }
+        return used;
+    }
+
+private:
+    CNativeMenuBar& fBar;
+};
+
 CNativeMenuBar::CNativeMenuBar(std::unique_ptr<CMenuBar> menus, QMenuBar& bar, UpdatePass update,
                                Dispatch dispatch)
     : fMenus(std::move(menus)), fBar(bar), fUpdate(std::move(update)), fDispatch(std::move(dispatch))
@@ -38,10 +68,13 @@ CNativeMenuBar::CNativeMenuBar(std::unique_ptr<CMenuBar> menus, QMenuBar& bar, U
         fNativeMenus.push_back(native);
     }
     Sync();
+    fShortcutFilter = std::make_unique<CShortcutFilter>(*this);
+    QCoreApplication::instance()->installEventFilter(fShortcutFilter.get());
 }
 
 CNativeMenuBar::~CNativeMenuBar()
 {
+    fShortcutFilter.reset();
     for (QMenu* native : fNativeMenus)
         delete native;
 }
@@ -71,7 +104,7 @@ void CNativeMenuBar::Fill(QMenu& native, CMenu& menu)
         } else {
             action = native.addAction(Native(CMenu::NativeItemText(record)));
             const std::uint32_t command = record.command;
-            QObject::connect(action, &QAction::triggered, [this, command] { fDispatch(command); });
+            QObject::connect(action, &QAction::triggered, [this, command] { Run(command); });
         }
         action->setData(record.command);
         action->setEnabled(!record.disabled);
@@ -96,6 +129,17 @@ bool CNativeMenuBar::HandleShortcut(char key)
         return false;
     const MenuItemRecord record = found.menu->Record(found.index);
     if (!record.disabled && record.kind == kMenuItemCommand)
-        fDispatch(record.command);
+        Run(record.command);
     return true;
+}
+
+void CNativeMenuBar::Run(std::uint32_t command)
+{
+    fDispatch(command);
+    // The menus are rebuilt once the triggering action has finished its signal;
+    // the filter is the context, so nothing runs after the bar is gone.
+    QTimer::singleShot(0, fShortcutFilter.get(), [this] {
+        fUpdate();
+        Sync();
+    });
 }

@@ -3,7 +3,9 @@
 // per menu, one action per item record, with the records' enabled and
 // checked states. Before a menu opens the application's menu-status pass
 // runs and the menu is rebuilt from the records; choosing an item hands its
-// command to the application's dispatcher.
+// command to the application's dispatcher, and the menus are brought up to
+// date after it. While the bar exists, Ctrl+key presses anywhere in the
+// program go to its shortcuts first.
 #include <functional>
 #include <memory>
 #include <vector>
@@ -36,11 +38,15 @@ public:
     bool HandleShortcut(char key);
 
 private:
+    class CShortcutFilter;
+
     void Fill(QMenu& native, CMenu& menu);
+    void Run(std::uint32_t command);
 
     std::unique_ptr<CMenuBar> fMenus;
     QMenuBar& fBar;
     UpdatePass fUpdate;
     Dispatch fDispatch;
     std::vector<QMenu*> fNativeMenus;
+    std::unique_ptr<CShortcutFilter> fShortcutFilter;
 };

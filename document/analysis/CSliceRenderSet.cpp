@@ -37,13 +37,13 @@ CSliceRenderSet::CSliceRenderSet(const WAVE_SAMPLE& sound, const CSliceList& sli
       normalize_(settings.normalize),
       silenceSelected_(settings.silenceSelected),
       separateSamples_(settings.separateSamples),
-      loopTicks_(::LoopTicks(settings.bars, settings.beats, settings.signature)),
+      loopTicks_(settings.LoopTicks()),
       pitchMode_(settings.pitchMode)
 {
     const TimeSignature signature = TimeSignatureOf(settings.signature);
     numerator_ = signature.numerator;
     denominator_ = signature.denominator;
-    tempo_ = TempoFromLength(sound.Rate(), loopTicks_, from_, to_);
+    tempo_ = settings.Tempo(sound);
     if (pitchMode_) {
         transposition_ = TranspositionCents(settings.newTempo, tempo_);
         tempo_ = settings.newTempo;

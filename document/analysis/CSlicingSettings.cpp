@@ -4,6 +4,9 @@
 #include <array>
 #include <cstdio>
 
+#include "document/analysis/Tempo.h"
+#include "document/buffer/WAVE_SAMPLE.h"
+
 namespace {
 
 constexpr std::array<std::int32_t, CSlicingSettings::kStretchSteps> kStretchFactors = {
@@ -47,4 +50,14 @@ std::string CSlicingSettings::StretchLabel(int index)
     char text[16];
     std::snprintf(text, sizeof text, "%d%%", static_cast<int>((factor - 1000) / 10));
     return text;
+}
+
+std::int32_t CSlicingSettings::LoopTicks() const
+{
+    return ::LoopTicks(bars, beats, signature);
+}
+
+std::int32_t CSlicingSettings::Tempo(const WAVE_SAMPLE& sound) const
+{
+    return TempoFromLength(sound.Rate(), LoopTicks(), sound.LoopStart(), sound.LoopEnd());
 }

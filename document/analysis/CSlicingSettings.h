@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+class WAVE_SAMPLE;
+
 class CSlicingSettings {
 public:
     static constexpr int kStretchSteps = 14;
@@ -23,6 +25,10 @@ public:
 
     std::int16_t Threshold() const { return ThresholdFor(sensitivity); }
     std::int32_t StretchFactor() const { return StretchFactor(stretch); }
+    // The loop length in ticks from bars, beats and signature.
+    std::int32_t LoopTicks() const;
+    // The tempo of the sound between its locators, in thousandths of a BPM.
+    std::int32_t Tempo(const WAVE_SAMPLE& sound) const;
 
     std::int16_t sensitivity = 0; // 0..990
     std::int16_t bars = 0;        // 0..666

@@ -55,7 +55,9 @@ class RecentDocumentsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder_ = fs::path(QUILLET_BINARY_DIR) / "test-files" / "recent";
+        // ctest runs each case in its own process at once: one folder per case.
+        folder_ = fs::path(QUILLET_BINARY_DIR) / "test-files" / "recent" /
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(folder_);
         fs::create_directories(folder_ / "sub");
         for (const char* name : {"a.qlt", "b.qlt", "c.qlt", "d.qlt", "e.qlt", "A.qlt"})

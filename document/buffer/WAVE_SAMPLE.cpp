@@ -70,15 +70,36 @@ void WAVE_SAMPLE::BuildOverview() const
     } catch (const std::bad_alloc&) {
         throw XOutOfMemory();
     }
+    // One pass over the samples: the extremes of each 32-frame block (a block
+    // never straddles a page) are found once, and entry k combines blocks k,
+    // k + 1 and k + 2, its 96-frame window.
+    struct Extremes {
+        std::int32_t high;
+        std::int32_t low;
+    };
+    const auto blockExtremes = [this](std::uint32_t block) {
+        const std::uint32_t first = block * kOverviewStep;
+        const std::uint32_t count = std::min(kOverviewStep, frames_ - first);
+        const auto* samples = reinterpret_cast<const std::int16_t*>(samples_.Page(first / BAT::kFramesPerPage)) +
+                              first % BAT::kFramesPerPage;
+        Extremes extremes{samples[0], samples[0]};
+        for (std::uint32_t i = 1; i < count; ++i) {
+            extremes.high = std::max<std::int32_t>(extremes.high, samples[i]);
+            extremes.low = std::min<std::int32_t>(extremes.low, samples[i]);
+        }
+        return extremes;
+    };
+    const std::uint32_t blocks = (frames_ + kOverviewStep - 1) / kOverviewStep;
+    constexpr std::uint32_t kWindowBlocks = kOverviewWindow / kOverviewStep;
+    std::array<Extremes, kWindowBlocks> window{};
     for (std::uint32_t k = 0; k < OverviewEntries(); ++k) {
-        const std::uint32_t first = k * kOverviewStep;
-        const std::uint32_t last = std::min(frames_, first + kOverviewWindow);
-        std::int32_t high = samples_.ReadSample(first);
-        std::int32_t low = high;
-        for (std::uint32_t i = first + 1; i < last; ++i) {
-            const std::int32_t v = samples_.ReadSample(i);
-            high = std::max(high, v);
-            low = std::min(low, v);
+        for (std::uint32_t b = k == 0 ? 0 : k + kWindowBlocks - 1; b < k + kWindowBlocks && b < blocks; ++b)
+            window[b % kWindowBlocks] = blockExtremes(b);
+        std::int32_t high = window[k % kWindowBlocks].high;
+        std::int32_t low = window[k % kWindowBlocks].low;
+        for (std::uint32_t b = k + 1; b < k + kWindowBlocks && b < blocks; ++b) {
+            high = std::max(high, window[b % kWindowBlocks].high);
+            low = std::min(low, window[b % kWindowBlocks].low);
         }
         // Division by 256 toward zero keeps each half within a signed byte.
         const auto highByte = static_cast<std::uint8_t>(static_cast<std::int8_t>(high / 256));

@@ -123,6 +123,30 @@ TEST(WAVE_SAMPLE, OverviewHoldsExtremesOf96Frames)
     EXPECT_EQ(static_cast<std::uint16_t>(quiet.Overview().ReadSample(0)), 0x00FF);
 }
 
+TEST(WAVE_SAMPLE, OverviewWindowsReachAcrossPagesAndStopAtTheEnd)
+{
+    const std::uint32_t frames = 2 * BAT::kFramesPerPage + 70;
+    WAVE_SAMPLE sound("s", 44100, frames);
+    std::uint32_t state = 12345;
+    for (std::uint32_t i = 0; i < frames; ++i) {
+        state = state * 1103515245u + 12345u;
+        sound.Samples().WriteSample(i, static_cast<std::int16_t>(state >> 16));
+    }
+    const BAT& overview = sound.Overview();
+    ASSERT_EQ(overview.Frames(), frames / 32);
+    for (std::uint32_t k = 0; k < frames / 32; ++k) {
+        std::int32_t high = -32768;
+        std::int32_t low = 32767;
+        for (std::uint32_t i = 32 * k; i < std::min(frames, 32 * k + 96); ++i) {
+            high = std::max<std::int32_t>(high, sound.Sample(i));
+            low = std::min<std::int32_t>(low, sound.Sample(i));
+        }
+        const auto expected = static_cast<std::uint16_t>((static_cast<std::uint8_t>(high / 256) << 8) |
+                                                         static_cast<std::uint8_t>(low / 256));
+        ASSERT_EQ(static_cast<std::uint16_t>(overview.ReadSample(k)), expected) << k;
+    }
+}
+
 TEST(CWaveSample, FlatBlockCopiesIntoADocumentSound)
 {
     CWaveSample flat("Flat", 22050, 9000);

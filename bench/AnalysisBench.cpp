@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "document/analysis/CSliceList.h"
+#include "document/analysis/CSliceRenderSet.h"
 #include "document/analysis/CSlicingSettings.h"
 #include "document/buffer/WAVE_SAMPLE.h"
 
@@ -60,6 +61,28 @@ void BM_ApplySensitivity(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ApplySensitivity);
+
+// Every slice of the loop stretched by half and converted to 48 kHz, one by one.
+void BM_RenderSlices(benchmark::State& state)
+{
+    const WAVE_SAMPLE& sound = ClickLoop();
+    CSliceList list;
+    list.Analyse(sound);
+    CSlicingSettings settings;
+    settings.sensitivity = 990;
+    settings.stretch = 8;
+    list.ApplyThreshold(settings.Threshold());
+    CSliceRenderSet set(sound, list, settings);
+    set.SetTargetRate(48000);
+    for (auto _ : state) {
+        for (int k = 0; k < set.Count(); ++k)
+            benchmark::DoNotOptimize(set.Render(k)->Frames());
+    }
+    state.counters["outputs"] = set.Count();
+    state.counters["ns_per_frame"] = benchmark::Counter(static_cast<double>(kFrames) * state.iterations(),
+                                                        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_RenderSlices)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -14,6 +14,8 @@ packages=(
   # independent readers and tools used by the tests
   sox libsox-fmt-base sndfile-programs python3 python3-mido midicsv fluidsynth
   xvfb xauth imagemagick fonts-dejavu-core
+  # window manager for the screenshots under xvfb
+  openbox
 )
 
 SUDO=""

@@ -10,7 +10,7 @@ convert -size 420x240 gradient:'#1d2b4f'-'#3f6fa8' \
   -fill '#f2c14e' -stroke none -draw "rectangle 40,170 46,200 rectangle 58,160 64,200 rectangle 76,176 82,200 rectangle 94,150 100,200 rectangle 112,168 118,200 rectangle 130,180 136,200 rectangle 148,156 154,200 rectangle 166,172 172,200" \
   -font $F/DejaVuSerif-Bold.ttf -pointsize 58 -fill white -annotate +40+110 'Quillet!' \
   -font $F/DejaVuSans.ttf -pointsize 15 -fill '#d8e4f5' -annotate +42+140 'Slices drum loops at their attacks' \
-  -font $F/DejaVuSans.ttf -pointsize 11 -fill '#b8c8e0' -annotate +250+222 'Version 1.0 - Loading...' \
+  -font $F/DejaVuSans.ttf -pointsize 11 -fill '#b8c8e0' -annotate +318+222 'Version 1.0' \
   -strip -quality 90 -sampling-factor 2x2 JPEG_128.jpg
 
 # A 6 x 6 x 6 colour cube (216 colours), then 20 greys: 236 red, green, blue triples.

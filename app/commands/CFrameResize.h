@@ -3,18 +3,11 @@
 // just shows every visible document window, kept on the screen.
 #include <vector>
 
+#include "framework/dialogs/DialogItemRecord.h"
+
 class CFrameResize {
 public:
-    struct Rect {
-        int left = 0;
-        int top = 0;
-        int right = 0;
-        int bottom = 0;
-
-        int Width() const { return right - left; }
-        int Height() const { return bottom - top; }
-        friend bool operator==(const Rect&, const Rect&) = default;
-    };
+    using Rect = PixelRect;
 
     // documents: visible, non-minimized document windows in the client
     // area's coordinates. frame: the frame's outer rectangle on the screen.

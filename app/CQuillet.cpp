@@ -1,0 +1,311 @@
+#include "app/CQuillet.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPixmap>
+#include <QVBoxLayout>
+#include <sys/utsname.h>
+
+#include "app/commands/CMenuUpdater.h"
+#include "app/commands/QuilletCommands.h"
+#include "app/startup/CCommandLineScanner.h"
+#include "app/window/CSplashScreen.h"
+#include "app/window/CWebBrowser.h"
+#include "app/window/CWindowArranger.h"
+#include "framework/alerts/Alerts.h"
+#include "framework/exceptions/Exceptions.h"
+#include "framework/files/FileTypes.h"
+#include "framework/graphics/CPictureResources.h"
+#include "framework/resources/ResourceScripts.h"
+#include "framework/ui/menus/CNativeMenuBar.h"
+#include "framework/ui/windows/CDocumentWindow.h"
+#include "framework/ui/windows/CFrameWindow.h"
+
+namespace {
+
+constexpr std::array<ResourceId, 5> kMenuBar = {600128001, 600128002, 600128003, 600128007, 600128004};
+constexpr ResourceId kBeatsMenu = 600128009;
+constexpr ResourceId kSignatureMenu = 600128010;
+constexpr ResourceId kAlertNotFound = 501000002;
+// Names of the four pseudo-samplers that a new installation lists.
+constexpr std::array<ResourceId, 4> kPseudoSamplerNames = {400133100, 400133101, 400133102, 400133103};
+constexpr std::uint16_t kSplashPicture = 128;
+
+// A name put into an alert script must not open a title or button.
+std::string CleanForAlert(std::string text)
+{
+    for (char& c : text) {
+        if (c == '[')
+            c = '(';
+        else if (c == ']')
+            c = ')';
+        else if (c == '^')
+            c = '~';
+    }
+    return text;
+}
+
+}  // namespace
+
+CQuillet::CQuillet(std::string commandLine, std::string folder)
+    : CApplication("Quillet"), startCommandLine_(std::move(commandLine)), startFolder_(std::move(folder))
+{
+}
+
+CQuillet::~CQuillet() = default;
+
+void CQuillet::Initialise()
+{
+    CStartupSequence sequence(*this);
+    initialised_ = sequence.Initialise();
+    availability_ = sequence.GetAvailability();
+    browserInstalled_ = initialised_ && CWebBrowser::IsInstalled();
+}
+
+void CQuillet::StartUp()
+{
+    if (!initialised_) {
+        SetState(State::kEnded);
+        return;
+    }
+    RunMenuUpdate();
+    // With no document named, the program asks for one as the Open command
+    // does; Open is not in the program yet.
+    OpenCommandLine(startCommandLine_, startFolder_);
+}
+
+void CQuillet::ShutDown()
+{
+    if (!initialised_)
+        return;
+    // The preferences file is not in the program yet: nothing to write.
+    TearDown();
+    initialised_ = false;
+}
+
+bool CQuillet::OpenCommandLine(const std::string& commandLine, const std::string& folder)
+{
+    const CCommandLineScanner::Result result = CCommandLineScanner::Scan(commandLine, folder);
+    for (const CCommandLineScanner::Found& found : result.found) {
+        if (found.isFolder)
+            OpenFolder(found.path);
+        else
+            OpenDocumentFile(found.path);
+    }
+    if (result.missing)
+        ShowAlertWithArgument(kAlertNotFound, *result.missing);
+    return !result.found.empty();
+}
+
+void CQuillet::OpenDocumentFile(const std::string& path)
+{
+    ShowAlertText("[STOP][Couldn't open \"" + CleanForAlert(CCommandLineScanner::ShortenForAlert(path)) +
+                  "\"!]Opening documents is not available in this version.[OK]");
+}
+
+void CQuillet::OpenFolder(const std::string& path)
+{
+    OpenDocumentFile(path);
+}
+
+void CQuillet::RegisterFileTypes()
+{
+    soundFileTypes_ = CFileTypeList{&kWaveFileType, &kAIFFFileType};
+    sliceFileTypes_ = CFileTypeList{&kSLXFileType};
+}
+
+bool CQuillet::OperatingSystemSupported()
+{
+    // The kernel must be 4.0 or later.
+    utsname system{};
+    if (uname(&system) != 0)
+        return false;
+    return std::atoi(system.release) >= 4;
+}
+
+void CQuillet::ShowSplashScreen()
+{
+    splash_ = std::make_unique<CSplashScreen>(CPictureResources::LoadJPEG(kSplashPicture, 32), kSplashMinimumTicks,
+                                              kSplashMaximumMilliseconds);
+}
+
+CMenuBar* CQuillet::GetMenuBar() const
+{
+    return menuBar_ ? &menuBar_->Menus() : nullptr;
+}
+
+void CQuillet::BuildMenus()
+{
+    menuBar_ = std::make_unique<CNativeMenuBar>(
+        std::make_unique<CMenuBar>(kMenuBar), *Frame().menuBar(), [this] { RunMenuUpdate(); },
+        [this](std::uint32_t command) {
+            try {
+                DispatchCommand(command);
+            } catch (...) {
+                HandleFailure(std::current_exception());
+            }
+        });
+    beatsMenu_ = std::make_unique<CMenu>(kBeatsMenu);
+    signatureMenu_ = std::make_unique<CMenu>(kSignatureMenu);
+    for (CMenu* popup : {beatsMenu_.get(), signatureMenu_.get()}) {
+        for (std::size_t i = 0; i < popup->ItemCount(); ++i)
+            popup->SetEnabled(i, true);
+    }
+}
+
+void CQuillet::AllocateScratchBuffers()
+{
+    try {
+        for (auto& buffer : scratchBuffers_)
+            buffer.assign(kScratchBufferSize, 0);
+    } catch (const std::bad_alloc&) {
+        throw XOutOfMemory();
+    }
+}
+
+void CQuillet::StartSound()
+{
+    // The program has no sound output yet, so no usable card is found.
+    ShowAlert(CStartupSequence::kAlertNoSound);
+    throw XSoundInit();
+}
+
+void CQuillet::CloseSplashScreen()
+{
+    if (splash_)
+        splash_->Close();
+}
+
+void CQuillet::SetDefaultPreferences()
+{
+    defaultNormalize_ = false;
+    defaultSilenceSelected_ = false;
+    defaultSeparateSamples_ = true;
+    defaultPitchToNewTempo_ = false;
+    installedSamplers_.clear();
+    for (ResourceId name : kPseudoSamplerNames)
+        installedSamplers_.push_back(GetResourceString(name));
+    selectedSampler_ = 0;
+}
+
+void CQuillet::TearDown()
+{
+    splash_.reset();
+    for (auto& buffer : scratchBuffers_)
+        std::vector<std::uint8_t>().swap(buffer);
+    beatsMenu_.reset();
+    signatureMenu_.reset();
+    menuBar_.reset();
+    installedSamplers_.clear();
+}
+
+int CQuillet::ShowAlert(ResourceId alert)
+{
+    return ::ShowAlert(alert);
+}
+
+void CQuillet::UpdateMenus()
+{
+    if (!menuBar_)
+        return;
+    MenuState state;
+    state.midiAvailable = availability_.midi;
+    state.scsiAvailable = availability_.scsi;
+    state.browserInstalled = browserInstalled_;
+    state.installedSamplers = installedSamplers_;
+    state.selectedSampler = selectedSampler_;
+    state.defaultPitchToNewTempo = defaultPitchToNewTempo_;
+    state.defaultSeparateSamples = defaultSeparateSamples_;
+    state.defaultNormalize = defaultNormalize_;
+    state.defaultSilenceSelected = defaultSilenceSelected_;
+
+    const std::vector<CDocumentWindow*> windows = DocumentWindows();
+    const CDocumentWindow* front = FrontDocumentWindow();
+    state.documentCount = static_cast<int>(windows.size());
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        const CDocumentWindow* window = windows[i];
+        const QMdiSubWindow* sub = window->SubWindow();
+        if (sub != nullptr && !sub->isHidden() && !sub->isMinimized())
+            ++state.visibleNormalDocuments;
+        if (sub != nullptr && sub->isMaximized())
+            state.anyDocumentMaximized = true;
+        state.windows.push_back(
+            {static_cast<std::uint32_t>(i), window->Title(), true, window->WantsListing(), window == front});
+    }
+    state.frameMaximized = Frame().isMaximized();
+
+    CMenuBar& bar = menuBar_->Menus();
+    bar.Reset();
+    CMenuUpdater::Update(bar, state);
+}
+
+bool CQuillet::DoCommand(std::uint32_t command)
+{
+    CWindowArranger arranger(Frame().Area());
+    switch (command) {
+    case Cmd::kQuit: RequestQuit(); return true;
+    case Cmd::kCascade: arranger.Cascade(); return true;
+    case Cmd::kTileHorizontally: arranger.TileHorizontally(); return true;
+    case Cmd::kTileVertically: arranger.TileVertically(); return true;
+    case Cmd::kCloseAll: CloseAllDocumentWindows(); return true;
+    case Cmd::kResizeToDocuments: arranger.ResizeFrameToDocuments(Frame()); return true;
+    case Cmd::kContents: OpenHelp(); return true;
+    case Cmd::kMakerHomePage: OpenWebPage(kMakerHomePage); return true;
+    case Cmd::kDistributorHomePage:
+    case Cmd::kTechInfo: OpenWebPage(kDistributorHomePage); return true;
+    case Cmd::kDownloadLoops: OpenWebPage(kLoopsPage); return true;
+    case Cmd::kAbout: ShowAbout(); return true;
+    default: break;
+    }
+    if (command >= Cmd::kFirstSamplerSelection && command <= Cmd::kLastSamplerSelection) {
+        const std::size_t index = command - Cmd::kFirstSamplerSelection;
+        if (index < installedSamplers_.size() && index < Cmd::kMaxListedSamplers)
+            selectedSampler_ = static_cast<std::uint16_t>(index);
+        return true;
+    }
+    return CApplication::DoCommand(command);
+}
+
+void CQuillet::OpenWebPage(const char* address)
+{
+    if (!CWebBrowser::OpenAddress(address))
+        ShowAlert(kAlertNoBrowser);
+}
+
+std::string CQuillet::HelpFilePath()
+{
+    const QString program = QCoreApplication::applicationFilePath();
+    if (program.isEmpty())
+        throw XFileNotFound();
+    return (QFileInfo(program).absolutePath() + QStringLiteral("/quillet-help.html")).toStdString();
+}
+
+void CQuillet::OpenHelp()
+{
+    const std::string path = HelpFilePath();
+    if (!QFileInfo::exists(QString::fromStdString(path)))
+        throw XFileNotFound();
+    if (!CWebBrowser::OpenFile(path))
+        ShowAlert(kAlertNoBrowser);
+}
+
+void CQuillet::ShowAbout()
+{
+    QDialog about(&Frame());
+    about.setWindowTitle(QStringLiteral("About Quillet!"));
+    auto* layout = new QVBoxLayout(&about);
+    auto* picture = new QLabel;
+    const auto bitmap = CPictureResources::LoadJPEG(kSplashPicture, 32);
+    picture->setPixmap(QPixmap::fromImage(bitmap->GetImage().copy()));
+    layout->addWidget(picture);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &about, &QDialog::accept);
+    layout->addWidget(buttons);
+    about.exec();
+}

@@ -1,0 +1,124 @@
+#pragma once
+// The application: builds the shared parts at start-up in their fixed order,
+// routes the application's menu commands, keeps the menus up to date, lets
+// the sound card go while the program is in the background, and tears
+// everything down at the end. Parts that are not in the program yet (sound
+// output, MIDI, SCSI, preferences, documents, samplers) answer as a missing
+// service does, and their commands stay disabled.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/sound/CABCSoundChannelHost.h"
+#include "app/sound/CSoundChannelRelease.h"
+#include "app/startup/CABCStartupServices.h"
+#include "app/startup/CStartupSequence.h"
+#include "framework/files/CFileTypeList.h"
+#include "framework/ui/application/CApplication.h"
+
+class CNativeMenuBar;
+class CMenu;
+class CMenuBar;
+class CSplashScreen;
+
+class CQuillet : public CApplication, private CABCStartupServices, private CABCSoundChannelHost {
+public:
+    static constexpr const char* kMakerHomePage = "https://quillet.example.org/";
+    static constexpr const char* kDistributorHomePage = "https://marlpit.example.com/";
+    static constexpr const char* kLoopsPage = "https://quillet.example.org/loops/";
+    static constexpr std::size_t kScratchBufferSize = 16384;
+    static constexpr int kSplashMinimumTicks = 180;
+    static constexpr int kSplashMaximumMilliseconds = 12000;
+    static constexpr ResourceId kAlertNoBrowser = 500129100;
+    static constexpr ResourceId kAlertPreferencesNotWritten = 500129011;
+
+    // commandLine: the documents to open at start, in command-line form;
+    // folder: where relative names are looked up.
+    CQuillet(std::string commandLine, std::string folder);
+    ~CQuillet() override;
+
+    // A command line from the program's entry or from a later start; answers
+    // whether any document or folder was handed on.
+    bool OpenCommandLine(const std::string& commandLine, const std::string& folder);
+    // A file handed over by the shell or the command line, and a folder.
+    // Document windows are not in the program yet: both say so.
+    virtual void OpenDocumentFile(const std::string& path);
+    virtual void OpenFolder(const std::string& path);
+
+    bool DoCommand(std::uint32_t command) override;
+    void UpdateMenus() override;
+    void Deactivated() override { release_.Deactivated(); }
+    void Activated() override { release_.Activated(); }
+
+    // The menu bar's records, or nullptr before start-up built them.
+    CMenuBar* GetMenuBar() const;
+    CNativeMenuBar* GetNativeMenuBar() const { return menuBar_.get(); }
+    const CStartupSequence::Availability& GetAvailability() const { return availability_; }
+    // Where the help file lies: beside the program, named after it.
+    static std::string HelpFilePath();
+
+protected:
+    void Initialise() override;
+    void StartUp() override;
+    void ShutDown() override;
+
+private:
+    // Start-up steps.
+    void CreateOffScreenCaches() override {}
+    void RegisterFileTypes() override;
+    void CreateDeviceLists() override {}
+    bool OperatingSystemSupported() override;
+    void ShowSplashScreen() override;
+    void BuildMenus() override;
+    void AllocateScratchBuffers() override;
+    void StartSound() override;
+    bool StartMIDI() override { return false; }
+    bool StartSCSI() override { return false; }
+    void CloseSplashScreen() override;
+    PreferencesOutcome ReadPreferences() override { return PreferencesOutcome::kNoUsableFile; }
+    void SetDefaultPreferences() override;
+    void SearchSamplers() override {}
+    void TearDown() override;
+    int ShowAlert(ResourceId alert) override;
+
+    // The sound channel: there is no sound output in the program yet.
+    bool IsSoundAvailable() override { return availability_.sound; }
+    void DisableSound() override { availability_.sound = false; }
+    bool IsPlaying() override { return false; }
+    void StopPlayback() override {}
+    std::uint16_t GetCardIndex() override { return kNone; }
+    std::uint16_t GetChannelState() override { return kNone; }
+    void CloseChannel() override {}
+    bool OpenChannel(std::uint16_t, std::uint16_t) override { return false; }
+    std::uint16_t GetOtherCard(std::uint16_t) override { return kNone; }
+    void TellWindowsSoundChanged() override {}
+
+    void OpenWebPage(const char* address);
+    void OpenHelp();
+    void ShowAbout();
+
+    std::string startCommandLine_;
+    std::string startFolder_;
+    bool initialised_ = false;
+    bool browserInstalled_ = false;
+    CStartupSequence::Availability availability_;
+    CSoundChannelRelease release_{*this};
+
+    CFileTypeList soundFileTypes_;
+    CFileTypeList sliceFileTypes_;
+    std::unique_ptr<CNativeMenuBar> menuBar_;
+    std::unique_ptr<CMenu> beatsMenu_;
+    std::unique_ptr<CMenu> signatureMenu_;
+    std::array<std::vector<std::uint8_t>, 2> scratchBuffers_;
+    std::unique_ptr<CSplashScreen> splash_;
+
+    // The default document settings and the installed samplers.
+    bool defaultNormalize_ = false;
+    bool defaultSilenceSelected_ = false;
+    bool defaultSeparateSamples_ = true;
+    bool defaultPitchToNewTempo_ = false;
+    std::vector<std::string> installedSamplers_;
+    std::uint16_t selectedSampler_ = 65535;
+};

@@ -1,0 +1,79 @@
+#include "app/window/CDeveloperScene.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <chrono>
+#include <thread>
+
+#include "app/CQuillet.h"
+#include "app/commands/QuilletCommands.h"
+#include "framework/alerts/Alerts.h"
+#include "framework/alerts/CABCAlertPresenter.h"
+#include "framework/progress/CLengthyOperation.h"
+#include "framework/resources/ResourceScripts.h"
+#include "framework/ui/menus/CNativeMenuBar.h"
+#include "framework/ui/windows/CFrameWindow.h"
+
+namespace {
+
+constexpr ResourceId kAlertChannelTaken = 500129019;
+constexpr ResourceId kSlicesLeft = 400129021;
+constexpr ResourceId kStop = 401000010;
+constexpr int kSettleMilliseconds = 400;
+
+}  // namespace
+
+// Answers every alert as closing its box would, without showing it.
+class CDeveloperScene::CSilentAlerts : public CABCAlertPresenter {
+public:
+    std::int32_t Present(const AlertDefinition& alert) override { return AlertCloseAnswer(alert); }
+};
+
+CDeveloperScene::CDeveloperScene(CQuillet& application, std::string scene)
+    : application_(application), scene_(std::move(scene)), silent_(std::make_unique<CSilentAlerts>())
+{
+    screenAlerts_ = CABCAlertPresenter::Install(silent_.get());
+    // Runs once the main loop turns.
+    QTimer::singleShot(kSettleMilliseconds, &application_.Frame(), [this] { Play(); });
+}
+
+CDeveloperScene::~CDeveloperScene()
+{
+    if (CABCAlertPresenter::Current() == silent_.get())
+        CABCAlertPresenter::Install(screenAlerts_);
+}
+
+bool CDeveloperScene::IsKnown(const std::string& scene)
+{
+    return scene == "frame" || scene == "alert" || scene == "progress" || scene == "about" ||
+           (scene.size() == 6 && scene.rfind("menu-", 0) == 0 && scene[5] >= '0' && scene[5] <= '4');
+}
+
+void CDeveloperScene::Play()
+{
+    CABCAlertPresenter::Install(screenAlerts_);
+    if (scene_.rfind("menu-", 0) == 0) {
+        if (CNativeMenuBar* menus = application_.GetNativeMenuBar()) {
+            QMenu& menu = menus->NativeMenu(static_cast<std::size_t>(scene_[5] - '0'));
+            application_.Frame().menuBar()->setActiveAction(menu.menuAction());
+        }
+    } else if (scene_ == "alert") {
+        ShowAlert(kAlertChannelTaken);
+    } else if (scene_ == "about") {
+        application_.DoCommand(Cmd::kAbout);
+    } else if (scene_ == "progress") {
+        // A count-down of slices that runs until the user stops it.
+        CLengthyOperation operation(GetResourceString(kSlicesLeft), GetResourceString(kStop));
+        operation.ShowNow();
+        constexpr int kSlices = 48;
+        for (int step = 0; !operation.WasCancelled(); step = (step + 1) % 6000) {
+            const int left = kSlices - step * kSlices / 6000;
+            operation.Update(left, static_cast<std::uint16_t>(step * 100 / 6000));
+            QCoreApplication::processEvents();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+}

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Takes screenshots of the window program under a virtual display with a
+# small window manager: the frame with each menu open, an alert, the
+# progress window and the About box. Writes PNG files into screenshots/.
+# Usage: scripts/screenshot.sh [build folder]   (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+inside=no
+if [ "${1:-}" = "--inside" ]; then inside=yes; shift; fi
+build=${1:-build}
+program="$root/$build/app/quillet"
+if [ $inside = no ] && [ ! -x "$program" ]; then
+  cmake -S . -B "$build" -G Ninja
+  cmake --build "$build" --target quillet -j "$(nproc)"
+fi
+mkdir -p screenshots
+
+# Runs inside the virtual display: one program run per scene.
+session() {
+  openbox >/dev/null 2>&1 &
+  local wm=$!
+  sleep 1
+  local scenes=(frame menu-0 menu-1 menu-2 menu-3 menu-4 alert progress about)
+  local names=(frame menu-file menu-edit menu-sampler menu-windows menu-help alert progress about)
+  for i in "${!scenes[@]}"; do
+    "$program" --screenshot-scene="${scenes[$i]}" >/dev/null 2>&1 &
+    local pid=$!
+    sleep 4
+    import -window root "screenshots/${names[$i]}.png"
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  kill "$wm" 2>/dev/null || true
+}
+if [ $inside = yes ]; then
+  session
+else
+  xvfb-run -a -s "-screen 0 1280x800x24" "$0" --inside "$build"
+  ls -1 screenshots/*.png
+fi

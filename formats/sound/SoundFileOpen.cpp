@@ -1,6 +1,7 @@
 #include "formats/sound/SoundFileOpen.h"
 
 #include <cstring>
+#include <new>
 
 #include "document/buffer/BAT.h"
 #include "document/buffer/CWaveSample.h"
@@ -82,6 +83,8 @@ ResourceId SoundFileAlert(const std::exception_ptr& failure) {
     } catch (const XUnsupportedFormat&) {
         return Res::kAlertOnly16Bit;
     } catch (const XOutOfMemory&) {
+        return Res::kAlertNotEnoughMemory;
+    } catch (const std::bad_alloc&) {
         return Res::kAlertNotEnoughMemory;
     } catch (const XFileNotFound&) {
         return Res::kAlertFileNotFound;

@@ -46,6 +46,7 @@ public:
     std::int64_t PlayPosition() const { return fPlayPosition; }
     void SetPlayPosition(std::int64_t frame) { fPlayPosition = frame; }
     int CurrentSlice() const { return fCurrentSlice; }
+    void SetCurrentSlice(int slice) { fCurrentSlice = slice; }
 
 private:
     // The slice containing the play position, else the first slice; false

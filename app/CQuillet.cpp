@@ -22,6 +22,7 @@
 #include "framework/exceptions/Exceptions.h"
 #include "framework/files/FileTypes.h"
 #include "framework/graphics/CPictureResources.h"
+#include "framework/resources/CAlertArguments.h"
 #include "framework/resources/ResourceScripts.h"
 #include "framework/ui/menus/CNativeMenuBar.h"
 #include "framework/ui/windows/CDocumentWindow.h"
@@ -36,20 +37,6 @@ constexpr ResourceId kAlertNotFound = 501000002;
 // Names of the four pseudo-samplers that a new installation lists.
 constexpr std::array<ResourceId, 4> kPseudoSamplerNames = {400133100, 400133101, 400133102, 400133103};
 constexpr std::uint16_t kSplashPicture = 128;
-
-// A name put into an alert script must not open a title or button.
-std::string CleanForAlert(std::string text)
-{
-    for (char& c : text) {
-        if (c == '[')
-            c = '(';
-        else if (c == ']')
-            c = ')';
-        else if (c == '^')
-            c = '~';
-    }
-    return text;
-}
 
 }  // namespace
 
@@ -105,8 +92,8 @@ bool CQuillet::OpenCommandLine(const std::string& commandLine, const std::string
 
 void CQuillet::OpenDocumentFile(const std::string& path)
 {
-    ShowAlertText("[STOP][Couldn't open \"" + CleanForAlert(CCommandLineScanner::ShortenForAlert(path)) +
-                  "\"!]Opening documents is not available in this version.[OK]");
+    const CAlertArguments name(CCommandLineScanner::ShortenForAlert(path));
+    ShowAlertText(name.Substitute("[STOP][Couldn't open \"^0\"!]Opening documents is not available in this version.[OK]"));
 }
 
 void CQuillet::OpenFolder(const std::string& path)

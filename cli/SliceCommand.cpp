@@ -31,10 +31,10 @@ std::string JsonString(const std::string& text) {
 }
 
 void PrintJson(const SlicedLoop& loop, std::ostream& out) {
-    const CSliceList& slices = *loop.slices;
-    out << "{\"name\": " << JsonString(loop.sound->Name()) << ", \"rate\": " << loop.sound->Rate()
-        << ", \"frames\": " << loop.sound->Frames() << ", \"left\": " << loop.sound->LoopStart()
-        << ", \"right\": " << loop.sound->LoopEnd() << ", \"sensitivity\": " << loop.settings.sensitivity
+    const CSliceList& slices = loop.Slices();
+    out << "{\"name\": " << JsonString(loop.Sound().Name()) << ", \"rate\": " << loop.Sound().Rate()
+        << ", \"frames\": " << loop.Sound().Frames() << ", \"left\": " << loop.Sound().LoopStart()
+        << ", \"right\": " << loop.Sound().LoopEnd() << ", \"sensitivity\": " << loop.Settings().sensitivity
         << ", \"threshold\": " << slices.Threshold() << ", \"tempo\": " << loop.Tempo() << ", \"slices\": [";
     for (int i = 0; i < slices.Count(); ++i) {
         const CSlice& slice = slices.Entry(i);
@@ -48,11 +48,11 @@ void PrintJson(const SlicedLoop& loop, std::ostream& out) {
 // Where a frame falls in the loop as bar.beat.sixteenth, counted from 1;
 // blank outside the locators or without a musical length.
 std::string MusicalPosition(const SlicedLoop& loop, std::uint32_t position) {
-    const std::int64_t left = loop.sound->LoopStart();
-    const std::int64_t right = loop.sound->LoopEnd();
-    const std::int64_t loopTicks = LoopTicks(loop.settings.bars, loop.settings.beats, loop.settings.signature);
+    const std::int64_t left = loop.Sound().LoopStart();
+    const std::int64_t right = loop.Sound().LoopEnd();
+    const std::int64_t loopTicks = LoopTicks(loop.Settings().bars, loop.Settings().beats, loop.Settings().signature);
     if (loopTicks <= 0 || position < left || position >= right) return "";
-    const TimeSignature signature = TimeSignatureOf(loop.settings.signature);
+    const TimeSignature signature = TimeSignatureOf(loop.Settings().signature);
     const std::int64_t beatTicks = 4 * kTicksPerQuarter / signature.denominator;
     const std::int64_t barTicks = beatTicks * signature.numerator;
     // Rounded to the nearest sixteenth, the grid a musician counts in.
@@ -67,8 +67,8 @@ std::string MusicalPosition(const SlicedLoop& loop, std::uint32_t position) {
 }
 
 void PrintTable(const SlicedLoop& loop, std::ostream& out) {
-    const WAVE_SAMPLE& sound = *loop.sound;
-    const CSliceList& slices = *loop.slices;
+    const WAVE_SAMPLE& sound = loop.Sound();
+    const CSliceList& slices = loop.Slices();
     const std::int32_t tempo = loop.Tempo();
     const auto seconds = [&sound](std::int64_t frames) {
         const std::string text = FormatMilliseconds(static_cast<std::uint32_t>(frames * 1000 / sound.Rate()));
@@ -76,10 +76,10 @@ void PrintTable(const SlicedLoop& loop, std::ostream& out) {
     };
     out << sound.Name() << ": " << FormatSampleRate(sound.Rate()) << ", " << sound.Frames() << " frames ("
         << seconds(sound.Frames()) << " s)\n"
-        << "loop:  frames " << sound.LoopStart() << " to " << sound.LoopEnd() << ", " << loop.settings.bars
-        << " bar(s) " << loop.settings.beats << " beat(s) of " << kSignatureNames[loop.settings.signature] << "\n"
+        << "loop:  frames " << sound.LoopStart() << " to " << sound.LoopEnd() << ", " << loop.Settings().bars
+        << " bar(s) " << loop.Settings().beats << " beat(s) of " << kSignatureNames[loop.Settings().signature] << "\n"
         << "tempo: " << (tempo ? FormatTempo(tempo) : "unknown (give --bars or --beats)") << "\n"
-        << "sensitivity " << loop.settings.sensitivity << " (threshold " << slices.Threshold() << "): "
+        << "sensitivity " << loop.Settings().sensitivity << " (threshold " << slices.Threshold() << "): "
         << slices.CountOf(SliceFilter::kCounted) << " slices from " << slices.Count() << " attacks\n\n";
 
     char line[128];

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "formats/export/CLoopDocument.h"
+
 namespace {
 
 constexpr std::array<std::string_view, 6> kSignatures = {"2/4", "3/4", "4/4", "5/4", "6/8", "7/8"};
@@ -36,4 +38,22 @@ SliceOptions SliceOptions::Take(CliArguments& arguments) {
     if (const auto right = arguments.TakeNumber("right", 0, INT32_MAX))
         options.right = static_cast<std::int32_t>(*right);
     return options;
+}
+
+CSlicingSettings SliceOptions::Defaults() {
+    CSlicingSettings settings;
+    settings.sensitivity = 500;
+    settings.bars = 1;
+    return settings;
+}
+
+void SliceOptions::ApplyTo(CLoopDocument& document) const {
+    CSlicingSettings& settings = document.Settings();
+    if (sensitivity) settings.sensitivity = static_cast<std::int16_t>(*sensitivity);
+    if (bars) settings.bars = static_cast<std::int16_t>(*bars);
+    if (beats) settings.beats = static_cast<std::int16_t>(*beats);
+    if (signature) settings.signature = static_cast<std::int16_t>(*signature);
+    WAVE_SAMPLE& sound = document.Sound();
+    sound.SetLoop(left.value_or(sound.LoopStart()), right.value_or(sound.LoopEnd()), true);
+    document.ApplySensitivity();
 }

@@ -1,24 +1,25 @@
 #pragma once
-// A loop opened and analysed the way the slicing options ask: the sound, its
-// slice list with the sensitivity applied, the settings and the locators.
+// A loop opened the way the slicing options ask: a sound file analysed as a
+// new loop, or a document file with its stored slicing; the options given
+// override the settings and locators.
 #include <memory>
 #include <string>
 
 #include "cli/SliceOptions.h"
-#include "document/analysis/CSliceList.h"
-#include "document/analysis/CSlicingSettings.h"
-#include "document/buffer/WAVE_SAMPLE.h"
+#include "formats/export/CLoopDocument.h"
 
 struct SlicedLoop {
-    std::unique_ptr<WAVE_SAMPLE> sound;  // its loop range holds the locators
-    std::unique_ptr<CSliceList> slices;
-    CSlicingSettings settings;
+    std::unique_ptr<CLoopDocument> document;
 
+    const WAVE_SAMPLE& Sound() const { return document->Sound(); }
+    const CSliceList& Slices() const { return document->Slices(); }
+    const CSlicingSettings& Settings() const { return document->Settings(); }
     // Thousandths of a BPM from the musical length and the locators.
-    std::int32_t Tempo() const;
+    std::int32_t Tempo() const { return document->Tempo(); }
 
     // Opens the sound file (the open path's limits and alerts apply) and
-    // analyses it. Locators outside the sound are clamped into it; a range
-    // that is empty or reversed becomes the whole sound.
+    // analyses it, or opens the document file (".qlt"). A document whose
+    // slicing cannot be used opens as a new loop after a warning line on
+    // standard error.
     static SlicedLoop Load(const std::string& path, const SliceOptions& options);
 };

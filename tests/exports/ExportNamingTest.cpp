@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "formats/export/ExportSampleRates.h"
 #include "formats/export/SliceFileName.h"
 
 TEST(SliceFileName, NumbersFromOne) {
@@ -30,4 +31,12 @@ TEST(SliceFileName, CutsBetweenCharacters) {
     const std::string kept = name.substr(0, name.size() - 9);
     EXPECT_EQ(kept.size() % 2, 0u);
     EXPECT_EQ(kept, base.substr(0, kept.size()));
+}
+
+TEST(ExportSampleRates, DialogStartsOnTheDocumentsRateOrTheNextAbove) {
+    EXPECT_EQ(kExportSampleRates[InitialExportRateIndex(22050)], 22050u);
+    EXPECT_EQ(kExportSampleRates[InitialExportRateIndex(11025)], 22050u);
+    EXPECT_EQ(kExportSampleRates[InitialExportRateIndex(44100)], 44100u);
+    EXPECT_EQ(kExportSampleRates[InitialExportRateIndex(45000)], 48000u);
+    EXPECT_EQ(kExportSampleRates[InitialExportRateIndex(100000)], 96000u);
 }

@@ -1,0 +1,76 @@
+// quillet-cli export end to end, and documents as input to slice and export.
+#include <gtest/gtest.h>
+
+#include "formats/export/DocumentFile.h"
+#include "framework/files/CFileSpec.h"
+#include "tests/exports/ExportTestSupport.h"
+#include "tests/exports/LoopFixture.h"
+
+namespace {
+
+const std::string kCli = QUILLET_BINARY_DIR "/cli/quillet-cli";
+
+// Runs the tool with its standard error folded into the output.
+std::string Cli(const std::string& arguments, int* status) {
+    return RunCommand(kCli + " " + arguments + " 2>&1", status);
+}
+
+class CliExportTest : public testing::Test {
+protected:
+    // A saved document: 100 locked slice points 400 frames apart, one bar of 4/4.
+    void SetUp() override {
+        std::vector<std::uint32_t> positions;
+        for (std::uint32_t i = 0; i < 100; ++i) positions.push_back(i * 400);
+        auto document = MakeLoop(40000, 44100, positions);
+        WriteDocument(CFileSpec(Path("Funky.qlt")), *document);
+    }
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string Quoted(const std::string& name) const { return "'" + Path(name) + "'"; }
+
+    CTempFolder folder_;
+};
+
+}  // namespace
+
+TEST_F(CliExportTest, WritesEveryOutputInOneRun) {
+    int status = -1;
+    const std::string out = Cli("export " + Quoted("Funky.qlt") + " --sensitivity 700 --force --save " +
+                                    Quoted("Copy.qlt") + " --slx " + Quoted("Funky.slx") + " --midi " +
+                                    Quoted("Funky.mid") + " --slices " + Quoted("slices") + " --type wav",
+                                &status);
+    EXPECT_EQ(status, 0) << out;
+    EXPECT_TRUE(std::filesystem::exists(Path("Copy.qlt")));
+    EXPECT_TRUE(std::filesystem::exists(Path("Funky.slx")));
+    EXPECT_TRUE(std::filesystem::exists(Path("slices/Funky #100.wav")));
+    EXPECT_FALSE(std::filesystem::exists(Path("slices/Funky #101.wav")));
+    const std::string csv = RunCommand("midicsv " + Quoted("Funky.mid"));
+    // The 92nd slice, frames 36400 to 36800 of the one-bar loop, on the last key.
+    EXPECT_NE(csv.find("2, 3494, Note_on_c, 0, 127, 127"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("2, 3532, Note_on_c, 0, 127, 0"), std::string::npos) << csv;
+}
+
+TEST_F(CliExportTest, TooManyNotesNeedForce) {
+    int status = -1;
+    const std::string out = Cli("export " + Quoted("Funky.qlt") + " --midi " + Quoted("g.mid"), &status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(out.find("Too many slices! Only the first 92 slices fit in the MIDI file"), std::string::npos) << out;
+    EXPECT_FALSE(std::filesystem::exists(Path("g.mid")));
+}
+
+TEST_F(CliExportTest, DocumentsKeepTheirSlicingAndTakeNewSettings) {
+    int status = -1;
+    Cli("export " + Quoted("Funky.qlt") + " --bars 2 --stretch 13 --save " + Quoted("Two.qlt"), &status);
+    ASSERT_EQ(status, 0);
+    const std::string json = Cli("slice " + Quoted("Two.qlt") + " --json", &status);
+    ASSERT_EQ(status, 0) << json;
+    EXPECT_NE(json.find("\"frames\": 40000"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"tempo\": 529200"), std::string::npos) << json;  // 2 bars in 40000 frames
+    EXPECT_NE(json.find("{\"position\": 39600, \"level\": 16384, \"state\": 2"), std::string::npos) << json;
+}
+
+TEST_F(CliExportTest, NothingToWriteIsAUsageError) {
+    int status = -1;
+    const std::string out = Cli("export " + Quoted("Funky.qlt"), &status);
+    EXPECT_EQ(status, 2);
+    EXPECT_NE(out.find("usage: quillet-cli export"), std::string::npos) << out;
+}

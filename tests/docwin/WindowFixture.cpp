@@ -15,3 +15,9 @@ std::unique_ptr<CLoopDocument> MakeLoop(std::uint32_t frames, std::initializer_l
     document->ApplySensitivity();
     return document;
 }
+
+bool NextToSignChange(const WAVE_SAMPLE& sound, std::int64_t position)
+{
+    const auto negative = [&sound](std::int64_t i) { return sound.Sample(static_cast<std::uint32_t>(i)) < 0; };
+    return negative(position - 1) != negative(position) || negative(position) != negative(position + 1);
+}

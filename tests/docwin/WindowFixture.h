@@ -20,6 +20,9 @@ public:
 std::unique_ptr<CLoopDocument> MakeLoop(std::uint32_t frames, std::initializer_list<std::uint32_t> points,
                                         const char* name = "Beat");
 
+// Whether the sound changes sign on one side of position.
+bool NextToSignChange(const WAVE_SAMPLE& sound, std::int64_t position);
+
 class WindowFixture {
 protected:
     CQuilletWindowModel& Window(std::initializer_list<std::uint32_t> points = {}, std::uint32_t frames = 88200)

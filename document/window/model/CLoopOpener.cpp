@@ -59,6 +59,8 @@ std::unique_ptr<CLoopDocument> CLoopOpener::Open(const std::string& path, const 
 
 std::unique_ptr<CLoopDocument> CLoopOpener::OpenSound(const std::string& path, const CSlicingSettings& defaults)
 {
+    if (!FileExists(CFileSpec(path)))
+        throw XFileNotFound();
     SoundFileInfo info;
     {
         COpenFile file{CFileSpec(path)};

@@ -30,7 +30,7 @@ std::int64_t MoveSlicePoint(CSliceList& slices, const WAVE_SAMPLE& sound, int in
         if (snapped >= bounds.first && snapped <= bounds.last)
             target = snapped;
     }
-    if (target != slice.position || slice.state != CSlice::kLocked) {
+    if (target != slice.position) {
         slice.position = static_cast<std::uint32_t>(target);
         slice.state = CSlice::kLocked;
         slice.dirty = 1;

@@ -19,6 +19,7 @@ struct SliceDragBounds {
 SliceDragBounds SlicePointDragBounds(const CSliceList& slices, const WAVE_SAMPLE& sound, int index);
 
 // Moves the entry at index towards position and answers where it now lies.
-// A point without room stays where it is (and is not locked).
+// A point that does not move (no room, or the pointer on its own frame)
+// keeps its state.
 std::int64_t MoveSlicePoint(CSliceList& slices, const WAVE_SAMPLE& sound, int index, std::int64_t position,
                             bool snapToZero);

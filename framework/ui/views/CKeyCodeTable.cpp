@@ -23,6 +23,7 @@ std::int32_t KeypadCode(int key)
     case Qt::Key_7: case Qt::Key_8: case Qt::Key_9: return 92 + (key - Qt::Key_7);
     case Qt::Key_4: case Qt::Key_5: case Qt::Key_6: return 96 + (key - Qt::Key_4);
     case Qt::Key_1: case Qt::Key_2: case Qt::Key_3: return 100 + (key - Qt::Key_1);
+    case Qt::Key_0: return 103;
     default: return 0;
     }
 }

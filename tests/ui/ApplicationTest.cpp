@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QStandardPaths>
+#include <QUrl>
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
@@ -13,6 +14,7 @@
 #include "framework/time/CTimer.h"
 #include "framework/ui/application/CApplication.h"
 #include "framework/ui/windows/CDocumentWindow.h"
+#include "framework/ui/windows/CFrameWindow.h"
 
 namespace {
 
@@ -25,12 +27,14 @@ public:
         ++idles;
         CApplication::Idle();
     }
+    void OpenDocumentFile(const std::string& path) override { opened.push_back(path); }
     void StartUp() override
     {
         if (quitAtStart)
             RequestQuit();
     }
 
+    std::vector<std::string> opened;
     int idles = 0;
     bool quitAtStart = false;
 };
@@ -120,6 +124,14 @@ TEST(MainLoop, RunReturnsWhenQuitAtStart)
     application.quitAtStart = true;
     EXPECT_EQ(application.Run(), 0);
     EXPECT_EQ(application.GetState(), CLowLevelApplication::State::kEnded);
+}
+
+TEST(FrameWindow, DroppedFilesAreOpened)
+{
+    CCountingApplication application;
+    application.Frame().OpenDropped({QUrl::fromLocalFile("/tmp/loop one.aif"), QUrl("http://example.org/x.wav"),
+                                     QUrl::fromLocalFile("/tmp/two.wav")});
+    EXPECT_EQ(application.opened, (std::vector<std::string>{"/tmp/loop one.aif", "/tmp/two.wav"}));
 }
 
 TEST(MainLoop, OnlyOneApplicationAtATime)

@@ -131,6 +131,27 @@ TEST(Views, HitTestFindsTheDeepestViewAndTooltipsClimb)
     EXPECT_EQ(window.TooltipAt(10, 10), "");
 }
 
+class CMarkerView : public CGroupView {
+public:
+    using CGroupView::CGroupView;
+    CursorShape AdjustCursor(const CMouseEvent& event) const override
+    {
+        return event.x < 10 ? CursorShape::kSizeHorizontal : CGroupView::AdjustCursor(event);
+    }
+};
+
+TEST(Views, PointerShapeComesFromTheViewOrItsAncestors)
+{
+    CNotedWindow window;
+    auto* markers = new CMarkerView(&window.Root(), {100, 0, 200, 100});
+    new CStaticTextView(markers, {0, 50, 100, 100}, "inner");
+    EXPECT_EQ(window.CursorAt(105, 20, 0), CursorShape::kSizeHorizontal);
+    EXPECT_EQ(window.CursorAt(150, 20, 0), CursorShape::kArrow);
+    // The inner view asks its parent with the point in the parent's terms.
+    EXPECT_EQ(window.CursorAt(105, 70, 0), CursorShape::kSizeHorizontal);
+    EXPECT_EQ(window.CursorAt(150, 70, 0), CursorShape::kArrow);
+}
+
 TEST(Views, DestroyedFocusViewIsForgotten)
 {
     CNotedWindow window;

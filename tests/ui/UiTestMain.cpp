@@ -1,9 +1,12 @@
-// GoogleTest entry for tests that need Qt widgets (run with the offscreen platform).
+// GoogleTest entry for tests that need Qt widgets. They run on the offscreen
+// platform, also when the build lists them without a display.
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -47,6 +47,8 @@ public:
     // Routes a command; false when it was refused or nobody took it. The
     // menu-status pass runs afterwards.
     bool DispatchCommand(std::uint32_t command);
+    // A document file handed over by the window system (dropped on the frame).
+    virtual void OpenDocumentFile(const std::string&) {}
     // The application's own commands; false passes them on.
     virtual bool DoCommand(std::uint32_t command);
     // The application's part of the menu-status pass.

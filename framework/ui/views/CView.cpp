@@ -94,6 +94,16 @@ void CView::TrackMouse(const CMouseEvent&) {}
 void CView::MouseReleased(const CMouseEvent&) {}
 void CView::TrackingLost() {}
 
+CursorShape CView::AdjustCursor(const CMouseEvent& event) const
+{
+    if (!fParent)
+        return CursorShape::kArrow;
+    CMouseEvent inParent = event;
+    inParent.x += fFrame.left;
+    inParent.y += fFrame.top;
+    return fParent->AdjustCursor(inParent);
+}
+
 CView* CView::HitTest(int x, int y)
 {
     return fFrame.Contains(x, y) && fVisible ? this : nullptr;

@@ -12,6 +12,8 @@ class CABCWindow;
 class CGroupView;
 class QPainter;
 
+enum class CursorShape { kArrow, kWait, kCross, kIBeam, kSizeHorizontal, kSizeVertical, kPointingHand };
+
 struct CMouseEvent {
     int x = 0;  // in the view's own coordinates
     int y = 0;
@@ -58,6 +60,9 @@ public:
     // window hidden or closed, view destroyed).
     virtual void MouseReleased(const CMouseEvent& event);
     virtual void TrackingLost();
+    // The pointer shape over the view at `event`; by default the parent's,
+    // and the arrow at the root.
+    virtual CursorShape AdjustCursor(const CMouseEvent& event) const;
 
     // The deepest view at (x, y), given in the parent's coordinates; nullptr outside.
     virtual CView* HitTest(int x, int y);

@@ -188,6 +188,14 @@ bool CABCWindow::HandleKey(int qtKey, bool keypad, bool release, bool repeat,
     return KeyDown(event);
 }
 
+CursorShape CABCWindow::CursorAt(int x, int y, std::uint32_t modifiers)
+{
+    CView* view = fTracking ? fTracking : fRoot->HitTest(x, y);
+    if (!view)
+        return CursorShape::kArrow;
+    return view->AdjustCursor(LocalEvent(*view, x, y, modifiers));
+}
+
 std::string CABCWindow::TooltipAt(int x, int y)
 {
     for (CView* view = fRoot->HitTest(x, y); view; view = view->Parent())

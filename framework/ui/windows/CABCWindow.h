@@ -80,6 +80,8 @@ public:
     bool HandleKey(int qtKey, bool keypad, bool release, bool repeat, std::uint32_t modifiers,
                    char character);
     std::string TooltipAt(int x, int y);
+    // The pointer shape at (x, y): the tracking view's while it tracks.
+    CursorShape CursorAt(int x, int y, std::uint32_t modifiers);
 
 private:
     static CMouseEvent LocalEvent(const CView& view, int x, int y, std::uint32_t modifiers);

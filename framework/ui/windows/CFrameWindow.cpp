@@ -1,6 +1,10 @@
 #include "framework/ui/windows/CFrameWindow.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QMdiArea>
 #include <QSettings>
 
@@ -20,6 +24,7 @@ CFrameWindow::CFrameWindow(CApplication& application)
     setCentralWidget(fArea);
     setWindowTitle(QString::fromStdString(CLowLevelApplication::Name()));
     resize(800, 600);
+    setAcceptDrops(true);
 }
 
 void CFrameWindow::RestorePlacement()
@@ -47,6 +52,33 @@ void CFrameWindow::closeEvent(QCloseEvent* event)
     event->ignore();
     if (!CLengthyOperation::IsRunning())
         fApplication.RequestQuit();
+}
+
+void CFrameWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls() && !CLengthyOperation::IsRunning())
+        event->acceptProposedAction();
+}
+
+void CFrameWindow::dropEvent(QDropEvent* event)
+{
+    OpenDropped(event->mimeData()->urls());
+    event->acceptProposedAction();
+}
+
+void CFrameWindow::OpenDropped(const QList<QUrl>& urls)
+{
+    if (CLengthyOperation::IsRunning())
+        return;
+    for (const QUrl& url : urls) {
+        if (!url.isLocalFile())
+            continue;
+        try {
+            fApplication.OpenDocumentFile(url.toLocalFile().toLocal8Bit().toStdString());
+        } catch (...) {
+            CLowLevelApplication::ReportFailure(std::current_exception());
+        }
+    }
 }
 
 bool CFrameWindow::event(QEvent* event)

@@ -15,9 +15,13 @@ public:
     // Placement and stay-on-top, kept in the per-user settings.
     void RestorePlacement();
     void StorePlacement() const;
+    // Files dropped on the frame go to the application's open operation.
+    void OpenDropped(const QList<QUrl>& urls);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool event(QEvent* event) override;
 
 private:

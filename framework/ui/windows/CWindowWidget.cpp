@@ -30,6 +30,20 @@ std::uint32_t Modifiers(const QInputEvent* event)
     return static_cast<std::uint32_t>(event->modifiers().toInt());
 }
 
+Qt::CursorShape QtCursor(CursorShape shape)
+{
+    switch (shape) {
+    case CursorShape::kWait: return Qt::WaitCursor;
+    case CursorShape::kCross: return Qt::CrossCursor;
+    case CursorShape::kIBeam: return Qt::IBeamCursor;
+    case CursorShape::kSizeHorizontal: return Qt::SizeHorCursor;
+    case CursorShape::kSizeVertical: return Qt::SizeVerCursor;
+    case CursorShape::kPointingHand: return Qt::PointingHandCursor;
+    case CursorShape::kArrow: break;
+    }
+    return Qt::ArrowCursor;
+}
+
 }  // namespace
 
 bool CWindowWidget::ForwardKey(CABCWindow& window, QKeyEvent* event)
@@ -50,7 +64,7 @@ bool CWindowWidget::ForwardKey(CABCWindow& window, QKeyEvent* event)
 CWindowWidget::CWindowWidget(CABCWindow& window) : fWindow(window)
 {
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(false);
+    setMouseTracking(true);  // the pointer shape follows the views under it
 }
 
 bool CWindowWidget::event(QEvent* event)
@@ -95,7 +109,10 @@ void CWindowWidget::mousePressEvent(QMouseEvent* event)
 void CWindowWidget::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    Guarded([&] { fWindow.HandleMouseMove(at.x(), at.y(), Modifiers(event)); });
+    Guarded([&] {
+        fWindow.HandleMouseMove(at.x(), at.y(), Modifiers(event));
+        setCursor(QtCursor(fWindow.CursorAt(at.x(), at.y(), Modifiers(event))));
+    });
 }
 
 void CWindowWidget::mouseReleaseEvent(QMouseEvent* event)

@@ -68,9 +68,3 @@ TEST_F(CliExportTest, DocumentsKeepTheirSlicingAndTakeNewSettings) {
     EXPECT_NE(json.find("{\"position\": 39600, \"level\": 16384, \"state\": 2"), std::string::npos) << json;
 }
 
-TEST_F(CliExportTest, NothingToWriteIsAUsageError) {
-    int status = -1;
-    const std::string out = Cli("export " + Quoted("Funky.qlt"), &status);
-    EXPECT_EQ(status, 2);
-    EXPECT_NE(out.find("usage: quillet-cli export"), std::string::npos) << out;
-}

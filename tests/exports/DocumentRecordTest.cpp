@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstring>
 
 #include "formats/chunks/ByteOrder.h"
-#include "formats/chunks/CIFFWriter.h"
 #include "formats/document/CDocumentRecord.h"
-#include "formats/streams/CMemoryMedia.h"
 #include "framework/exceptions/Exceptions.h"
 
 namespace {
@@ -145,36 +142,4 @@ TEST(DocumentRecord, EntriesAreValidatedAndOrdered) {
     EXPECT_EQ(r.slices[0], (CDocumentSliceEntry{100, 20, 1, false}));
     EXPECT_EQ(r.slices[1], (CDocumentSliceEntry{500, 40, 0, true}));
     EXPECT_EQ(r.slices[2], (CDocumentSliceEntry{900, 32767, 0, false}));
-}
-
-namespace {
-
-// A FORM AIFF image with the given APPL chunks (signature + body).
-CMemoryMedia FormWith(const std::vector<std::pair<std::string, Bytes>>& appls) {
-    CMemoryMedia media(64 + appls.size() * (CDocumentRecord::kSize + 16));
-    CIFFWriter writer(media);
-    writer.BeginForm("FORM", "AIFF");
-    writer.WriteChunk("COMM", "\0\1\0\0\0\0\0\x10\x40\x0e\xac\x44\0\0\0\0\0\0", 18);
-    for (const auto& [signature, body] : appls) {
-        writer.BeginChunk("APPL");
-        writer.Write(4, signature.data());
-        writer.Write(static_cast<std::int64_t>(body.size()), body.data());
-        writer.EndChunk();
-    }
-    writer.EndForm();
-    return media;
-}
-
-}  // namespace
-
-TEST(DocumentRecord, ReadTakesTheFirstApplChunkOnly) {
-    const Bytes valid = Encoded(Sample());
-    CMemoryMedia good = FormWith({{"Quil", valid}});
-    EXPECT_EQ(CDocumentRecord::Read(good), Sample());
-
-    CMemoryMedia foreignFirst = FormWith({{"Othr", valid}, {"Quil", valid}});
-    EXPECT_THROW(CDocumentRecord::Read(foreignFirst), XBadFormat);
-
-    CMemoryMedia none = FormWith({});
-    EXPECT_THROW(CDocumentRecord::Read(none), XBadFormat);
 }

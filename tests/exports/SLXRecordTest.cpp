@@ -25,14 +25,6 @@ TEST(SLXRecord, Layout) {
     for (std::size_t i = 1016 + 24; i < b.size(); ++i) ASSERT_EQ(b[i], 0) << i;
 }
 
-TEST(SLXRecord, NoMoreThanTheTableHolds) {
-    CSLXRecord record;
-    record.slices.resize(1001, CSLXSliceEntry{1, 1, 1});
-    std::vector<std::uint8_t> b(CSLXRecord::kSize);
-    record.Encode(b.data());
-    EXPECT_EQ(ReadBigEndian16(&b[10]), 1000);
-}
-
 TEST(SLXRecord, HighestTempoIsCheckedAgainstTheLoop) {
     EXPECT_EQ(CSLXRecord::StoredTempo(120000, 44100, 3840, 88200), 120000u);
     // A quarter note in 1000000 frames at 16666659 Hz is 999.99954 BPM: kept.

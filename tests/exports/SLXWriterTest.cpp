@@ -3,10 +3,8 @@
 #include <vector>
 
 #include "formats/chunks/ByteOrder.h"
-#include "formats/chunks/CIFFReader.h"
 #include "formats/slx/CSLXWriter.h"
 #include "formats/streams/CMemoryMedia.h"
-#include "tests/exports/ExportTestSupport.h"
 
 namespace {
 
@@ -67,25 +65,3 @@ TEST(SLXWriter, ChunkOrderIsSSNDThenAPPLThenCOMM) {
     EXPECT_EQ(at, slx.bytes.size());
 }
 
-TEST(SLXWriter, SoxReadsEveryValueWithTheAlignment) {
-    const WrittenSLX slx = WriteTwoSegments();
-    CTempFolder folder;
-    WriteFileBytes(folder / "loop.slx", slx.bytes);
-    WriteFileBytes(folder / "loop.aif", slx.bytes);
-    const std::string info = RunCommand("soxi '" + (folder / "loop.aif").string() + "' 2>&1");
-    EXPECT_NE(info.find("Sample Rate    : 22050"), std::string::npos) << info;
-    EXPECT_NE(info.find("556 samples"), std::string::npos) << info;  // 256 + 300
-    const std::string raw =
-        RunCommand("sox -t aiff '" + (folder / "loop.slx").string() + "' -t raw -e signed -b 16 -L - 2>/dev/null");
-    ASSERT_EQ(raw.size(), 556u * 2);
-    std::vector<std::int16_t> expected(556, 0);
-    const auto a = Ramp(100, -300);
-    const auto c = Ramp(300, 1000);
-    std::copy(a.begin(), a.end(), expected.begin());
-    std::copy(c.begin(), c.end(), expected.begin() + 256);
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        const auto v = static_cast<std::int16_t>(static_cast<std::uint8_t>(raw[2 * i]) |
-                                                 (static_cast<std::uint8_t>(raw[2 * i + 1]) << 8));
-        ASSERT_EQ(v, expected[i]) << i;
-    }
-}

@@ -1,0 +1,222 @@
+// The document views driven by mouse events over a scripted window: locator
+// handles, ruler clicks, magnifying drags, playback following, marker clicks
+// and drags, and what the waveform view puts on screen.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "document/analysis/CSliceList.h"
+#include "document/buffer/WAVE_SAMPLE.h"
+#include "document/views/CLocatorRules.h"
+#include "document/views/CRangeScaleView.h"
+#include "document/views/CSampleSliceView.h"
+#include "document/views/CSliceMarkerBitmaps.h"
+#include "document/views/CSliceView.h"
+#include "document/views/CVisibleRange.h"
+#include "document/views/CWaveformPalette.h"
+
+namespace {
+
+constexpr std::int64_t kFrames = 64000;
+constexpr int kWidth = 640;  // 100 frames per pixel over the whole sound
+
+class ScriptedWindow : public CABCLoopViewHost {
+public:
+    ScriptedWindow() : sound_("Loop", 44100, kFrames), range_(kFrames) { slices_.Reset(kFrames); }
+
+    const WAVE_SAMPLE& Sound() const override { return sound_; }
+    const CSliceList& Slices() const override { return slices_; }
+    CVisibleRange& Range() override { return range_; }
+    Look ViewLook() const override { return {}; }
+    bool IsPenTool() const override { return false; }
+    std::int64_t PlayPosition() const override { return playPosition; }
+    void ClickWaveform(std::int64_t frame, bool) override { clicks.push_back(frame); }
+    void ClickMarker(int index, bool) override { markerClicks.push_back(index); }
+    std::int64_t DragMarker(int index, std::int64_t frame, bool) override
+    {
+        slices_.Entry(index).position = static_cast<std::uint32_t>(frame);
+        return frame;
+    }
+    void SelectMarkers(std::int64_t from, std::int64_t to) override { selected = {from, to}; }
+    bool MoveLeftLocator(std::int64_t frame) override
+    {
+        const auto left = CLocatorRules::ClickLeft(frame, sound_.LoopEnd());
+        if (left)
+            sound_.SetLoopStart(static_cast<std::int32_t>(*left));
+        return left.has_value();
+    }
+    bool MoveRightLocator(std::int64_t frame) override
+    {
+        const auto right = CLocatorRules::ClickRight(frame, sound_.LoopStart(), kFrames);
+        if (right)
+            sound_.SetLoopEnd(static_cast<std::int32_t>(*right));
+        return right.has_value();
+    }
+    void ViewsChanged() override { ++changes; }
+
+    WAVE_SAMPLE& MutableSound() { return sound_; }
+    void AddLockedPoint(std::uint32_t position) { slices_.Insert(position)->state = CSlice::kLocked; }
+
+    std::int64_t playPosition = 0;
+    std::vector<std::int64_t> clicks;
+    std::vector<int> markerClicks;
+    std::optional<std::pair<std::int64_t, std::int64_t>> selected;
+    int changes = 0;
+
+private:
+    WAVE_SAMPLE sound_;
+    CSliceList slices_;
+    CVisibleRange range_;
+};
+
+CMouseEvent At(int x, std::uint32_t modifiers = 0)
+{
+    return {x, 5, modifiers, false};
+}
+
+void Drag(CView& view, int from, int to, std::uint32_t modifiers = 0)
+{
+    if (view.MouseDown(At(from, modifiers))) {
+        view.TrackMouse(At(to, modifiers));
+        view.MouseReleased(At(to, modifiers));
+    }
+}
+
+QImage Render(CView& view)
+{
+    QImage image(view.GetFrame().Width(), view.GetFrame().Height(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    view.Draw(painter);
+    return image;
+}
+
+int ColumnsWithColor(const QImage& image, QRgb color)
+{
+    int columns = 0;
+    for (int x = 0; x < image.width(); ++x)
+        columns += image.pixel(x, image.height() / 4) == color;
+    return columns;
+}
+
+}  // namespace
+
+TEST(RangeScaleView, DraggingTheLeftHandleOntoTheRightStops256FramesBefore)
+{
+    ScriptedWindow window;
+    CRangeScaleView ruler(nullptr, {0, 0, kWidth, 20}, window);
+    Drag(ruler, 0, kWidth - 1);
+    EXPECT_EQ(window.Sound().LoopStart(), kFrames - 256);
+    Drag(ruler, kWidth - 1, 0);  // both handles under the mouse: the right one is taken
+    EXPECT_EQ(window.Sound().LoopEnd(), kFrames - 256 + 256);
+    EXPECT_EQ(window.Sound().LoopStart(), kFrames - 256);
+}
+
+TEST(RangeScaleView, ShiftAndCtrlClicksMoveTheLocatorsToTheSnappedFrame)
+{
+    ScriptedWindow window;
+    window.AddLockedPoint(10000);
+    window.AddLockedPoint(30000);
+    CRangeScaleView ruler(nullptr, {0, 0, kWidth, 20}, window);
+    ruler.MouseDown(At(110, Qt::ShiftModifier));  // frame 11000 snaps to 10000
+    EXPECT_EQ(window.Sound().LoopStart(), 10000);
+    ruler.MouseDown(At(110, Qt::ShiftModifier | Qt::AltModifier));
+    EXPECT_EQ(window.Sound().LoopStart(), 11000);
+    ruler.MouseDown(At(280, Qt::ControlModifier));  // 28000 snaps to 30000
+    EXPECT_EQ(window.Sound().LoopEnd(), 30000);
+    // Too near the right locator: nothing changes.
+    const int changes = window.changes;
+    ruler.MouseDown(At(299, Qt::ShiftModifier | Qt::AltModifier));
+    EXPECT_EQ(window.Sound().LoopStart(), 11000);
+    EXPECT_EQ(window.changes, changes);
+}
+
+TEST(SampleSliceView, CtrlDragShowsTheDraggedRangeAndCtrlClicksZoom)
+{
+    ScriptedWindow window;
+    CSampleSliceView view(nullptr, {0, 0, kWidth, 100}, window);
+    Drag(view, 100, 199, Qt::ControlModifier);
+    EXPECT_EQ(window.Range().Start(), 10000);
+    EXPECT_EQ(window.Range().End(), 20000);
+    EXPECT_FALSE(view.IsDragging());
+    // A click without movement: half the range centred on the click.
+    Drag(view, 320, 320, Qt::ControlModifier);
+    EXPECT_EQ(window.Range().Start(), 12500);
+    EXPECT_EQ(window.Range().End(), 17500);
+    view.MouseDown(At(0, Qt::ControlModifier | Qt::AltModifier));
+    EXPECT_EQ(window.Range().Length(), 10000);
+    EXPECT_TRUE(window.clicks.empty());
+    view.MouseDown(At(64));
+    ASSERT_EQ(window.clicks.size(), 1u);
+    EXPECT_EQ(window.clicks[0], window.Range().Start() + 1000);
+}
+
+TEST(SampleSliceView, FollowsThePlayPositionOnlyWhenAsked)
+{
+    ScriptedWindow window;
+    CSampleSliceView view(nullptr, {0, 0, kWidth, 100}, window);
+    window.Range().Show(0, 10000);
+    window.playPosition = 30000;
+    view.FollowPlayback(false);
+    EXPECT_EQ(window.Range().Start(), 0);
+    view.FollowPlayback(true);
+    EXPECT_EQ(window.Range().Start(), 29000);
+    EXPECT_EQ(window.Range().Length(), 10000);
+}
+
+TEST(SampleSliceView, LocatorsAreDrawnOnlyInsideTheShownRange)
+{
+    ScriptedWindow window;
+    window.MutableSound().SetLoop(20000, 40000, true);
+    window.playPosition = -1;
+    CSampleSliceView view(nullptr, {0, 0, kWidth, 100}, window);
+    const RGBColor16 locator16 = CWaveformPalette(CABCLoopViewHost::Look{}.waveform, 50).LocatorColor();
+    const RGBColor locator = CWaveformPalette::ToEightBit(locator16);
+    const QRgb color = qRgb(locator.red, locator.green, locator.blue);
+    const QImage whole = Render(view);
+    EXPECT_EQ(whole.pixel(200, 25), color);
+    EXPECT_EQ(whole.pixel(400, 25), color);
+    EXPECT_EQ(ColumnsWithColor(whole, color), 2);
+    window.Range().Show(0, 10000);
+    EXPECT_EQ(ColumnsWithColor(Render(view), color), 0);
+}
+
+TEST(SliceView, ClicksHitMarkersAndRectanglesSelectFrameRanges)
+{
+    ScriptedWindow window;
+    window.AddLockedPoint(20000);
+    CSliceView strip(nullptr, {0, 0, kWidth, 16}, window);
+    strip.MouseDown(At(205));
+    strip.MouseReleased(At(205));
+    EXPECT_EQ(window.markerClicks, std::vector<int>{0});
+    // Dragging the marker moves it.
+    Drag(strip, 200, 300);
+    EXPECT_EQ(window.Slices().Entry(0).position, 30000u);
+    Drag(strip, 500, 450);
+    ASSERT_TRUE(window.selected.has_value());
+    EXPECT_EQ(window.selected->first, 45000);
+    EXPECT_EQ(window.selected->second, 50100);
+}
+
+TEST(SliceMarkerBitmaps, SixPicturesOfOneSizeWithTransparentCorners)
+{
+    const CSliceMarkerBitmaps& markers = CSliceView::Markers();
+    CSlice slice;
+    for (const std::uint32_t state : {CSlice::kNormal, CSlice::kHidden, CSlice::kLocked}) {
+        for (const std::uint8_t selected : {0, 1}) {
+            slice.state = state;
+            slice.selected = selected;
+            const QImage& image = markers.For(slice);
+            EXPECT_EQ(image.size(), QSize(markers.Width(), markers.Height()));
+            EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+            EXPECT_EQ(qAlpha(image.pixel(markers.Width() / 2, markers.Height() / 2)), 255);
+        }
+    }
+    slice.state = CSlice::kLocked;
+    slice.selected = 1;
+    EXPECT_EQ(CSliceMarkerBitmaps::PictureNumber(slice), 13121);
+}

@@ -2,6 +2,9 @@
 // exactly our samples.
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include "document/buffer/WAVE_SAMPLE.h"
 #include "formats/sound/AIFFFile.h"
 #include "formats/sound/WAVFile.h"
@@ -37,6 +40,41 @@ std::vector<std::uint8_t> Slice(const std::vector<std::uint8_t>& bytes, std::siz
 template <std::size_t N>
 std::vector<std::uint8_t> Text(const char (&text)[N]) {
     return {text, text + N - 1};
+}
+
+// Files may grow to at most `bytes` while the object lives: a larger write
+// fails as on a full disk.
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~CFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+private:
+    rlimit saved_{};
+};
+
+// Writing a sound too large for the disk fails with XWrite; the old file is
+// whole, no temporary file is left and the sound is unchanged.
+template <class Writer>
+void ExpectFailedWriteKeepsTheOldFile(Writer write, const char* name) {
+    CTempFolder folder;
+    const std::vector<std::uint8_t> old(3000, 0x5A);
+    WriteFileBytes(folder / name, old);
+    const auto samples = Ramp(100000);
+    auto sound = SoundOf(samples, 44100);
+    {
+        CFileSizeLimit limit(8192);
+        EXPECT_THROW(write(CFileSpec((folder / name).string()), *sound), XWrite);
+    }
+    EXPECT_EQ(ReadFileBytes(folder / name), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()), 1);
+    EXPECT_EQ(SamplesOf(*sound), samples);
 }
 
 }  // namespace
@@ -119,6 +157,14 @@ TEST(AIFFWriter, AFailedWriteLeavesNoFileAndTheSoundUnchanged) {
     EXPECT_THROW(WriteAIFF(CFileSpec((folder / "missing" / "a.aif").string()), *sound), XCreateFailed);
     EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
     EXPECT_EQ(SamplesOf(*sound), samples);
+}
+
+TEST(AIFFWriter, AFullDiskKeepsTheOldFile) {
+    ExpectFailedWriteKeepsTheOldFile([](const CFileSpec& f, const WAVE_SAMPLE& s) { WriteAIFF(f, s); }, "a.aif");
+}
+
+TEST(WAVWriter, AFullDiskKeepsTheOldFile) {
+    ExpectFailedWriteKeepsTheOldFile(WriteWAV, "a.wav");
 }
 
 TEST(AIFFWriter, ReplacesAnExistingFileWhole) {

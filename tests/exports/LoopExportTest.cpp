@@ -103,6 +103,8 @@ TEST(SLXExport, SlicesTableAndSamples) {
     EXPECT_EQ(entries[1].position, 1920u);
 
     std::filesystem::copy_file(folder / "Funky.slx", folder / "Funky.aif");
+    const std::string info = RunCommand("sndfile-info '" + (folder / "Funky.aif").string() + "'");
+    EXPECT_NE(info.find("Frames      : 8096"), std::string::npos) << info;
     const std::vector<std::int16_t> heard = SoxSamples(folder / "Funky.aif");
     ASSERT_EQ(heard.size(), 4096u + 4000u);
     for (std::uint32_t i = 0; i < 4000; ++i) {

@@ -44,7 +44,15 @@ void CSampleSliceView::DrawOver(QPainter& painter)
     for (int i = slices.First(SliceFilter::kCounted); i >= 0; i = slices.Next(i, SliceFilter::kCounted))
         DrawLineAt(painter, slices.Entry(i).position, slices.Entry(i).selected ? selectedLine : sliceLine);
 
+    // What lies outside the loop is dimmed, so the loop stands out even where
+    // the locator colour is close to the background.
     const WAVE_SAMPLE& sound = Host().Sound();
+    const int height = GetFrame().Height();
+    const int loopLeft = Scale().ClampedPixelOfFrame(sound.LoopStart());
+    const int loopRight = Scale().ClampedPixelOfFrame(sound.LoopEnd());
+    const QColor dim(0, 0, 0, 96);
+    painter.fillRect(0, 0, std::max(loopLeft, 0), height, dim);
+    painter.fillRect(loopRight + 1, 0, GetFrame().Width() - loopRight - 1, height, dim);
     const QColor locator = ToQColor(Waveform().LocatorColor());
     DrawLineAt(painter, sound.LoopStart(), locator);
     DrawLineAt(painter, sound.LoopEnd(), locator);

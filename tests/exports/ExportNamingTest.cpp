@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "formats/export/CExportDialogMemory.h"
 #include "formats/export/ExportSampleRates.h"
 #include "formats/export/SliceFileName.h"
+#include "framework/files/FileTypes.h"
 
 TEST(SliceFileName, NumbersFromOne) {
     EXPECT_EQ(SliceFileName("/loops/Funky.aif", 0, ".aif", 260), "/loops/Funky #001.aif");
@@ -39,4 +41,22 @@ TEST(ExportSampleRates, DialogStartsOnTheDocumentsRateOrTheNextAbove) {
     EXPECT_EQ(kExportSampleRates[InitialExportRateIndex(44100)], 44100u);
     EXPECT_EQ(kExportSampleRates[InitialExportRateIndex(45000)], 48000u);
     EXPECT_EQ(kExportSampleRates[InitialExportRateIndex(100000)], 96000u);
+}
+
+TEST(ExportDialogMemory, RemembersTypeAndRateForTheSameTitle) {
+    CExportDialogMemory memory;
+    const std::vector<const CFileType*> sounds = {&kAIFFFileType, &kWaveFileType};
+    CExportDialogMemory::Start start = memory.Open("Export Sound", sounds, 22050);
+    EXPECT_EQ(start.rateIndex, 0);
+    EXPECT_EQ(start.typeIndex, 0);
+    EXPECT_EQ(memory.Accept(kWaveFileType, 3), 48000u);
+
+    start = memory.Open("Export Sound", sounds, 22050);
+    EXPECT_EQ(start.rateIndex, 3);
+    EXPECT_EQ(start.typeIndex, 1);
+
+    // Another title starts again from the document's rate; a type not offered from the first.
+    start = memory.Open("Export SLX File", {&kSLXFileType}, 100000);
+    EXPECT_EQ(start.rateIndex, 4);
+    EXPECT_EQ(start.typeIndex, 0);
 }

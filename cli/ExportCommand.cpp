@@ -1,5 +1,6 @@
 #include "cli/ExportCommand.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <iostream>
@@ -109,8 +110,6 @@ bool Run(const std::string& output, ResourceId failureAlert, CliExportFeedback& 
             return true;
         }
         std::cerr << output << ": " << feedback.Refusal() << '\n';
-    } catch (const CliUsageError&) {
-        throw;
     } catch (...) {
         std::cerr << FailureLine(output, FailureAlert(failureAlert)) << '\n';
     }

@@ -68,3 +68,15 @@ TEST_F(CliExportTest, DocumentsKeepTheirSlicingAndTakeNewSettings) {
     EXPECT_NE(json.find("{\"position\": 39600, \"level\": 16384, \"state\": 2"), std::string::npos) << json;
 }
 
+TEST_F(CliExportTest, AFailedExportNamesItsFileAndAlert) {
+    int status = -1;
+    const std::string out =
+        Cli("export " + Quoted("Funky.qlt") + " --force --slx " + Quoted("missing/Funky.slx") + " --midi " +
+                Quoted("Funky.mid"),
+            &status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(out.find("missing/Funky.slx: Failed exporting SLX file! You may have run out of memory or disk space."),
+              std::string::npos)
+        << out;
+    EXPECT_TRUE(std::filesystem::exists(Path("Funky.mid")));
+}

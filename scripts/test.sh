@@ -25,18 +25,19 @@ if [ "$fuzz_seconds" -gt 0 ]; then
   echo "== fuzzers"
   CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUILLET_FUZZ=ON -DQUILLET_TESTS=OFF
-  cmake --build build-fuzz -j "$jobs"
-  shopt -s nullglob
-  for fuzzer in build-fuzz/fuzz/fuzz_*; do
-    [ -x "$fuzzer" ] || continue
-    name=$(basename "$fuzzer")
-    corpus=$(mktemp -d)
-    seeds="fuzz/corpus/${name#fuzz_}"
-    echo "-- $name for ${fuzz_seconds}s"
-    # Crashes, leaks and hangs (-timeout) all end the run with a non-zero status.
-    "$fuzzer" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
-      -print_final_stats=1 "$corpus" $( [ -d "$seeds" ] && echo "$seeds" )
-    rm -rf "$corpus"
-  done
+  cmake --build build-fuzz -j "$jobs" --target fuzzers
+  # One fuzzer per core at a time; any crash, leak or hang (-timeout) fails the run.
+  mkdir -p build-fuzz/logs
+  find build-fuzz/fuzz -maxdepth 1 -name 'fuzz_*' -type f -executable -printf '%f\n' | sort |
+    xargs -P "$jobs" -I{} sh -c '
+      name={}; seeds="fuzz/corpus/${name#fuzz_}"; corpus=$(mktemp -d)
+      echo "-- $name for '"$fuzz_seconds"'s"
+      if ! build-fuzz/fuzz/$name -max_total_time='"$fuzz_seconds"' -timeout=10 -rss_limit_mb=2048 \
+           -print_final_stats=1 "$corpus" $( [ -d "$seeds" ] && echo "$seeds" ) \
+           > build-fuzz/logs/$name.log 2>&1; then
+        tail -n 60 build-fuzz/logs/$name.log; echo "!! $name failed"; exit 255
+      fi
+      grep -E "^stat::number_of_executed_units" build-fuzz/logs/$name.log | sed "s/^/   $name /"
+      rm -rf "$corpus"'
 fi
 echo "== all tests passed"

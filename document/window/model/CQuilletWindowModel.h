@@ -109,6 +109,8 @@ public:
     void ClickWaveform(std::int64_t frame, bool alt);
     // The mouse on a marker (an index into the slice list), per tool.
     void ClickMarker(int index, bool shift);
+    // A rectangle dragged over the markers selects the visible points in it.
+    void SelectMarkers(std::int64_t from, std::int64_t to) { Slices().SelectRange(from, to); }
     // Dragging a marker with the Arrow tool; answers the point's new position.
     std::int64_t DragMarker(int index, std::int64_t frame, bool alt);
     // Locators keep their distance and stay inside the sound (as a click on

@@ -1,0 +1,69 @@
+#include "document/window/CDocumentOpener.h"
+
+#include "document/window/CFileChooser.h"
+#include "document/window/COpenAudioFileDialog.h"
+#include "document/window/CQuilletWindow.h"
+#include "document/window/model/CLoopOpener.h"
+#include "formats/export/CLoopDocument.h"
+#include "framework/alerts/Alerts.h"
+#include "framework/files/FileTypes.h"
+#include "framework/resources/ResourceScripts.h"
+#include "framework/ui/application/CApplication.h"
+#include "framework/ui/windows/CFrameWindow.h"
+
+CDocumentOpener::CDocumentOpener(CApplication& application, std::function<bool()> soundAvailable)
+    : fApplication(application), fSoundAvailable(std::move(soundAvailable))
+{
+}
+
+CDocumentOpener::~CDocumentOpener()
+{
+    fPlayer.StopPlayback();
+}
+
+void CDocumentOpener::RunOpenCommand()
+{
+    fPlayer.StopPlayback();
+    const CFileTypeList types{&kAIFFFileType, &kWaveFileType, &kQuilletDocumentFileType};
+    const std::optional<std::string> path =
+        CFileChooser::AskToOpen(nullptr, GetResourceString(Res::kStringOpenTitle), types);
+    if (path)
+        OpenFile(*path);
+}
+
+CQuilletWindow* CDocumentOpener::OpenFile(const std::string& path)
+{
+    CLoopOpener opener(*this);
+    return ShowWindow(opener.Open(path, fPreferences.NewDocumentSettings()));
+}
+
+CQuilletWindow* CDocumentOpener::OpenDemoLoop()
+{
+    return ShowWindow(CLoopOpener::DemoLoop(fPreferences.NewDocumentSettings()));
+}
+
+CQuilletWindow* CDocumentOpener::ShowWindow(std::unique_ptr<CLoopDocument> document)
+{
+    if (!document)
+        return nullptr;
+    try {
+        auto window = std::make_unique<CQuilletWindow>(fApplication, std::move(document), fPlayer, fPreferences,
+                                                       fSoundAvailable);
+        CQuilletWindow& shown = static_cast<CQuilletWindow&>(fApplication.AddDocumentWindow(std::move(window)));
+        shown.Open();
+        return &shown;
+    } catch (...) {
+        ::ShowAlert(CLoopOpener::AlertFor(std::current_exception()));
+        return nullptr;
+    }
+}
+
+std::optional<ChannelChoice> CDocumentOpener::AskChannel(const std::string& path, const SoundFileInfo& info)
+{
+    return COpenAudioFileDialog::Ask(path, info, fSoundAvailable() ? &fPlayer : nullptr);
+}
+
+void CDocumentOpener::ShowAlert(ResourceId alert, const std::string& argument)
+{
+    ShowAlertWithArgument(alert, argument);
+}

@@ -93,3 +93,10 @@ void CRangeScaleView::TrackingLost()
 {
     dragging_ = Handle::kNone;
 }
+
+CursorShape CRangeScaleView::AdjustCursor(const CMouseEvent& event) const
+{
+    const WAVE_SAMPLE& sound = Host().Sound();
+    const bool onHandle = Near(sound.LoopStart(), event.x) || Near(sound.LoopEnd(), event.x);
+    return dragging_ != Handle::kNone || onHandle ? CursorShape::kSizeHorizontal : CursorShape::kArrow;
+}

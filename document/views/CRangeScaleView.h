@@ -18,6 +18,8 @@ public:
     void TrackMouse(const CMouseEvent& event) override;
     void MouseReleased(const CMouseEvent& event) override;
     void TrackingLost() override;
+    // A sizing cursor over a locator handle.
+    CursorShape AdjustCursor(const CMouseEvent& event) const override;
 
 protected:
     void DrawOver(QPainter& painter) override;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "document/analysis/CSliceList.h"
+#include "document/buffer/ZeroCrossing.h"
 #include "document/buffer/WAVE_SAMPLE.h"
 #include "document/views/CVisibleRange.h"
 #include "document/views/CWaveformPalette.h"
@@ -56,6 +57,12 @@ void CSampleSliceView::DrawOver(QPainter& painter)
     const QColor locator = ToQColor(Waveform().LocatorColor());
     DrawLineAt(painter, sound.LoopStart(), locator);
     DrawLineAt(painter, sound.LoopEnd(), locator);
+
+    if (Host().IsPenTool() && penPreview_ >= 0) {
+        painter.setPen(QPen(ToQColor(palette[CWaveformPalette::kInterfaceGreen], 200), 0, Qt::DashLine));
+        const int x = static_cast<int>(PixelOfFrame(penPreview_));
+        painter.drawLine(x, 0, x, height - 1);
+    }
 
     drawnPlayPosition_ = Host().PlayPosition();
     DrawLineAt(painter, drawnPlayPosition_, ToQColor(palette[CWaveformPalette::kInterfaceYellow]));
@@ -123,4 +130,28 @@ void CSampleSliceView::FollowPlayback(bool follow)
         Host().ViewsChanged();
     else if (position != drawnPlayPosition_)
         Invalidate();
+}
+
+std::int64_t CSampleSliceView::PenFrame(int x, bool alt) const
+{
+    const WAVE_SAMPLE& sound = Host().Sound();
+    const std::int64_t frame = FrameAtPixel(x);
+    if (alt || sound.Frames() == 0)
+        return std::clamp<std::int64_t>(frame, 0, std::max<std::int64_t>(sound.Frames(), 1) - 1);
+    return FindZeroCrossing(sound, frame, CSliceList::kZeroCrossingRadius);
+}
+
+CursorShape CSampleSliceView::AdjustCursor(const CMouseEvent& event) const
+{
+    if ((event.modifiers & Qt::ControlModifier) != 0)
+        return CursorShape::kSizeHorizontal;
+    if (!Host().IsPenTool())
+        return CursorShape::kArrow;
+    const std::int64_t preview = PenFrame(event.x, (event.modifiers & Qt::AltModifier) != 0);
+    if (preview != penPreview_) {
+        // Hovering is only seen here; the mark is redrawn as the mouse moves.
+        penPreview_ = preview;
+        const_cast<CSampleSliceView*>(this)->Invalidate();
+    }
+    return CursorShape::kCross;
 }

@@ -109,3 +109,10 @@ void CSliceView::TrackingLost()
     marker_ = -1;
     Invalidate();
 }
+
+CursorShape CSliceView::AdjustCursor(const CMouseEvent& event) const
+{
+    return CSliceMarkerHit::Find(Host().Slices(), Scale(), event.x, Markers().Width()) >= 0
+               ? CursorShape::kPointingHand
+               : CursorShape::kArrow;
+}

@@ -20,6 +20,8 @@ public:
     void TrackMouse(const CMouseEvent& event) override;
     void MouseReleased(const CMouseEvent& event) override;
     void TrackingLost() override;
+    // A pointing hand over a marker.
+    CursorShape AdjustCursor(const CMouseEvent& event) const override;
 
     // The strip's picture: the background, then the markers.
     static void DrawStrip(QPainter& painter, const CSliceList& slices, const CFrameScale& scale, int height,

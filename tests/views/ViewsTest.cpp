@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -14,11 +15,14 @@
 #include "document/buffer/WAVE_SAMPLE.h"
 #include "document/views/CLocatorRules.h"
 #include "document/views/CRangeScaleView.h"
+#include "document/views/CRangeScrollBarView.h"
 #include "document/views/CSampleSliceView.h"
 #include "document/views/CSliceMarkerBitmaps.h"
 #include "document/views/CSliceView.h"
 #include "document/views/CVisibleRange.h"
 #include "document/views/CWaveformPalette.h"
+#include "framework/ui/views/CWindowRootGroupView.h"
+#include "framework/ui/windows/CABCWindow.h"
 
 namespace {
 
@@ -33,7 +37,7 @@ public:
     const CSliceList& Slices() const override { return slices_; }
     CVisibleRange& Range() override { return range_; }
     Look ViewLook() const override { return {}; }
-    bool IsPenTool() const override { return false; }
+    bool IsPenTool() const override { return pen; }
     std::int64_t PlayPosition() const override { return playPosition; }
     void ClickWaveform(std::int64_t frame, bool) override { clicks.push_back(frame); }
     void ClickMarker(int index, bool) override { markerClicks.push_back(index); }
@@ -62,6 +66,7 @@ public:
     WAVE_SAMPLE& MutableSound() { return sound_; }
     void AddLockedPoint(std::uint32_t position) { slices_.Insert(position)->state = CSlice::kLocked; }
 
+    bool pen = false;
     std::int64_t playPosition = 0;
     std::vector<std::int64_t> clicks;
     std::vector<int> markerClicks;
@@ -219,4 +224,54 @@ TEST(SliceMarkerBitmaps, SixPicturesOfOneSizeWithTransparentCorners)
     slice.state = CSlice::kLocked;
     slice.selected = 1;
     EXPECT_EQ(CSliceMarkerBitmaps::PictureNumber(slice), 13121);
+}
+
+TEST(RangeScrollBarView, ArrowsMoveATenthPagesAWholeLengthAndTheThumbSetsTheStart)
+{
+    ScriptedWindow host;
+    host.Range().Show(0, 10000);
+    CABCWindow window;
+    CRangeScrollBarView scrollBar(&window.Root(), {0, 0, kWidth, 16}, host);
+    auto& bar = static_cast<QScrollBar&>(scrollBar.Widget());
+    bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(host.Range().Start(), 1000);
+    bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(host.Range().Start(), 11000);
+    EXPECT_EQ(host.Range().Length(), 10000);
+    EXPECT_EQ(scrollBar.Value(), host.Range().Thumb());
+    EXPECT_EQ(bar.value(), host.Range().Thumb());
+    bar.setSliderPosition(999);
+    EXPECT_EQ(host.Range().End(), kFrames);
+    bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(host.Range().End(), kFrames);
+    EXPECT_EQ(host.changes, 3);
+}
+
+TEST(SampleSliceView, PenPreviewsTheZeroCrossingAClickWouldUse)
+{
+    ScriptedWindow window;
+    for (std::uint32_t i = 10000; i < 10150; ++i)
+        window.MutableSound().Samples().WriteSample(i, 1000);
+    for (std::uint32_t i = 10150; i < 10400; ++i)
+        window.MutableSound().Samples().WriteSample(i, -1000);
+    CSampleSliceView view(nullptr, {0, 0, kWidth, 100}, window);
+    EXPECT_EQ(view.AdjustCursor(At(101)), CursorShape::kArrow);
+    window.pen = true;
+    EXPECT_EQ(view.AdjustCursor(At(101)), CursorShape::kCross);
+    EXPECT_EQ(view.PenFrame(101, false), 10150);
+    EXPECT_EQ(view.PenFrame(101, true), 10100);
+    EXPECT_EQ(view.AdjustCursor(At(101, Qt::ControlModifier)), CursorShape::kSizeHorizontal);
+}
+
+TEST(Views, CursorsShowWhatAPressWouldGrab)
+{
+    ScriptedWindow window;
+    window.AddLockedPoint(20000);
+    window.MutableSound().SetLoop(10000, 40000, true);
+    CRangeScaleView ruler(nullptr, {0, 0, kWidth, 20}, window);
+    EXPECT_EQ(ruler.AdjustCursor(At(104)), CursorShape::kSizeHorizontal);
+    EXPECT_EQ(ruler.AdjustCursor(At(200)), CursorShape::kArrow);
+    CSliceView strip(nullptr, {0, 0, kWidth, 16}, window);
+    EXPECT_EQ(strip.AdjustCursor(At(200)), CursorShape::kPointingHand);
+    EXPECT_EQ(strip.AdjustCursor(At(300)), CursorShape::kArrow);
 }

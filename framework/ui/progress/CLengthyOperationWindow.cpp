@@ -3,21 +3,10 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-#include "framework/exceptions/Exceptions.h"
 #include "framework/ui/controls/CProgressBarView.h"
 #include "framework/ui/controls/CPushButtonView.h"
 #include "framework/ui/views/CStaticTextView.h"
 #include "framework/ui/views/CWindowRootGroupView.h"
-
-namespace {
-const DialogItemRecord& Item(const CABCWindow& window, std::uint16_t id)
-{
-    const DialogItemRecord* item = window.FindItem(id);
-    if (!item)
-        throw XInternalError();
-    return *item;
-}
-}  // namespace
 
 CLengthyOperationWindow::CLengthyOperationWindow(const std::string& title, const std::string& buttonText)
 {
@@ -25,12 +14,12 @@ CLengthyOperationWindow::CLengthyOperationWindow(const std::string& title, const
     Widget().setWindowModality(Qt::ApplicationModal);
     LoadTemplate(kTemplate);
     SetTitle({});
-    fButton = new CPushButtonView(&Root(), Item(*this, 1));
+    fButton = new CPushButtonView(&Root(), ItemRecord(1));
     fButton->SetText(buttonText);
     fButton->SetDefaultLook(true);
-    fTitle = new CStaticTextView(&Root(), Item(*this, 2).frame, title);
-    fBar = new CProgressBarView(&Root(), Item(*this, 3).frame);
-    fValue = new CStaticTextView(&Root(), Item(*this, 4).frame, "0");
+    fTitle = new CStaticTextView(&Root(), ItemRecord(2).frame, title);
+    fBar = new CProgressBarView(&Root(), ItemRecord(3).frame);
+    fValue = new CStaticTextView(&Root(), ItemRecord(4).frame, "0");
 }
 
 void CLengthyOperationWindow::Open()

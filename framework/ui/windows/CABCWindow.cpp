@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 
 #include "framework/dialogs/CDialogTemplate.h"
+#include "framework/exceptions/Exceptions.h"
 #include "framework/ui/application/CLowLevelApplication.h"
 #include "framework/ui/views/CKeyCodeTable.h"
 #include "framework/ui/views/CWindowRootGroupView.h"
@@ -102,6 +103,14 @@ const DialogItemRecord* CABCWindow::FindItem(std::uint16_t id) const
         if (item.id == id)
             return &item;
     return nullptr;
+}
+
+const DialogItemRecord& CABCWindow::ItemRecord(std::uint16_t id) const
+{
+    const DialogItemRecord* item = FindItem(id);
+    if (!item)
+        throw XInternalError();
+    return *item;
 }
 
 void CABCWindow::SetFocusView(CView* view)

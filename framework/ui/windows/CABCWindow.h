@@ -58,6 +58,8 @@ public:
     // Reads dialog template `number`: the window's size, title and items.
     void LoadTemplate(std::uint16_t number);
     const DialogItemRecord* FindItem(std::uint16_t id) const;
+    // The item a window's code relies on; XInternalError when the template lacks it.
+    const DialogItemRecord& ItemRecord(std::uint16_t id) const;
     const std::vector<DialogItemRecord>& Items() const { return fItems; }
     const CDialogUnits& Units() const { return fUnits; }
 

@@ -1,6 +1,5 @@
 #include "framework/ui/windows/CSaveQuestionDialog.h"
 
-#include "framework/exceptions/Exceptions.h"
 #include "framework/ui/controls/CPushButtonView.h"
 #include "framework/ui/views/CStaticTextView.h"
 #include "framework/ui/views/CWindowRootGroupView.h"
@@ -22,23 +21,16 @@ std::string Fill(const std::string& pattern, std::initializer_list<const std::st
     return result.append(pattern, from, std::string::npos);
 }
 
-const DialogItemRecord& Item(const CABCWindow& window, std::uint16_t id)
-{
-    const DialogItemRecord* item = window.FindItem(id);
-    if (!item)
-        throw XInternalError();
-    return *item;
-}
 }  // namespace
 
 CSaveQuestionDialog::CSaveQuestionDialog(const std::string& kind, const std::string& name)
     : CModalDialog(kTemplate)
 {
-    const DialogItemRecord& text = Item(*this, 4);
+    const DialogItemRecord& text = ItemRecord(4);
     fQuestion = new CStaticTextView(&Root(), text.frame, Fill(text.text, {&kind, &name}));
-    fYes = new CPushButtonView(&Root(), Item(*this, kYes));
-    fCancel = new CPushButtonView(&Root(), Item(*this, kCancel));
-    fNo = new CPushButtonView(&Root(), Item(*this, kNo));
+    fYes = new CPushButtonView(&Root(), ItemRecord(kYes));
+    fCancel = new CPushButtonView(&Root(), ItemRecord(kCancel));
+    fNo = new CPushButtonView(&Root(), ItemRecord(kNo));
     SetDefaultButton(fYes);
     SetCancelButton(fCancel);
 }

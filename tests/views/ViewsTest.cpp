@@ -275,3 +275,18 @@ TEST(Views, CursorsShowWhatAPressWouldGrab)
     EXPECT_EQ(strip.AdjustCursor(At(200)), CursorShape::kPointingHand);
     EXPECT_EQ(strip.AdjustCursor(At(300)), CursorShape::kArrow);
 }
+
+TEST(WaveSampleView, SaysSoWhenItsBitmapCannotBeHad)
+{
+    ScriptedWindow window;
+    // Wider than any bitmap can be.
+    CSampleSliceView view(nullptr, {0, 0, 40000, 12}, window);
+    const QImage image = Render(view);
+    // A white field with the text in its middle.
+    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(10000, 6), qRgb(255, 255, 255));
+    int dark = 0;
+    for (int x = 19000; x < 21000; ++x)
+        dark += qGray(image.pixel(x, 6)) < 128;
+    EXPECT_GT(dark, 10);
+}

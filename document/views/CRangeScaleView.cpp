@@ -25,8 +25,10 @@ void CRangeScaleView::DrawHandle(QPainter& painter, std::int64_t frame, bool lef
     // A flag on the inside of the loop, its staff on the locator.
     QPolygon flag;
     flag << QPoint(x, bottom - size) << QPoint(x + (left ? size : -size), bottom - size / 2) << QPoint(x, bottom);
-    painter.setPen(QPen(color.darker(180), 0));
-    painter.setBrush(color);
+    // The flag is lightened so it shows on the dark ruler whatever the colour.
+    const QColor fill((color.red() + 255) / 2, (color.green() + 255) / 2, (color.blue() + 255) / 2);
+    painter.setPen(QPen(QColor(255, 255, 255, 200), 0));
+    painter.setBrush(fill);
     painter.drawPolygon(flag);
     painter.setPen(QPen(color, 0));
     painter.drawLine(x, 0, x, bottom);

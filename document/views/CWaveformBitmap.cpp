@@ -29,9 +29,14 @@ bool CWaveformBitmap::Update(const WAVE_SAMPLE& sound, const CFrameScale& scale,
         drawn_ = false;
     }
     if (!drawn_ || !(key == key_)) {
-        CWaveformDrawer::Draw(sound, scale, look.style, background,
-                              {bitmap_->LockPixels(), bitmap_->GetBytesPerRow(), bitmap_->GetWidth(),
-                               bitmap_->GetHeight()});
+        try {
+            // Zoomed out, the first drawing builds the sound's overview.
+            CWaveformDrawer::Draw(sound, scale, look.style, background,
+                                  {bitmap_->LockPixels(), bitmap_->GetBytesPerRow(), bitmap_->GetWidth(),
+                                   bitmap_->GetHeight()});
+        } catch (const XOutOfMemory&) {
+            return false;
+        }
         key_ = key;
         drawn_ = true;
     }

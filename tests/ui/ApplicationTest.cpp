@@ -4,12 +4,17 @@
 
 #include <QCoreApplication>
 #include <QStandardPaths>
+#include <QTest>
 #include <QUrl>
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
 
+#include "framework/alerts/CABCAlertPresenter.h"
 #include "framework/exceptions/Exceptions.h"
+#include "framework/resources/ResourceScripts.h"
+#include "framework/ui/controls/CPushButtonView.h"
+#include "framework/ui/views/CWindowRootGroupView.h"
 #include "framework/progress/CLengthyOperation.h"
 #include "framework/time/CTimer.h"
 #include "framework/ui/application/CApplication.h"
@@ -132,6 +137,45 @@ TEST(FrameWindow, DroppedFilesAreOpened)
     application.Frame().OpenDropped({QUrl::fromLocalFile("/tmp/loop one.aif"), QUrl("http://example.org/x.wav"),
                                      QUrl::fromLocalFile("/tmp/two.wav")});
     EXPECT_EQ(application.opened, (std::vector<std::string>{"/tmp/loop one.aif", "/tmp/two.wav"}));
+}
+
+struct RecordingAlerts : CABCAlertPresenter {
+    std::int32_t Present(const AlertDefinition& alert) override
+    {
+        shown.push_back(alert.message);
+        return kAlertButtonSlot0;
+    }
+    std::vector<std::string> shown;
+};
+
+class CFailingWindow : public CABCWindow {
+public:
+    CFailingWindow()
+    {
+        SetContentSize(100, 50);
+        button = new CPushButtonView(&Root(), {0, 0, 80, 24}, "Go");
+    }
+    void ControlNotify(CView&, std::int32_t) override { std::rethrow_exception(failure); }
+
+    CPushButtonView* button;
+    std::exception_ptr failure;
+};
+
+TEST(MainLoop, FailureInAControlIsReportedAsAnAlert)
+{
+    CCountingApplication application;
+    RecordingAlerts alerts;
+    CABCAlertPresenter* screen = CABCAlertPresenter::Install(&alerts);
+    CFailingWindow window;
+    window.Open();
+    window.failure = std::make_exception_ptr(XOutOfMemory());
+    QTest::mouseClick(&window.button->Widget(), Qt::LeftButton);
+    window.failure = std::make_exception_ptr(XFileNotFound());
+    QTest::mouseClick(&window.button->Widget(), Qt::LeftButton);
+    CABCAlertPresenter::Install(screen);
+    ASSERT_EQ(alerts.shown.size(), 2u);
+    EXPECT_EQ(alerts.shown[0], "Not enough memory to complete operation!");
+    EXPECT_EQ(alerts.shown[1], ParseAlertScript(GetAlertScript(Res::kAlertInternalError)).message);
 }
 
 TEST(MainLoop, OnlyOneApplicationAtATime)

@@ -26,13 +26,7 @@ CLowLevelApplication::CLowLevelApplication(std::string name)
     sName = std::move(name);
     sCurrent = this;
     fIdleTimer = std::make_unique<QTimer>();
-    QObject::connect(fIdleTimer.get(), &QTimer::timeout, [this] {
-        try {
-            Idle();
-        } catch (...) {
-            HandleFailure(std::current_exception());
-        }
-    });
+    QObject::connect(fIdleTimer.get(), &QTimer::timeout, [this] { RunGuarded([this] { Idle(); }); });
     UpdateIdleTimer();
 }
 
@@ -79,6 +73,15 @@ void CLowLevelApplication::ReportFailure(std::exception_ptr failure)
 {
     if (sCurrent)
         sCurrent->HandleFailure(failure);
+}
+
+void CLowLevelApplication::RunGuarded(const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (...) {
+        ReportFailure(std::current_exception());
+    }
 }
 
 void CLowLevelApplication::RequestQuit()

@@ -4,6 +4,7 @@
 // is above 0 (playback, mouse tracking), otherwise every idle interval.
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -39,6 +40,9 @@ public:
     // or the internal-error alert). Without an application, ReportFailure drops it.
     virtual void HandleFailure(std::exception_ptr failure);
     static void ReportFailure(std::exception_ptr failure);
+    // Runs `work` from an event of the window system; a failure is reported
+    // instead of unwinding through Qt.
+    static void RunGuarded(const std::function<void()>& work);
 
     State GetState() const { return fState; }
     // Quit asked for: after the current event, the loop closes every window

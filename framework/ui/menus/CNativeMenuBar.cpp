@@ -42,11 +42,7 @@ public:
         if (modifiers != Qt::ControlModifier || key->key() < 0x21 || key->key() > 0x7E)
             return false;
         bool used = false;
-        try {
-            used = fBar.HandleShortcut(static_cast<char>(key->key()));
-        } catch (...) {
-            CLowLevelApplication::ReportFailure(std::current_exception());
-        }
+        CLowLevelApplication::RunGuarded([&] { used = fBar.HandleShortcut(static_cast<char>(key->key())); });
         return used;
     }
 
@@ -62,7 +58,7 @@ CNativeMenuBar::CNativeMenuBar(std::unique_ptr<CMenuBar> menus, QMenuBar& bar, U
         QMenu* native = fBar.addMenu(Native(menu->NativeTitleText()));
         CMenu* records = menu.get();
         QObject::connect(native, &QMenu::aboutToShow, native, [this, native, records] {
-            fUpdate();
+            CLowLevelApplication::RunGuarded([&] { fUpdate(); });
             Fill(*native, *records);
         });
         fNativeMenus.push_back(native);
@@ -104,7 +100,8 @@ void CNativeMenuBar::Fill(QMenu& native, CMenu& menu)
         } else {
             action = native.addAction(Native(CMenu::NativeItemText(record)));
             const std::uint32_t command = record.command;
-            QObject::connect(action, &QAction::triggered, [this, command] { Run(command); });
+            QObject::connect(action, &QAction::triggered,
+                             [this, command] { CLowLevelApplication::RunGuarded([&] { Run(command); }); });
         }
         action->setData(record.command);
         action->setEnabled(!record.disabled);
@@ -139,7 +136,7 @@ void CNativeMenuBar::Run(std::uint32_t command)
     // The menus are rebuilt once the triggering action has finished its signal;
     // the filter is the context, so nothing runs after the bar is gone.
     QTimer::singleShot(0, fShortcutFilter.get(), [this] {
-        fUpdate();
+        CLowLevelApplication::RunGuarded([this] { fUpdate(); });
         Sync();
     });
 }

@@ -1,5 +1,6 @@
 #include "framework/ui/views/CWindowRootGroupView.h"
 
+#include "framework/ui/application/CLowLevelApplication.h"
 #include "framework/ui/windows/CABCWindow.h"
 
 CWindowRootGroupView::CWindowRootGroupView(CABCWindow& window, const PixelRect& frame)
@@ -10,5 +11,6 @@ CWindowRootGroupView::CWindowRootGroupView(CABCWindow& window, const PixelRect& 
 
 void CWindowRootGroupView::Notify(CView& source, std::int32_t code)
 {
-    GetWindow()->ControlNotify(source, code);
+    // Reports come from the user's use of a control, inside Qt's signals.
+    CLowLevelApplication::RunGuarded([&] { GetWindow()->ControlNotify(source, code); });
 }

@@ -18,11 +18,7 @@ protected:
     void closeEvent(QCloseEvent* event) override
     {
         event->ignore();
-        try {
-            fWindow.TryClose();
-        } catch (...) {
-            CLowLevelApplication::ReportFailure(std::current_exception());
-        }
+        CLowLevelApplication::RunGuarded([this] { fWindow.TryClose(); });
     }
 
 private:

@@ -73,11 +73,8 @@ void CFrameWindow::OpenDropped(const QList<QUrl>& urls)
     for (const QUrl& url : urls) {
         if (!url.isLocalFile())
             continue;
-        try {
-            fApplication.OpenDocumentFile(url.toLocalFile().toLocal8Bit().toStdString());
-        } catch (...) {
-            CLowLevelApplication::ReportFailure(std::current_exception());
-        }
+        CLowLevelApplication::RunGuarded(
+            [&] { fApplication.OpenDocumentFile(url.toLocalFile().toLocal8Bit().toStdString()); });
     }
 }
 

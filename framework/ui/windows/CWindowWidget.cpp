@@ -14,17 +14,6 @@
 
 namespace {
 
-// Runs an event handler; a failure is reported instead of leaving Qt's loop.
-template <typename Handler>
-void Guarded(Handler&& handler)
-{
-    try {
-        handler();
-    } catch (...) {
-        CLowLevelApplication::ReportFailure(std::current_exception());
-    }
-}
-
 std::uint32_t Modifiers(const QInputEvent* event)
 {
     return static_cast<std::uint32_t>(event->modifiers().toInt());
@@ -53,7 +42,7 @@ bool CWindowWidget::ForwardKey(CABCWindow& window, QKeyEvent* event)
         return true;  // a held key gives one release, at the end
     const QByteArray text = event->text().toLocal8Bit();
     bool used = false;
-    Guarded([&] {
+    CLowLevelApplication::RunGuarded([&] {
         used = window.HandleKey(event->key(), event->modifiers().testFlag(Qt::KeypadModifier),
                                 release, !release && event->isAutoRepeat(), Modifiers(event),
                                 text.isEmpty() ? 0 : text[0]);
@@ -83,7 +72,7 @@ bool CWindowWidget::event(QEvent* event)
     case QEvent::HideToParent:
     case QEvent::UngrabMouse:
         // The mouse can no longer be followed: tracking is lost.
-        Guarded([&] { fWindow.EndTracking(nullptr); });
+        CLowLevelApplication::RunGuarded([&] { fWindow.EndTracking(nullptr); });
         break;
     default:
         break;
@@ -94,13 +83,13 @@ bool CWindowWidget::event(QEvent* event)
 void CWindowWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    Guarded([&] { fWindow.Root().DrawTree(painter); });
+    CLowLevelApplication::RunGuarded([&] { fWindow.Root().DrawTree(painter); });
 }
 
 void CWindowWidget::mousePressEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    Guarded([&] {
+    CLowLevelApplication::RunGuarded([&] {
         fWindow.HandleMousePress(at.x(), at.y(), Modifiers(event),
                                  event->button() == Qt::RightButton);
     });
@@ -109,7 +98,7 @@ void CWindowWidget::mousePressEvent(QMouseEvent* event)
 void CWindowWidget::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    Guarded([&] {
+    CLowLevelApplication::RunGuarded([&] {
         fWindow.HandleMouseMove(at.x(), at.y(), Modifiers(event));
         setCursor(QtCursor(fWindow.CursorAt(at.x(), at.y(), Modifiers(event))));
     });
@@ -118,7 +107,7 @@ void CWindowWidget::mouseMoveEvent(QMouseEvent* event)
 void CWindowWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    Guarded([&] { fWindow.HandleMouseRelease(at.x(), at.y(), Modifiers(event)); });
+    CLowLevelApplication::RunGuarded([&] { fWindow.HandleMouseRelease(at.x(), at.y(), Modifiers(event)); });
 }
 
 void CWindowWidget::keyPressEvent(QKeyEvent* event)
@@ -151,11 +140,11 @@ void CWindowWidget::closeEvent(QCloseEvent* event)
 {
     // The window decides; it hides itself when it does close.
     event->ignore();
-    Guarded([&] { fWindow.CloseRequested(); });
+    CLowLevelApplication::RunGuarded([&] { fWindow.CloseRequested(); });
 }
 
 void CWindowWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    Guarded([&] { fWindow.Root().SetFrame({0, 0, width(), height()}); });
+    CLowLevelApplication::RunGuarded([&] { fWindow.Root().SetFrame({0, 0, width(), height()}); });
 }

@@ -40,13 +40,6 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr || !CApplication::ColourDepthSupported(screen->depth())) {
-        QMessageBox::critical(nullptr, QStringLiteral("Quillet"),
-                              QStringLiteral("Unsupported colordepth, application will terminate."));
-        return 1;
-    }
-
     const std::string folder = QDir::currentPath().toStdString();
     const std::string commandLine = CCommandLineScanner::JoinArguments(names);
     // Screenshot runs stay apart from a running instance.
@@ -55,6 +48,13 @@ int main(int argc, char** argv)
     const CSingleInstance::Role role = instance.Start(folder, commandLine);
     if (role == CSingleInstance::Role::kHandedOver)
         return 0;
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr || !CApplication::ColourDepthSupported(screen->depth())) {
+        QMessageBox::critical(nullptr, QStringLiteral("Quillet"),
+                              QStringLiteral("Unsupported colordepth, application will terminate."));
+        return 1;
+    }
 
     try {
         CQuillet quillet(commandLine, folder);

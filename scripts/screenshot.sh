@@ -20,6 +20,9 @@ mkdir -p screenshots
 session() {
   openbox >/dev/null 2>&1 &
   local wm=$!
+  # A quiet desktop behind the program.
+  convert -size 1280x800 gradient:'#4b5d73'-'#1f2733' "$root/screenshots/.desktop.png"
+  display -window root "$root/screenshots/.desktop.png" >/dev/null 2>&1 || true
   sleep 1
   local scenes=(frame menu-0 menu-1 menu-2 menu-3 menu-4 alert progress about)
   local names=(frame menu-file menu-edit menu-sampler menu-windows menu-help alert progress about)

@@ -12,16 +12,6 @@ namespace {
 
 class WindowArrangerTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (QApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "test_app_window";
-            static char* argv[] = {name, nullptr};
-            static QApplication application(argc, argv);
-        }
-    }
-
     void SetUp() override
     {
         area_ = new QMdiArea;

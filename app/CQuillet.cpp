@@ -18,6 +18,7 @@
 #include "app/window/CSplashScreen.h"
 #include "app/window/CWebBrowser.h"
 #include "app/window/CWindowArranger.h"
+#include "document/window/CDocumentOpener.h"
 #include "framework/alerts/Alerts.h"
 #include "framework/exceptions/Exceptions.h"
 #include "framework/files/FileTypes.h"
@@ -61,10 +62,12 @@ void CQuillet::StartUp()
         SetState(State::kEnded);
         return;
     }
+    documents_ = std::make_unique<CDocumentOpener>(
+        *this, [this] { return IsSoundAvailable(); }, [this] { return GetMenuBar(); });
     RunMenuUpdate();
-    // With no document named, the program asks for one as the Open command
-    // does; Open is not in the program yet.
-    OpenCommandLine(startCommandLine_, startFolder_);
+    // With no document named, the program shows its demo loop, sliced.
+    if (!OpenCommandLine(startCommandLine_, startFolder_))
+        documents_->OpenDemoLoop();
 }
 
 void CQuillet::ShutDown()
@@ -92,8 +95,8 @@ bool CQuillet::OpenCommandLine(const std::string& commandLine, const std::string
 
 void CQuillet::OpenDocumentFile(const std::string& path)
 {
-    const CAlertArguments name(CCommandLineScanner::ShortenForAlert(path));
-    ShowAlertText(name.Substitute("[STOP][Couldn't open \"^0\"!]Opening documents is not available in this version.[OK]"));
+    if (documents_)
+        documents_->OpenFile(path);
 }
 
 void CQuillet::OpenFolder(const std::string& path)
@@ -205,6 +208,7 @@ void CQuillet::UpdateMenus()
     state.midiAvailable = availability_.midi;
     state.scsiAvailable = availability_.scsi;
     state.browserInstalled = browserInstalled_;
+    state.canOpen = documents_ != nullptr;
     state.installedSamplers = installedSamplers_;
     state.selectedSampler = selectedSampler_;
     state.defaultPitchToNewTempo = defaultPitchToNewTempo_;
@@ -236,6 +240,7 @@ bool CQuillet::DoCommand(std::uint32_t command)
 {
     CWindowArranger arranger(Frame().Area());
     switch (command) {
+    case Cmd::kOpen: documents_->RunOpenCommand(); return true;
     case Cmd::kQuit: RequestQuit(); return true;
     case Cmd::kCascade: arranger.Cascade(); return true;
     case Cmd::kTileHorizontally: arranger.TileHorizontally(); return true;

@@ -18,6 +18,7 @@
 #include "framework/files/CFileTypeList.h"
 #include "framework/ui/application/CApplication.h"
 
+class CDocumentOpener;
 class CNativeMenuBar;
 class CMenu;
 class CMenuBar;
@@ -42,8 +43,8 @@ public:
     // A command line from the program's entry or from a later start; answers
     // whether any document or folder was handed on.
     bool OpenCommandLine(const std::string& commandLine, const std::string& folder);
-    // A file handed over by the shell or the command line, and a folder.
-    // Document windows are not in the program yet: both say so.
+    // A file handed over by the shell or the command line, and a folder:
+    // each opens as a document in a new window (or shows why it cannot).
     virtual void OpenDocumentFile(const std::string& path);
     virtual void OpenFolder(const std::string& path);
 
@@ -113,6 +114,7 @@ private:
     std::unique_ptr<CMenu> signatureMenu_;
     std::array<std::vector<std::uint8_t>, 2> scratchBuffers_;
     std::unique_ptr<CSplashScreen> splash_;
+    std::unique_ptr<CDocumentOpener> documents_;
 
     // The default document settings and the installed samplers.
     bool defaultNormalize_ = false;

@@ -11,19 +11,21 @@
 #include "framework/ui/application/CApplication.h"
 #include "framework/ui/windows/CFrameWindow.h"
 
-CDocumentOpener::CDocumentOpener(CApplication& application, std::function<bool()> soundAvailable)
-    : fApplication(application), fSoundAvailable(std::move(soundAvailable))
+CDocumentOpener::CDocumentOpener(CApplication& application, std::function<bool()> soundAvailable,
+                                 std::function<CMenuBar*()> menuBar)
+    : fApplication(application),
+      fSession(std::make_shared<DocumentSession>(std::move(soundAvailable), std::move(menuBar)))
 {
 }
 
 CDocumentOpener::~CDocumentOpener()
 {
-    fPlayer.StopPlayback();
+    fSession->player.StopPlayback();
 }
 
 void CDocumentOpener::RunOpenCommand()
 {
-    fPlayer.StopPlayback();
+    fSession->player.StopPlayback();
     const CFileTypeList types{&kAIFFFileType, &kWaveFileType, &kQuilletDocumentFileType};
     const std::optional<std::string> path =
         CFileChooser::AskToOpen(nullptr, GetResourceString(Res::kStringOpenTitle), types);
@@ -34,12 +36,12 @@ void CDocumentOpener::RunOpenCommand()
 CQuilletWindow* CDocumentOpener::OpenFile(const std::string& path)
 {
     CLoopOpener opener(*this);
-    return ShowWindow(opener.Open(path, fPreferences.NewDocumentSettings()));
+    return ShowWindow(opener.Open(path, fSession->preferences.NewDocumentSettings()));
 }
 
 CQuilletWindow* CDocumentOpener::OpenDemoLoop()
 {
-    return ShowWindow(CLoopOpener::DemoLoop(fPreferences.NewDocumentSettings()));
+    return ShowWindow(CLoopOpener::DemoLoop(fSession->preferences.NewDocumentSettings()));
 }
 
 CQuilletWindow* CDocumentOpener::ShowWindow(std::unique_ptr<CLoopDocument> document)
@@ -47,8 +49,7 @@ CQuilletWindow* CDocumentOpener::ShowWindow(std::unique_ptr<CLoopDocument> docum
     if (!document)
         return nullptr;
     try {
-        auto window = std::make_unique<CQuilletWindow>(fApplication, std::move(document), fPlayer, fPreferences,
-                                                       fSoundAvailable);
+        auto window = std::make_unique<CQuilletWindow>(fApplication, std::move(document), fSession);
         CQuilletWindow& shown = static_cast<CQuilletWindow&>(fApplication.AddDocumentWindow(std::move(window)));
         shown.Open();
         return &shown;
@@ -60,7 +61,7 @@ CQuilletWindow* CDocumentOpener::ShowWindow(std::unique_ptr<CLoopDocument> docum
 
 std::optional<ChannelChoice> CDocumentOpener::AskChannel(const std::string& path, const SoundFileInfo& info)
 {
-    return COpenAudioFileDialog::Ask(path, info, fSoundAvailable() ? &fPlayer : nullptr);
+    return COpenAudioFileDialog::Ask(path, info, fSession->soundAvailable() ? &fSession->player : nullptr);
 }
 
 void CDocumentOpener::ShowAlert(ResourceId alert, const std::string& argument)

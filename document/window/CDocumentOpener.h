@@ -3,15 +3,14 @@
 // dialog with the sound and document types, then the Open Audio File
 // dialog), files named on the command line or handed over by a second
 // start, and the demo loop shown when the program starts without a file.
-// It owns the program's sample player and the document preferences that
-// the windows share.
+// It keeps the session that its windows share: the sample player and the
+// document preferences.
 #include <functional>
 #include <memory>
 #include <string>
 
-#include "document/playback/CWavePlayer.h"
+#include "document/window/DocumentSession.h"
 #include "document/window/model/CABCOpenQuestions.h"
-#include "document/window/model/DocumentPreferences.h"
 
 class CApplication;
 class CLoopDocument;
@@ -19,8 +18,10 @@ class CQuilletWindow;
 
 class CDocumentOpener : private CABCOpenQuestions {
 public:
-    // soundAvailable tells whether a sound channel is open.
-    CDocumentOpener(CApplication& application, std::function<bool()> soundAvailable);
+    // soundAvailable tells whether a sound channel is open; menuBar gives the
+    // menu records (nullptr before they are built).
+    CDocumentOpener(CApplication& application, std::function<bool()> soundAvailable,
+                    std::function<CMenuBar*()> menuBar);
     ~CDocumentOpener() override;
 
     // File Open: stops playback, asks for a file and opens it.
@@ -30,8 +31,8 @@ public:
     CQuilletWindow* OpenFile(const std::string& path);
     CQuilletWindow* OpenDemoLoop();
 
-    CWavePlayer& Player() { return fPlayer; }
-    DocumentPreferences& Preferences() { return fPreferences; }
+    CWavePlayer& Player() { return fSession->player; }
+    DocumentPreferences& Preferences() { return fSession->preferences; }
 
 private:
     std::optional<ChannelChoice> AskChannel(const std::string& path, const SoundFileInfo& info) override;
@@ -39,7 +40,5 @@ private:
     CQuilletWindow* ShowWindow(std::unique_ptr<CLoopDocument> document);
 
     CApplication& fApplication;
-    std::function<bool()> fSoundAvailable;
-    CWavePlayer fPlayer;
-    DocumentPreferences fPreferences;
+    std::shared_ptr<DocumentSession> fSession;
 };

@@ -25,7 +25,6 @@
 #include "framework/ui/controls/CPushButtonView.h"
 #include "framework/ui/controls/CScrollBarView.h"
 #include "framework/ui/controls/CSingleLineTextEditView.h"
-#include "framework/ui/menus/CNativeMenuBar.h"
 #include "framework/ui/views/CStaticTextView.h"
 #include "framework/ui/views/CWindowRootGroupView.h"
 #include "framework/ui/windows/CSaveQuestionDialog.h"
@@ -68,14 +67,12 @@ std::vector<std::string> PopupLabels(ResourceId menu)
 }  // namespace
 
 CQuilletWindow::CQuilletWindow(CApplication& application, std::unique_ptr<CLoopDocument> document,
-                               CWavePlayer& player, DocumentPreferences& preferences,
-                               std::function<bool()> soundAvailable)
-    : CDocumentWindow(application), fPlayer(player), fPreferences(preferences),
-      fSoundAvailable(std::move(soundAvailable))
+                               std::shared_ptr<DocumentSession> session)
+    : CDocumentWindow(application), fSession(std::move(session))
 {
     CWavePlayerNotifier& notifier = *this;
     CABCQuilletWindowHost& host = *this;
-    fModel = std::make_unique<CQuilletWindowModel>(std::move(document), player, notifier, host);
+    fModel = std::make_unique<CQuilletWindowModel>(std::move(document), fSession->player, notifier, host);
     BuildToolbar();
     BuildViews();
     SetContentSize(kWidth, kHeight);
@@ -301,8 +298,8 @@ void CQuilletWindow::IdleWindow()
     const PixelRect& bounds = Root().GetFrame();
     if (bounds.Width() != fLaidOutWidth || bounds.Height() != fLaidOutHeight)
         Layout();
-    fPlayer.IdlePoll();
-    const bool follow = fModel->PlayState().ShouldFollow(fPreferences.scrollDuringPlayback,
+    fSession->player.IdlePoll();
+    const bool follow = fModel->PlayState().ShouldFollow(Preferences().scrollDuringPlayback,
                                                         fWaveform->IsDragging(), TrackingView() != nullptr);
     fWaveform->FollowPlayback(follow);
     if (follow && fScrollBar->Value() != fModel->Range().Thumb())
@@ -323,11 +320,11 @@ bool CQuilletWindow::DoCommand(std::uint32_t command)
 
 void CQuilletWindow::UpdateMenus()
 {
-    CNativeMenuBar* menus = Application().GetMenuBar();
+    CMenuBar* menus = fSession->menuBar ? fSession->menuBar() : nullptr;
     if (!menus)
         return;
     for (const CQuilletWindowModel::MenuItemStatus& item : fModel->MenuStatus()) {
-        if (const auto where = menus->Menus().FindCommand(item.command)) {
+        if (const auto where = menus->FindCommand(item.command)) {
             where->menu->SetEnabled(where->index, item.enabled);
             where->menu->SetChecked(where->index, item.checked);
         }
@@ -351,7 +348,7 @@ bool CQuilletWindow::CanClose()
 void CQuilletWindow::Close()
 {
     if (fModel->PlayState().IsPlaying())
-        fPlayer.StopPlayback();
+        fSession->player.StopPlayback();
     CDocumentWindow::Close();
 }
 

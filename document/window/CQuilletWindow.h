@@ -6,7 +6,6 @@
 // actions into model calls and writes the model's state back.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 #include "document/playback/CWavePlayerNotifier.h"
@@ -14,7 +13,7 @@
 #include "document/window/CAlertExportFeedback.h"
 #include "document/window/model/CABCQuilletWindowHost.h"
 #include "document/window/model/CQuilletWindowModel.h"
-#include "document/window/model/DocumentPreferences.h"
+#include "document/window/DocumentSession.h"
 #include "framework/ui/windows/CDocumentWindow.h"
 
 class CCheckBoxView;
@@ -40,9 +39,8 @@ public:
     static constexpr int kMinimumWidth = 274;
     static constexpr int kMinimumHeight = 256;
 
-    // soundAvailable tells whether a sound channel is open.
-    CQuilletWindow(CApplication& application, std::unique_ptr<CLoopDocument> document, CWavePlayer& player,
-                   DocumentPreferences& preferences, std::function<bool()> soundAvailable);
+    CQuilletWindow(CApplication& application, std::unique_ptr<CLoopDocument> document,
+                   std::shared_ptr<DocumentSession> session);
     ~CQuilletWindow() override;
 
     // Shows the window, then offers to move the left locator.
@@ -65,12 +63,12 @@ public:
 
 private:
     // CABCQuilletWindowHost
-    bool IsSoundAvailable() const override { return fSoundAvailable(); }
+    bool IsSoundAvailable() const override { return fSession->soundAvailable(); }
     bool CanTransmit() const override { return false; }
-    bool AlwaysMoveLeftLocator() const override { return fPreferences.alwaysMoveLeftLocator; }
-    bool ScrollDuringPlayback() const override { return fPreferences.scrollDuringPlayback; }
-    void SetScrollDuringPlayback(bool on) override { fPreferences.scrollDuringPlayback = on; }
-    void StoreDefaultSettings(const CSlicingSettings& settings) override { fPreferences.lastUsed = settings; }
+    bool AlwaysMoveLeftLocator() const override { return Preferences().alwaysMoveLeftLocator; }
+    bool ScrollDuringPlayback() const override { return Preferences().scrollDuringPlayback; }
+    void SetScrollDuringPlayback(bool on) override { Preferences().scrollDuringPlayback = on; }
+    void StoreDefaultSettings(const CSlicingSettings& settings) override { Preferences().lastUsed = settings; }
     bool AskMoveLeftLocator() override;
     std::optional<std::int16_t> AskLoopLength() override;
     std::optional<ChosenFile> AskFileToWrite(FileKind kind, const char* name) override;
@@ -108,10 +106,10 @@ private:
     void ShowControls();
     static void ShowChecked(CPushButtonView& button, bool checked);
 
+    DocumentPreferences& Preferences() const { return fSession->preferences; }
+
+    std::shared_ptr<DocumentSession> fSession;  // first: it outlives the model
     std::unique_ptr<CQuilletWindowModel> fModel;
-    CWavePlayer& fPlayer;
-    DocumentPreferences& fPreferences;
-    std::function<bool()> fSoundAvailable;
     CAlertExportFeedback fFeedback;
     int fLaidOutWidth = 0;
     int fLaidOutHeight = 0;

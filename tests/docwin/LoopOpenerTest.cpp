@@ -129,10 +129,10 @@ TEST_F(LoopOpenerTest, DocumentFileKeepsItsSlicingWithoutAsking)
 
 TEST_F(LoopOpenerTest, DemoLoopIsTwoBarsWithAPointAtEveryLoudHit)
 {
-    defaults.sensitivity = 500;
     const auto demo = CLoopOpener::DemoLoop(defaults);
     ASSERT_TRUE(demo);
     EXPECT_STREQ(demo->Sound().Name(), "Demo Loop");
+    EXPECT_EQ(demo->Tempo(), 120000);
     EXPECT_EQ(demo->Sound().Frames(), 176400u);  // two bars of 4/4 at 120 BPM
     const DrumLoop reference = CDrumLoopSynthesizer(44100).RenderPattern(CDrumLoopSynthesizer::DemoPattern(), 120.0);
     int kicks = 0;

@@ -84,7 +84,12 @@ std::unique_ptr<CLoopDocument> CLoopOpener::DemoLoop(const CSlicingSettings& def
     auto sound = std::make_unique<WAVE_SAMPLE>(kDemoName, loop.rate, loop.Frames());
     for (std::uint32_t i = 0; i < loop.Frames(); ++i)
         sound->Samples().WriteSample(i, mono[i]);
-    auto document = std::make_unique<CLoopDocument>(std::move(sound), defaults);
+    CSlicingSettings settings = defaults;
+    settings.bars = kDemoBars;
+    settings.beats = 0;
+    settings.signature = CSlicingSettings::kDefaultSignature;
+    settings.sensitivity = kDemoSensitivity;
+    auto document = std::make_unique<CLoopDocument>(std::move(sound), settings);
     if (!Analyse(*document))
         return nullptr;
     return document;

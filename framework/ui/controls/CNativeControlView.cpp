@@ -10,24 +10,20 @@
 #include "framework/ui/windows/CWindowWidget.h"
 
 // Keys reach the window before the control, as they would reach the window
-// first if the window itself had the focus; a control that takes the
-// keyboard focus becomes the window's focus view.
+// first if the window itself had the focus.
 class CNativeControlView::CKeyFilter : public QObject {
 public:
-    explicit CKeyFilter(CNativeControlView& view) : fView(view) {}
+    explicit CKeyFilter(CABCWindow& window) : fWindow(window) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        CABCWindow& window = *fView.GetWindow();
         if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
-            return CWindowWidget::ForwardKey(window, static_cast<QKeyEvent*>(event));
-        if (event->type() == QEvent::FocusIn)
-            window.SetFocusView(&fView);
+            return CWindowWidget::ForwardKey(fWindow, static_cast<QKeyEvent*>(event));
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    CNativeControlView& fView;
+    CABCWindow& fWindow;
 };
 
 CNativeControlView::CNativeControlView(CGroupView* parent, const PixelRect& frame, QWidget* widget)
@@ -38,7 +34,7 @@ CNativeControlView::CNativeControlView(CGroupView* parent, const PixelRect& fram
         throw XBase();  // a native control needs a window to live in
     }
     fWidget->setParent(&GetWindow()->Widget());
-    fKeyFilter = std::make_unique<CKeyFilter>(*this);
+    fKeyFilter = std::make_unique<CKeyFilter>(*GetWindow());
     fWidget->installEventFilter(fKeyFilter.get());
     StateChanged();
 }

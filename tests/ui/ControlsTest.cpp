@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -18,6 +19,7 @@
 #include "framework/ui/controls/CPushButtonView.h"
 #include "framework/ui/controls/CRadioButtonView.h"
 #include "framework/ui/controls/CScrollBarView.h"
+#include "framework/ui/controls/CSingleLineTextEditView.h"
 #include "framework/ui/views/CRadioButtonGroupView.h"
 #include "framework/ui/views/CStaticTextView.h"
 #include "framework/ui/views/CWindowRootGroupView.h"
@@ -150,6 +152,19 @@ TEST(Views, PointerShapeComesFromTheViewOrItsAncestors)
     // The inner view asks its parent with the point in the parent's terms.
     EXPECT_EQ(window.CursorAt(105, 70, 0), CursorShape::kSizeHorizontal);
     EXPECT_EQ(window.CursorAt(150, 70, 0), CursorShape::kArrow);
+}
+
+TEST(Views, ControlTakingTheKeyboardFocusBecomesTheFocusView)
+{
+    CNotedWindow window;
+    auto* drawn = new CStaticTextView(&window.Root(), {0, 0, 10, 10}, "x");
+    drawn->SetFocusable(true);
+    auto* field = new CSingleLineTextEditView(&window.Root(), 20, 0, 80, 4);
+    window.Open();
+    drawn->Activate();
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(&field->Widget(), &focusIn);
+    EXPECT_EQ(window.FocusView(), field);
 }
 
 TEST(Views, DestroyedFocusViewIsForgotten)

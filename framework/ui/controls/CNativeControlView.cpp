@@ -10,20 +10,24 @@
 #include "framework/ui/windows/CWindowWidget.h"
 
 // Keys reach the window before the control, as they would reach the window
-// first if the window itself had the focus.
+// first if the window itself had the focus; a control that takes the
+// keyboard focus becomes the window's focus view.
 class CNativeControlView::CKeyFilter : public QObject {
 public:
-    explicit CKeyFilter(CABCWindow& window) : fWindow(window) {}
+    explicit CKeyFilter(CNativeControlView& view) : fView(view) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        CABCWindow& window = *fView.GetWindow();
         if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
-            return CWindowWidget::ForwardKey(fWindow, static_cast<QKeyEvent*>(event));
+            return CWindowWidget::ForwardKey(window, static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::FocusIn)
+            window.SetFocusView(&fView);
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    CABCWindow& fWindow;
+    CNativeControlView& fView;
 };
 
 CNativeControlView::CNativeControlView(CGroupView* parent, const PixelRect& frame, QWidget* widget)
@@ -34,7 +38,7 @@ CNativeControlView::CNativeControlView(CGroupView* parent, const PixelRect& fram
         throw XBase();  // a native control needs a window to live in
     }
     fWidget->setParent(&GetWindow()->Widget());
-    fKeyFilter = std::make_unique<CKeyFilter>(*GetWindow());
+    fKeyFilter = std::make_unique<CKeyFilter>(*this);
     fWidget->installEventFilter(fKeyFilter.get());
     StateChanged();
 }

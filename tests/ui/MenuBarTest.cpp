@@ -155,4 +155,14 @@ TEST(ProgressWindow, ShowsFiguresAndNoticesThePressAtTheNextRefresh)
     EXPECT_TRUE(window.Cancelled());
 }
 
+TEST(ProgressWindow, KeysDoNotCancel)
+{
+    CLengthyOperationWindow window("Slices left:", "Cancel");
+    window.Open();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape})
+        QTest::keyClick(&window.Button().Widget(), key);
+    window.Refresh("Slices left:", 3, 90);
+    EXPECT_FALSE(window.Cancelled());
+}
+
 }  // namespace

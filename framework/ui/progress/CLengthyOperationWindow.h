@@ -22,6 +22,8 @@ public:
     // A press waits for the next refresh, where the operation looks at it.
     void ControlNotify(CView&, std::int32_t) override {}
     void CloseRequested() override {}
+    // Keys do not cancel: only a click on the button does.
+    bool KeyDown(const CKeyEvent&) override { return true; }
 
     void Refresh(const std::string& title, std::int32_t value, std::uint16_t percent) override;
     void ProcessEvents() override;

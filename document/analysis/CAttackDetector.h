@@ -30,23 +30,14 @@ public:
     const Attack& At(int k) const { return records_[static_cast<std::size_t>(k) + 1]; }
 
 private:
+    // The scan's working state, kept in locals while frames are stepped.
+    struct State;
+
     void Reset();
-    // Returns false when the attack limit stops the scan.
-    bool Step(const BAT& store, std::uint32_t i, std::int16_t x, std::int16_t previous);
     std::uint32_t BackSearch(const BAT& store, std::uint32_t i) const;
-    void CloseRecord();
+    void CloseRecord(std::int16_t peak, std::int16_t startFloor);
 
     // records_[0] stands for the start of the sound.
     std::array<Attack, kMaxAttacks + 1> records_{};
     int count_ = 0;
-
-    std::int16_t floor_ = 100;
-    std::int16_t tracking_ = 100;
-    bool inAttack_ = false;
-    std::int16_t peak_ = 0;
-    std::int16_t peakOffset_ = 0;
-    std::int16_t window_ = 300;
-    std::int16_t extension_ = 200;
-    std::int16_t counter_ = 0;
-    std::int16_t startFloor_ = 0;
 };

@@ -9,11 +9,7 @@
 #include <QTest>
 
 #include "framework/ui/application/CApplication.h"
-#include "framework/ui/controls/CProgressBarView.h"
-#include "framework/ui/controls/CPushButtonView.h"
 #include "framework/ui/menus/CNativeMenuBar.h"
-#include "framework/ui/progress/CLengthyOperationWindow.h"
-#include "framework/ui/views/CStaticTextView.h"
 #include "framework/ui/windows/CDocumentWindow.h"
 #include "framework/ui/windows/CFrameWindow.h"
 
@@ -137,32 +133,6 @@ TEST_F(MenuBarTest, WindowsMenuListsTheDocumentWindows)
     // The list is rebuilt, not appended to, on the next pass.
     application.RunMenuUpdate();
     EXPECT_EQ(Menu(kWindowsMenu).actions().size(), plain + 3);
-}
-
-TEST(ProgressWindow, ShowsFiguresAndNoticesThePressAtTheNextRefresh)
-{
-    CLengthyOperationWindow window("Slices left:", "Stop");
-    window.Open();
-    window.Refresh("Slices left:", 12, 50);
-    EXPECT_EQ(window.Bar().NativePosition(), 500);
-    EXPECT_EQ(window.ValueView().Text(), "12");
-    EXPECT_EQ(window.Button().Text(), "Stop");
-    QTest::mouseClick(&window.Button().Widget(), Qt::LeftButton);
-    EXPECT_FALSE(window.Cancelled());
-    window.Refresh("Slices left:", 11, 55);
-    EXPECT_TRUE(window.Cancelled());
-    window.Refresh("Slices left:", 10, 60);
-    EXPECT_TRUE(window.Cancelled());
-}
-
-TEST(ProgressWindow, KeysDoNotCancel)
-{
-    CLengthyOperationWindow window("Slices left:", "Cancel");
-    window.Open();
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape})
-        QTest::keyClick(&window.Button().Widget(), key);
-    window.Refresh("Slices left:", 3, 90);
-    EXPECT_FALSE(window.Cancelled());
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes screenshots of the window program under a virtual display with a
 # small window manager: the frame with each menu open, an alert, the
-# progress window and the About box. Writes PNG files into screenshots/.
+# progress window, the About box and the demo loop's document window.
+# Writes PNG files into screenshots/.
 # Usage: scripts/screenshot.sh [build folder]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,8 +25,8 @@ session() {
   convert -size 1280x800 gradient:'#4b5d73'-'#1f2733' "$root/screenshots/.desktop.png"
   display -window root "$root/screenshots/.desktop.png" >/dev/null 2>&1 || true
   sleep 1
-  local scenes=(frame menu-0 menu-1 menu-2 menu-3 menu-4 alert progress about)
-  local names=(frame menu-file menu-edit menu-sampler menu-windows menu-help alert progress about)
+  local scenes=(frame menu-0 menu-1 menu-2 menu-3 menu-4 alert progress about document)
+  local names=(frame menu-file menu-edit menu-sampler menu-windows menu-help alert progress about document)
   for i in "${!scenes[@]}"; do
     "$program" --screenshot-scene="${scenes[$i]}" >/dev/null 2>&1 &
     local pid=$!

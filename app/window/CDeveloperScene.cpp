@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTimer>
 #include <chrono>
@@ -15,6 +16,7 @@
 #include "framework/progress/CLengthyOperation.h"
 #include "framework/resources/ResourceScripts.h"
 #include "framework/ui/menus/CNativeMenuBar.h"
+#include "framework/ui/windows/CDocumentWindow.h"
 #include "framework/ui/windows/CFrameWindow.h"
 
 namespace {
@@ -48,7 +50,7 @@ CDeveloperScene::~CDeveloperScene()
 
 bool CDeveloperScene::IsKnown(const std::string& scene)
 {
-    return scene == "frame" || scene == "alert" || scene == "progress" || scene == "about" ||
+    return scene == "frame" || scene == "document" || scene == "alert" || scene == "progress" || scene == "about" ||
            (scene.size() == 6 && scene.rfind("menu-", 0) == 0 && scene[5] >= '0' && scene[5] <= '4');
 }
 
@@ -62,6 +64,10 @@ void CDeveloperScene::Play()
         }
     } else if (scene_ == "alert") {
         ShowAlert(kAlertChannelTaken);
+    } else if (scene_ == "document") {
+        // The demo loop's window filling the frame.
+        if (CDocumentWindow* window = application_.FrontDocumentWindow(); window && window->SubWindow())
+            window->SubWindow()->showMaximized();
     } else if (scene_ == "about") {
         application_.DoCommand(Cmd::kAbout);
     } else if (scene_ == "progress") {

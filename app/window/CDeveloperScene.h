@@ -10,7 +10,7 @@ class CQuillet;
 
 class CDeveloperScene {
 public:
-    // scene: "frame", "menu-0" to "menu-4", "alert", "progress", "about".
+    // scene: "frame", "document", "menu-0" to "menu-4", "alert", "progress", "about".
     CDeveloperScene(CQuillet& application, std::string scene);
     ~CDeveloperScene();
 

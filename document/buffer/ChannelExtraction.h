@@ -9,8 +9,10 @@ inline constexpr int kMixChannels = -1;
 
 // Reads frames interleaved frames of channels channels with bytesPerSample
 // bytes (1 or 2) from source and writes one 16-bit sample per frame to
-// destination: the chosen channel (or kMixChannels), 8-bit samples shifted
-// left by 8, 16-bit ones optionally byte-swapped first (big-endian sources).
-// Works in 16384-byte pieces. XUnsupportedFormat for a layout it cannot take.
+// destination, which holds frames samples: the chosen channel (or
+// kMixChannels), 8-bit samples shifted left by 8, 16-bit ones optionally
+// byte-swapped first (big-endian sources). Mono 16-bit sources are read
+// straight into destination, others in 16384-byte pieces. XUnsupportedFormat
+// for a layout it cannot take.
 void ExtractChannel(CMedia& source, std::uint32_t frames, int channels, int bytesPerSample, int channel,
-                    bool swapBytes, CMedia& destination);
+                    bool swapBytes, std::int16_t* destination);

@@ -8,10 +8,8 @@
 
 void SwapSampleBytes(std::int16_t* samples, std::size_t n)
 {
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto v = static_cast<std::uint16_t>(samples[i]);
-        samples[i] = static_cast<std::int16_t>(static_cast<std::uint16_t>((v >> 8) | (v << 8)));
-    }
+    for (std::size_t i = 0; i < n; ++i)
+        samples[i] = SwappedBytes(samples[i]);
 }
 
 void ScaleSamples(std::int16_t* samples, std::size_t n, std::int32_t gain)

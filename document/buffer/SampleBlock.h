@@ -9,6 +9,13 @@ class WAVE_SAMPLE;
 // Unity gain in 1/32768 units.
 inline constexpr std::int32_t kUnityGain = 32768;
 
+// The sample with its two bytes exchanged.
+inline std::int16_t SwappedBytes(std::int16_t sample)
+{
+    const auto v = static_cast<std::uint16_t>(sample);
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>((v >> 8) | (v << 8)));
+}
+
 // Reverses the byte order of n samples in place.
 void SwapSampleBytes(std::int16_t* samples, std::size_t n);
 

@@ -29,7 +29,7 @@ std::unique_ptr<CWaveSample> ReadSoundFrames(CMedia& media, const SoundFileInfo&
     if (info.frameCount > 0) {
         media.SetPosition(data.offset);
         ExtractChannel(media, info.frameCount, info.channels, 2, ChannelIndex(choice, info.channels),
-                       !data.littleEndian, sound->Samples());
+                       !data.littleEndian, sound->Data());
     }
     return sound;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -26,10 +27,9 @@ std::vector<std::int16_t> Extract(const std::vector<std::uint8_t>& bytes, std::u
     CMemoryMedia source(static_cast<std::int64_t>(bytes.size()));
     source.Write(source.Capacity(), bytes.data());
     source.SetPosition(0);
-    CMemoryMedia out(std::int64_t{frames} * 2);
-    ExtractChannel(source, frames, channels, bytesPerSample, channel, swap, out);
-    const auto* data = reinterpret_cast<const std::int16_t*>(out.Data());
-    return {data, data + frames};
+    std::vector<std::int16_t> out(frames);
+    ExtractChannel(source, frames, channels, bytesPerSample, channel, swap, out.data());
+    return out;
 }
 
 } // namespace
@@ -133,6 +133,33 @@ TEST(ChannelExtraction, LongSourcesRunInPieces)
         ASSERT_EQ(right[i], -i) << i;
     const auto mono = Extract(bytes, 10000, 1, 2, 0, false); // copied as blocks
     EXPECT_EQ(std::memcmp(mono.data(), bytes.data(), bytes.size()), 0);
+}
+
+TEST(ChannelExtraction, SwappedMixOverManyPiecesMatchesTheBigEndianMean)
+{
+    // Big-endian stereo frames with extremes and odd sums, over pieces and a short last piece.
+    constexpr int kFrames = 10001;
+    std::vector<std::uint8_t> bytes;
+    std::vector<std::int16_t> expected;
+    for (int i = 0; i < kFrames; ++i) {
+        const auto left = static_cast<std::int16_t>(i % 3 == 0 ? -32768 : i * 7919);
+        const auto right = static_cast<std::int16_t>(i % 5 == 0 ? 32767 : -i * 104729);
+        for (const std::int16_t s : {left, right})
+            bytes.insert(bytes.end(), {static_cast<std::uint8_t>(static_cast<std::uint16_t>(s) >> 8),
+                                       static_cast<std::uint8_t>(s)});
+        expected.push_back(static_cast<std::int16_t>(static_cast<int>(std::floor((left + right) / 2.0))));
+    }
+    EXPECT_EQ(Extract(bytes, kFrames, 2, 2, kMixChannels, true), expected);
+    const auto mono = Extract(bytes, 2 * kFrames, 1, 2, 0, true);
+    for (int i = 0; i < 2 * kFrames; ++i)
+        ASSERT_EQ(static_cast<std::uint16_t>(mono[i]), bytes[2 * i] << 8 | bytes[2 * i + 1]) << i;
+}
+
+TEST(ChannelExtraction, SixteenBitMixOfThreeChannelsTakesTheFirstTwo)
+{
+    const std::vector<std::uint8_t> three = {0x03, 0x00, 0xFF, 0xFF, 0x00, 0x80, 0x00, 0x80, 0x00, 0x80, 0xFF, 0x7F};
+    EXPECT_EQ(Extract(three, 2, 3, 2, kMixChannels, false), (std::vector<std::int16_t>{1, -32768}));
+    EXPECT_EQ(Extract(three, 2, 3, 2, 2, false), (std::vector<std::int16_t>{-32768, 32767}));
 }
 
 TEST(ChannelExtraction, RefusesLayoutsItCannotTake)

@@ -6,6 +6,29 @@
 #include "document/buffer/SoundName.h"
 #include "framework/exceptions/GeneralExceptions.h"
 
+namespace {
+
+struct Extremes {
+    std::int16_t high;
+    std::int16_t low;
+};
+
+// The largest and smallest of count samples, count at least 1.
+Extremes ExtremesOf(const std::int16_t* samples, std::uint32_t count)
+{
+    // Plain value comparisons: std::max on references keeps GCC from vectorizing.
+    std::int16_t high = samples[0];
+    std::int16_t low = samples[0];
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::int16_t v = samples[i];
+        high = v > high ? v : high;
+        low = v < low ? v : low;
+    }
+    return {high, low};
+}
+
+} // namespace
+
 WAVE_SAMPLE::WAVE_SAMPLE(const char* name, std::uint32_t rate, std::uint32_t frames)
     : WAVE_SAMPLE(name, rate, frames, 0, 0, false)
 {
@@ -73,21 +96,13 @@ void WAVE_SAMPLE::BuildOverview() const
     // One pass over the samples: the extremes of each 32-frame block (a block
     // never straddles a page) are found once, and entry k combines blocks k,
     // k + 1 and k + 2, its 96-frame window.
-    struct Extremes {
-        std::int32_t high;
-        std::int32_t low;
-    };
     const auto blockExtremes = [this](std::uint32_t block) {
         const std::uint32_t first = block * kOverviewStep;
-        const std::uint32_t count = std::min(kOverviewStep, frames_ - first);
         const auto* samples = reinterpret_cast<const std::int16_t*>(samples_.Page(first / BAT::kFramesPerPage)) +
                               first % BAT::kFramesPerPage;
-        Extremes extremes{samples[0], samples[0]};
-        for (std::uint32_t i = 1; i < count; ++i) {
-            extremes.high = std::max<std::int32_t>(extremes.high, samples[i]);
-            extremes.low = std::min<std::int32_t>(extremes.low, samples[i]);
-        }
-        return extremes;
+        // A whole block takes the fixed-length loop, which the compiler vectorizes.
+        return frames_ - first >= kOverviewStep ? ExtremesOf(samples, kOverviewStep)
+                                                : ExtremesOf(samples, frames_ - first);
     };
     const std::uint32_t blocks = (frames_ + kOverviewStep - 1) / kOverviewStep;
     constexpr std::uint32_t kWindowBlocks = kOverviewWindow / kOverviewStep;
@@ -98,8 +113,8 @@ void WAVE_SAMPLE::BuildOverview() const
         std::int32_t high = window[k % kWindowBlocks].high;
         std::int32_t low = window[k % kWindowBlocks].low;
         for (std::uint32_t b = k + 1; b < k + kWindowBlocks && b < blocks; ++b) {
-            high = std::max(high, window[b % kWindowBlocks].high);
-            low = std::min(low, window[b % kWindowBlocks].low);
+            high = std::max<std::int32_t>(high, window[b % kWindowBlocks].high);
+            low = std::min<std::int32_t>(low, window[b % kWindowBlocks].low);
         }
         // Division by 256 toward zero keeps each half within a signed byte.
         const auto highByte = static_cast<std::uint8_t>(static_cast<std::int8_t>(high / 256));

@@ -8,6 +8,7 @@
 #include "document/synth/CDrumLoopSynthesizer.h"
 #include "document/window/model/CABCOpenQuestions.h"
 #include "document/window/model/CLoopOpener.h"
+#include "document/window/model/SoundFileDescription.h"
 #include "formats/export/CLoopDocument.h"
 #include "formats/export/DocumentFile.h"
 #include "formats/sound/AIFFFile.h"
@@ -146,6 +147,23 @@ TEST_F(LoopOpenerTest, DemoLoopIsTwoBarsWithAPointAtEveryLoudHit)
             << hit.frame;
     }
     EXPECT_GT(kicks, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SoundFileDescription, NamesTheFormatAndLimitsAutoPlayToThirtySeconds)
+{
+    SoundFileInfo info;
+    info.channels = 1;
+    info.bitsPerSample = 16;
+    info.sampleRate = 22050;
+    info.frameCount = 30 * 22050;
+    EXPECT_EQ(DescribeSoundFile("hat.aif", info), "hat.aif: 16-bit Mono, 22.05kHz, 30.000 s");
+    EXPECT_TRUE(AutoPlayAllowed(info));
+    ++info.frameCount;
+    EXPECT_FALSE(AutoPlayAllowed(info));
 }
 
 }  // namespace

@@ -1,0 +1,128 @@
+// The document window and its dialogs on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <Qt>
+
+#include "document/window/CNoLengthSpecifiedDialog.h"
+#include "document/window/COpenAudioFileDialog.h"
+#include "document/window/CQuilletWindow.h"
+#include "framework/alerts/CABCAlertPresenter.h"
+#include "framework/ui/application/CApplication.h"
+#include "framework/ui/controls/CPushButtonView.h"
+#include "framework/ui/controls/CSingleLineTextEditView.h"
+#include "framework/ui/views/CStaticTextView.h"
+#include "framework/ui/windows/CFrameWindow.h"
+#include "tests/docwin/WindowFixture.h"
+
+namespace {
+
+// Types text into a field as the user does.
+void Type(CSingleLineTextEditView& field, const char* text)
+{
+    auto& edit = static_cast<QLineEdit&>(field.Widget());
+    edit.setText(QString::fromLatin1(text));
+    Q_EMIT edit.textEdited(edit.text());
+}
+
+class AnsweringAlerts : public CABCAlertPresenter {
+public:
+    std::int32_t Present(const AlertDefinition& alert) override
+    {
+        titles.push_back(alert.message);
+        return answer;
+    }
+    std::int32_t answer = 33;
+    std::vector<std::string> titles;
+};
+
+TEST(NoLengthSpecifiedDialog, OKNeedsAtLeastOneBar)
+{
+    CNoLengthSpecifiedDialog dialog;
+    EXPECT_FALSE(dialog.OKButton().IsEnabled());
+    Type(dialog.BarsField(), "0");
+    EXPECT_FALSE(dialog.OKButton().IsEnabled());
+    Type(dialog.BarsField(), "3");
+    EXPECT_TRUE(dialog.OKButton().IsEnabled());
+    EXPECT_EQ(dialog.Bars(), 3);
+    Type(dialog.BarsField(), "999");
+    EXPECT_EQ(dialog.Bars(), 666);
+    Type(dialog.BarsField(), "");
+    EXPECT_FALSE(dialog.OKButton().IsEnabled());
+    EXPECT_FALSE(dialog.Bars());
+}
+
+TEST(OpenAudioFileDialog, DescribesTheFileAndStartsOnTheLeftChannel)
+{
+    SoundFileInfo info;
+    info.channels = 2;
+    info.bitsPerSample = 16;
+    info.sampleRate = 44100;
+    info.frameCount = 88200;
+    COpenAudioFileDialog stereo("/loops/beat.wav", info, nullptr);
+    EXPECT_EQ(stereo.Description().Text(), "beat.wav: 16-bit Stereo, 44.1kHz, 2.000 s");
+    EXPECT_EQ(stereo.Channel(), ChannelChoice::Left);
+}
+
+class DocumentWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous = CABCAlertPresenter::Install(&alerts);
+        application.Frame().show();
+    }
+    void TearDown() override { CABCAlertPresenter::Install(previous); }
+
+    CQuilletWindow& OpenWindow(std::initializer_list<std::uint32_t> points)
+    {
+        auto window = std::make_unique<CQuilletWindow>(application, MakeLoop(88200, points), session);
+        auto& added = static_cast<CQuilletWindow&>(application.AddDocumentWindow(std::move(window)));
+        added.Open();
+        return added;
+    }
+
+    AnsweringAlerts alerts;
+    CABCAlertPresenter* previous = nullptr;
+    CApplication application{"Quillet"};
+    std::shared_ptr<DocumentSession> session =
+        std::make_shared<DocumentSession>([] { return false; }, [] { return nullptr; });
+};
+
+TEST_F(DocumentWindowTest, OpensWithTitleToolbarTooltipsAndLimits)
+{
+    CQuilletWindow& window = OpenWindow({0, 30000});
+    EXPECT_EQ(window.Title(), "Beat (44.1kHz)");
+    EXPECT_EQ(window.TooltipAt(10, 10), "Stop");
+    EXPECT_EQ(window.Widget().minimumWidth(), CQuilletWindow::kMinimumWidth);
+    EXPECT_EQ(window.Widget().minimumHeight(), CQuilletWindow::kMinimumHeight);
+    EXPECT_TRUE(alerts.titles.empty());
+}
+
+TEST_F(DocumentWindowTest, LeftLocatorQuestionAnsweredYesMovesIt)
+{
+    alerts.answer = 33;  // Yes, written last
+    CQuilletWindow& window = OpenWindow({1200});
+    ASSERT_EQ(alerts.titles.size(), 1u);
+    EXPECT_NE(alerts.titles[0].find("left locator"), std::string::npos);
+    EXPECT_EQ(window.Model().Sound().LoopStart(), 1200);
+}
+
+TEST_F(DocumentWindowTest, KeysReachTheModelAndTheTitleFollows)
+{
+    CQuilletWindow& window = OpenWindow({});
+    window.HandleKey(Qt::Key_5, false, false, false, 0, '5');
+    EXPECT_EQ(window.Model().Settings().sensitivity, 550);
+    window.HandleKey(Qt::Key_4, false, false, false, Qt::ControlModifier, '4');
+    EXPECT_EQ(window.Model().Tool(), DocumentTool::kPen);
+    EXPECT_EQ(window.Title(), "Beat (44.1kHz) *");
+}
+
+TEST_F(DocumentWindowTest, PitchToNewTempoEnablesTheNewTempoField)
+{
+    CQuilletWindow& window = OpenWindow({});
+    window.DoCommand(1202);
+    EXPECT_TRUE(window.Model().NewTempoEnabled());
+    EXPECT_TRUE(window.Model().Settings().pitchMode);
+}
+
+}  // namespace

@@ -9,6 +9,7 @@
 #include "document/playback/CWavePlayer.h"
 #include "document/views/CMagnifyView.h"
 #include "document/views/CRangeScaleView.h"
+#include "document/views/CRangeScrollBarView.h"
 #include "document/views/CSampleOverView.h"
 #include "document/views/CSampleSliceView.h"
 #include "document/views/CSliceView.h"
@@ -23,7 +24,6 @@
 #include "framework/ui/controls/CFaderView.h"
 #include "framework/ui/controls/CPopupButtonView.h"
 #include "framework/ui/controls/CPushButtonView.h"
-#include "framework/ui/controls/CScrollBarView.h"
 #include "framework/ui/controls/CSingleLineTextEditView.h"
 #include "framework/ui/views/CStaticTextView.h"
 #include "framework/ui/views/CWindowRootGroupView.h"
@@ -152,7 +152,7 @@ void CQuilletWindow::BuildViews()
     fRuler = new CRangeScaleView(&Root(), PixelRect{}, host);
     fOverview = new CSampleOverView(&Root(), PixelRect{}, host);
     fMagnify = new CMagnifyView(&Root(), PixelRect{}, host);
-    fScrollBar = new CScrollBarView(&Root(), PixelRect{}, false);
+    fScrollBar = new CRangeScrollBarView(&Root(), PixelRect{}, host);
 }
 
 void CQuilletWindow::Layout()
@@ -201,8 +201,6 @@ void CQuilletWindow::CheckControls()
         fModel->SetBeats(fBeats->Value());
     if (fSignature->Value() != fShownSignature)
         fModel->SetSignature(fSignature->Value());
-    if (fScrollBar->Value() != fShownThumb)
-        fModel->Range().SetThumb(fScrollBar->Value());
     fModel->Activated();
     UpdateContents();
 }
@@ -270,7 +268,7 @@ void CQuilletWindow::ShowControls()
         fPlayButtons[i]->SetEnabled(fModel->PlayButtonsEnabled());
         ShowChecked(*fPlayButtons[i], fModel->IsPlayButtonPressed(button));
     }
-    fScrollBar->SetValue(fShownThumb = fModel->Range().Thumb());
+    fScrollBar->ShowRange();
 }
 
 void CQuilletWindow::UpdateContents()
@@ -303,7 +301,7 @@ void CQuilletWindow::IdleWindow()
                                                         fWaveform->IsDragging(), TrackingView() != nullptr);
     fWaveform->FollowPlayback(follow);
     if (follow && fScrollBar->Value() != fModel->Range().Thumb())
-        fScrollBar->SetValue(fShownThumb = fModel->Range().Thumb());
+        fScrollBar->ShowRange();
 }
 
 bool CQuilletWindow::DoCommand(std::uint32_t command)

@@ -12,6 +12,7 @@
 #include "framework/ui/controls/CPushButtonView.h"
 #include "framework/ui/controls/CSingleLineTextEditView.h"
 #include "framework/ui/views/CStaticTextView.h"
+#include "framework/ui/views/CWindowRootGroupView.h"
 #include "framework/ui/windows/CFrameWindow.h"
 #include "tests/docwin/WindowFixture.h"
 
@@ -115,6 +116,19 @@ TEST_F(DocumentWindowTest, KeysReachTheModelAndTheTitleFollows)
     window.HandleKey(Qt::Key_4, false, false, false, Qt::ControlModifier, '4');
     EXPECT_EQ(window.Model().Tool(), DocumentTool::kPen);
     EXPECT_EQ(window.Title(), "Beat (44.1kHz) *");
+}
+
+TEST_F(DocumentWindowTest, DigitsTypedIntoTheBarsFieldStayThere)
+{
+    CQuilletWindow& window = OpenWindow({});
+    CView* bars = nullptr;
+    for (int x = 300; x < 420 && !bars; ++x)
+        if (CView* view = window.Root().HitTest(x, 40); view && dynamic_cast<CSingleLineTextEditView*>(view))
+            bars = view;
+    ASSERT_NE(bars, nullptr);
+    bars->Activate();
+    EXPECT_FALSE(window.HandleKey(Qt::Key_5, false, false, false, 0, '5'));
+    EXPECT_EQ(window.Model().Settings().sensitivity, 0);
 }
 
 TEST_F(DocumentWindowTest, PitchToNewTempoEnablesTheNewTempoField)

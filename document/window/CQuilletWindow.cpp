@@ -229,11 +229,12 @@ void CQuilletWindow::CheckButtons()
 
 void CQuilletWindow::CheckFields()
 {
+    // Entries that are not a value yet (an empty New tempo) change nothing;
+    // the field shows the value again once it loses the focus.
     if (fBars->Text() != fModel->BarsText())
         fModel->SetBarsText(fBars->Text());
-    if (fNewTempo->HasFocus() || fNewTempo->Text() == fModel->NewTempoText())
-        return;
-    fModel->SetNewTempoText(fNewTempo->Text());
+    if (fNewTempo->Text() != fModel->NewTempoText())
+        fModel->SetNewTempoText(fNewTempo->Text());
 }
 
 void CQuilletWindow::ShowChecked(CPushButtonView& button, bool checked)

@@ -79,6 +79,18 @@ void CQuillet::ShutDown()
     initialised_ = false;
 }
 
+void CQuillet::Deactivated()
+{
+    deactivated_ = true;
+    release_.Deactivated();
+}
+
+void CQuillet::Activated()
+{
+    deactivated_ = false;
+    release_.Activated();
+}
+
 bool CQuillet::OpenCommandLine(const std::string& commandLine, const std::string& folder)
 {
     const CCommandLineScanner::Result result = CCommandLineScanner::Scan(commandLine, folder);

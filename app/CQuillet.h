@@ -50,8 +50,10 @@ public:
 
     bool DoCommand(std::uint32_t command) override;
     void UpdateMenus() override;
-    void Deactivated() override { release_.Deactivated(); }
-    void Activated() override { release_.Activated(); }
+    void Deactivated() override;
+    void Activated() override;
+    // Whether the program is in the background.
+    bool IsDeactivated() const { return deactivated_; }
 
     // The menu bar's records, or nullptr before start-up built them.
     CMenuBar* GetMenuBar() const;
@@ -104,6 +106,7 @@ private:
     std::string startFolder_;
     bool initialised_ = false;
     bool browserInstalled_ = false;
+    bool deactivated_ = false;
     CStartupSequence::Availability availability_;
     CSoundChannelRelease release_{*this};
 

@@ -79,7 +79,16 @@ CQuilletWindow::CQuilletWindow(CApplication& application, std::unique_ptr<CLoopD
     Widget().setMinimumSize(kMinimumWidth, kMinimumHeight);
 }
 
-CQuilletWindow::~CQuilletWindow() = default;
+CQuilletWindow::~CQuilletWindow()
+{
+    // Nothing may call back into the window while it goes: the sound stops
+    // first, then the views that read the model go before the model does.
+    fDestroying = true;
+    if (fModel->PlayState().IsPlaying())
+        fSession->player.StopPlayback();
+    for (CView* view : std::initializer_list<CView*>{fSliceStrip, fWaveform, fRuler, fOverview, fMagnify, fScrollBar})
+        delete view;
+}
 
 CPushButtonView* CQuilletWindow::ToolbarButton(int x, int y, int width, const char* label, ResourceId tooltip,
                                                bool checkable)
@@ -274,6 +283,8 @@ void CQuilletWindow::ShowControls()
 
 void CQuilletWindow::UpdateContents()
 {
+    if (fDestroying)
+        return;
     ShowControls();
     const std::string title = fModel->Title();
     if (Title() != title)

@@ -111,6 +111,7 @@ private:
     std::shared_ptr<DocumentSession> fSession;  // first: it outlives the model
     std::unique_ptr<CQuilletWindowModel> fModel;
     CAlertExportFeedback fFeedback;
+    bool fDestroying = false;
     int fLaidOutWidth = 0;
     int fLaidOutHeight = 0;
 

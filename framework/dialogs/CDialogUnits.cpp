@@ -25,5 +25,3 @@ int CDialogUnits::AverageWidthOfAlphabet(int alphabetWidth)
 
 int CDialogUnits::ToPixelsX(int units) const { return ScaleRounded(units, fAverageWidth, 4); }
 int CDialogUnits::ToPixelsY(int units) const { return ScaleRounded(units, fHeight, 8); }
-int CDialogUnits::ToUnitsX(int pixels) const { return ScaleRounded(pixels, 4, fAverageWidth); }
-int CDialogUnits::ToUnitsY(int pixels) const { return ScaleRounded(pixels, 8, fHeight); }

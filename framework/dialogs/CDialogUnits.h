@@ -12,11 +12,6 @@ public:
 
     int ToPixelsX(int units) const;
     int ToPixelsY(int units) const;
-    int ToUnitsX(int pixels) const;
-    int ToUnitsY(int pixels) const;
-
-    int AverageCharWidth() const { return fAverageWidth; }
-    int CharHeight() const { return fHeight; }
 
 private:
     int fAverageWidth;

@@ -41,8 +41,6 @@ public:
 
     bool HasWindow() const { return fWindow != nullptr; }
     const std::string& Title() const { return fTitle; }
-    std::int32_t Value() const { return fValue; }
-    std::uint16_t Percent() const { return fPercent; }
 
     // True while at least one lengthy operation exists.
     static bool IsRunning() { return sRunning > 0; }

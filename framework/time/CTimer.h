@@ -17,7 +17,6 @@ public:
     CTimer& operator=(const CTimer&) = delete;
 
     void* Context() const { return fContext; }
-    std::uint32_t Period() const { return fPeriod; }
 
 private:
     void Run();

@@ -12,7 +12,6 @@ TEST(DialogUnits, ConvertWithTheFontsAverageWidthAndHeight)
     EXPECT_EQ(units.ToPixelsX(190), 285);  // 190 * 6 / 4
     EXPECT_EQ(units.ToPixelsY(80), 130);   // 80 * 13 / 8
     EXPECT_EQ(units.ToPixelsY(14), 23);    // 22.75 rounds to 23
-    EXPECT_EQ(units.ToUnitsX(285), 190);
     EXPECT_EQ(CDialogUnits::AverageWidthOfAlphabet(312), 6);  // 52 letters of 6 pixels
     EXPECT_EQ(CDialogUnits::AverageWidthOfAlphabet(337), 6);  // 6.48 rounds down
     EXPECT_EQ(CDialogUnits::AverageWidthOfAlphabet(339), 7);  // 6.52 rounds up

@@ -61,8 +61,3 @@ bool CPushButtonView::TakePress()
 {
     return std::exchange(fPressed, false);
 }
-
-bool CPushButtonView::IsShownDown() const
-{
-    return Button().isDown();
-}

@@ -27,7 +27,6 @@ public:
     void PressVisibly();
     // Answers whether the button was pressed since the last call, and forgets it.
     bool TakePress();
-    bool IsShownDown() const;
 
 private:
     QPushButton& Button() const;

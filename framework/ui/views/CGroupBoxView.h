@@ -9,7 +9,6 @@ class CGroupBoxView : public CGroupView {
 public:
     CGroupBoxView(CGroupView* parent, const PixelRect& frame, std::string caption);
 
-    const std::string& Caption() const { return fCaption; }
     void Draw(QPainter& painter) override;
 
 private:

@@ -26,9 +26,7 @@ public:
 
     // The previous default button loses its default look.
     void SetDefaultButton(CPushButtonView* button);
-    CPushButtonView* DefaultButton() const { return fDefault; }
     void SetCancelButton(CPushButtonView* button) { fCancel = button; }
-    CPushButtonView* CancelButton() const { return fCancel; }
 
     bool KeyDown(const CKeyEvent& event) override;
     // A window-manager close answers like the cancel button; without one the

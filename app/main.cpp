@@ -1,7 +1,11 @@
 // The program's entry: one instance per user, then the application's run.
 #include <QApplication>
 #include <QDir>
+#include <QFont>
+#include <QIcon>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <cstdio>
 #include <exception>
@@ -19,12 +23,44 @@ namespace {
 
 constexpr const char* kSceneOption = "--screenshot-scene=";
 
+// The program's icon: the splash picture's colours, slice bars and a "Q".
+QIcon MakeIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0x1d, 0x2b, 0x4f));
+        painter.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
+        painter.setBrush(QColor(0xf2, 0xc1, 0x4e));
+        const int bars[] = {5, 8, 4, 9};
+        for (int i = 0; i < 4; ++i) {
+            const double width = size / 10.0;
+            const double height = size * bars[i] / 20.0;
+            painter.drawRect(QRectF(size * (0.5 + 0.11 * i), size * 0.9 - height, width, height));
+        }
+        QFont font(QStringLiteral("DejaVu Serif"));
+        font.setBold(true);
+        font.setPixelSize(size * 3 / 4);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QRectF(0, 0, size * 0.55, size), Qt::AlignCenter, QStringLiteral("Q"));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     QApplication qt(argc, argv);
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Quillet"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
+    QApplication::setWindowIcon(MakeIcon());
 
     std::string scene;
     std::vector<std::string> names;

@@ -14,11 +14,12 @@ class WAVE_SAMPLE;
 
 class CABCLoopViewHost {
 public:
-    // The preferences the views are drawn with.
+    // The preferences the views are drawn with (their defaults are the
+    // preferences' own: the blue waveform colour, contrast 50, Shaded).
     struct Look {
         RGBColor16 waveform{35453, 32114, 65535};
         int contrast = 50;
-        WaveformStyle style = WaveformStyle::kPlain;
+        WaveformStyle style = WaveformStyle::kShaded;
     };
 
     virtual ~CABCLoopViewHost() = default;

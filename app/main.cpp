@@ -105,7 +105,9 @@ int main(int argc, char** argv)
         std::unique_ptr<CDeveloperScene> developerScene;
         if (!scene.empty())
             developerScene = std::make_unique<CDeveloperScene>(quillet, scene);
-        return quillet.Run();
+        const int result = quillet.Run();
+        instance.Stop();
+        return result;
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "quillet: %s\n", failure.what());
         return 1;

@@ -67,6 +67,12 @@ CSingleInstance::HandOver CSingleInstance::TryHandOver(const std::string& folder
     return answer == kAck ? HandOver::kAcknowledged : HandOver::kNoAnswer;
 }
 
+void CSingleInstance::Stop()
+{
+    handler_ = nullptr;
+    server_.reset();
+}
+
 bool CSingleInstance::Listen()
 {
     // A socket file left by an instance that died would block the name.

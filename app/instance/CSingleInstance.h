@@ -34,6 +34,8 @@ public:
     Role Start(const std::string& folder, const std::string& commandLine, int ackTimeout = kDefaultAckTimeout);
     // Command lines handed over by later starts (first instance only).
     void SetHandler(Handler handler) { handler_ = std::move(handler); }
+    // The run is over: later starts no longer find this instance.
+    void Stop();
 
 private:
     enum class HandOver { kNoInstance, kAcknowledged, kNoAnswer };

@@ -69,6 +69,15 @@ TEST_F(SingleInstanceTest, UnansweredHandOverRunsAlone)
     EXPECT_EQ(StartElsewhere(Name(), 200), CSingleInstance::Role::kAlone);
 }
 
+TEST_F(SingleInstanceTest, StoppedInstanceIsNoLongerFound)
+{
+    CSingleInstance first(Name());
+    ASSERT_EQ(first.Start("/", ""), CSingleInstance::Role::kFirst);
+    first.Stop();
+    CSingleInstance next(Name());
+    EXPECT_EQ(next.Start("/", ""), CSingleInstance::Role::kFirst);
+}
+
 TEST_F(SingleInstanceTest, StaleSocketDoesNotBlockTheFirstStart)
 {
     {

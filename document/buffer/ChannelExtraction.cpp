@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <type_traits>
+#include <vector>
 
 #include "document/buffer/SampleBlock.h"
 #include "formats/streams/CMedia.h"
@@ -10,7 +11,8 @@
 
 namespace {
 
-constexpr std::uint32_t kPieceBytes = 16384;
+// Large pieces keep the number of reads from a file small.
+constexpr std::uint32_t kPieceBytes = 262144;
 
 std::int32_t SampleOf(const std::uint8_t* frame, int index, int bytesPerSample)
 {
@@ -61,8 +63,9 @@ void ExtractChannel(CMedia& source, std::uint32_t frames, int channels, int byte
         return;
     }
     const std::uint32_t frameBytes = static_cast<std::uint32_t>(channels * bytesPerSample);
-    const std::uint32_t pieceFrames = kPieceBytes / frameBytes;
-    alignas(std::int16_t) std::uint8_t input[kPieceBytes];
+    const std::uint32_t pieceFrames = std::min(kPieceBytes / frameBytes, frames);
+    std::vector<std::int16_t> piece((pieceFrames * frameBytes + 1) / 2);
+    auto* input = reinterpret_cast<std::uint8_t*>(piece.data());
     for (std::uint32_t done = 0; done < frames;) {
         const std::uint32_t count = std::min(pieceFrames, frames - done);
         source.Read(std::int64_t{count} * frameBytes, input);

@@ -12,7 +12,7 @@ inline constexpr int kMixChannels = -1;
 // destination, which holds frames samples: the chosen channel (or
 // kMixChannels), 8-bit samples shifted left by 8, 16-bit ones optionally
 // byte-swapped first (big-endian sources). Mono 16-bit sources are read
-// straight into destination, others in 16384-byte pieces. XUnsupportedFormat
+// straight into destination, others in 256 KB pieces. XUnsupportedFormat
 // for a layout it cannot take.
 void ExtractChannel(CMedia& source, std::uint32_t frames, int channels, int bytesPerSample, int channel,
                     bool swapBytes, std::int16_t* destination);

@@ -122,23 +122,23 @@ TEST(ChannelExtraction, MixIsTheMeanOfTwoChannels)
 
 TEST(ChannelExtraction, LongSourcesRunInPieces)
 {
-    // 5000 stereo frames take two pieces of at most 4096 frames.
+    // 70000 stereo frames take two pieces of at most 65536 frames.
     std::vector<std::uint8_t> bytes;
-    for (int i = 0; i < 5000; ++i) {
+    for (int i = 0; i < 70000; ++i) {
         const auto right = static_cast<std::uint16_t>(-i);
         bytes.insert(bytes.end(), {0, 0, static_cast<std::uint8_t>(right), static_cast<std::uint8_t>(right >> 8)});
     }
-    const auto right = Extract(bytes, 5000, 2, 2, 1, false);
-    for (int i = 0; i < 5000; ++i)
-        ASSERT_EQ(right[i], -i) << i;
-    const auto mono = Extract(bytes, 10000, 1, 2, 0, false); // copied as blocks
+    const auto right = Extract(bytes, 70000, 2, 2, 1, false);
+    for (int i = 0; i < 70000; ++i)
+        ASSERT_EQ(right[i], static_cast<std::int16_t>(-i)) << i;
+    const auto mono = Extract(bytes, 140000, 1, 2, 0, false); // read straight into place
     EXPECT_EQ(std::memcmp(mono.data(), bytes.data(), bytes.size()), 0);
 }
 
 TEST(ChannelExtraction, SwappedMixOverManyPiecesMatchesTheBigEndianMean)
 {
-    // Big-endian stereo frames with extremes and odd sums, over pieces and a short last piece.
-    constexpr int kFrames = 10001;
+    // Big-endian stereo frames with extremes and odd sums, over two pieces.
+    constexpr int kFrames = 70001;
     std::vector<std::uint8_t> bytes;
     std::vector<std::int16_t> expected;
     for (int i = 0; i < kFrames; ++i) {

@@ -13,6 +13,9 @@ struct Extremes {
     std::int16_t low;
 };
 
+// What a missing block adds to a window: nothing.
+constexpr Extremes kNoExtremes{-32768, 32767};
+
 // The largest and smallest of count samples, count at least 1.
 Extremes ExtremesOf(const std::int16_t* samples, std::uint32_t count)
 {
@@ -96,7 +99,10 @@ void WAVE_SAMPLE::BuildOverview() const
     // One pass over the samples: the extremes of each 32-frame block (a block
     // never straddles a page) are found once, and entry k combines blocks k,
     // k + 1 and k + 2, its 96-frame window.
-    const auto blockExtremes = [this](std::uint32_t block) {
+    const std::uint32_t blocks = (frames_ + kOverviewStep - 1) / kOverviewStep;
+    const auto blockExtremes = [this, blocks](std::uint32_t block) {
+        if (block >= blocks)
+            return kNoExtremes;
         const std::uint32_t first = block * kOverviewStep;
         const auto* samples = reinterpret_cast<const std::int16_t*>(samples_.Page(first / BAT::kFramesPerPage)) +
                               first % BAT::kFramesPerPage;
@@ -104,22 +110,19 @@ void WAVE_SAMPLE::BuildOverview() const
         return frames_ - first >= kOverviewStep ? ExtremesOf(samples, kOverviewStep)
                                                 : ExtremesOf(samples, frames_ - first);
     };
-    const std::uint32_t blocks = (frames_ + kOverviewStep - 1) / kOverviewStep;
-    constexpr std::uint32_t kWindowBlocks = kOverviewWindow / kOverviewStep;
-    std::array<Extremes, kWindowBlocks> window{};
+    static_assert(kOverviewWindow == 3 * kOverviewStep);
+    Extremes first = blockExtremes(0);
+    Extremes second = blockExtremes(1);
     for (std::uint32_t k = 0; k < OverviewEntries(); ++k) {
-        for (std::uint32_t b = k == 0 ? 0 : k + kWindowBlocks - 1; b < k + kWindowBlocks && b < blocks; ++b)
-            window[b % kWindowBlocks] = blockExtremes(b);
-        std::int32_t high = window[k % kWindowBlocks].high;
-        std::int32_t low = window[k % kWindowBlocks].low;
-        for (std::uint32_t b = k + 1; b < k + kWindowBlocks && b < blocks; ++b) {
-            high = std::max<std::int32_t>(high, window[b % kWindowBlocks].high);
-            low = std::min<std::int32_t>(low, window[b % kWindowBlocks].low);
-        }
+        const Extremes third = blockExtremes(k + 2);
+        const std::int32_t high = std::max({first.high, second.high, third.high});
+        const std::int32_t low = std::min({first.low, second.low, third.low});
         // Division by 256 toward zero keeps each half within a signed byte.
         const auto highByte = static_cast<std::uint8_t>(static_cast<std::int8_t>(high / 256));
         const auto lowByte = static_cast<std::uint8_t>(static_cast<std::int8_t>(low / 256));
         overview->WriteSample(k, static_cast<std::int16_t>((highByte << 8) | lowByte));
+        first = second;
+        second = third;
     }
     overview_ = std::move(overview);
 }

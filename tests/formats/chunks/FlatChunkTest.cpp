@@ -100,32 +100,23 @@ TEST(CIFFReader, LittleEndianAndOtherGroupId)
     EXPECT_THROW(formReader.FindChunk("fmt ", size), XBadFormat);
 }
 
-TEST(CIFFReader, BadOuterGroupIsBadFormat)
+TEST(CIFFReader, BrokenGroupsAreBadFormat)
 {
+    const std::string broken[] = {
+        Bytes("FORM\0\0\0\x03TEST"),                          // group smaller than its type
+        Bytes("FORM\0\0\0\x20TESTABCD\0\0\0\0"),              // group beyond the stream
+        Bytes("FORM\0\0"),                                     // header cut short
+        Bytes("FORM\0\0\0\x10TESTABCD\0\0\0\x09" "abcdEFGH"),   // chunk running past the group
+        // A size of 0xFFFFFFF8 would bring a 32-bit walk back to the same header.
+        Bytes("FORM\0\0\0\x14TESTABCD\xFF\xFF\xFF\xF8" "EFGH\0\0\0\0"),
+    };
     std::uint32_t size = 0;
-    BytesMedia tooSmall(Bytes("FORM\0\0\0\x03TEST"));
-    EXPECT_THROW(CIFFReader(tooSmall).FindChunk("ABCD", size), XBadFormat);
-    BytesMedia beyondStream(Bytes("FORM\0\0\0\x20TESTABCD\0\0\0\0"));
-    EXPECT_THROW(CIFFReader(beyondStream).FindChunk("ABCD", size), XBadFormat);
-    BytesMedia shortStream(Bytes("FORM\0\0"));
-    EXPECT_THROW(CIFFReader(shortStream).FindChunk("ABCD", size), XBadFormat);
+    for (const std::string& bytes : broken) {
+        BytesMedia media(bytes);
+        EXPECT_THROW(CIFFReader(media).FindChunk("EFGH", size), XBadFormat) << bytes.size();
+    }
     BytesMedia emptyGroup(Bytes("FORM\0\0\0\x04TEST"));
     EXPECT_FALSE(CIFFReader(emptyGroup).FindChunk("ABCD", size));
-}
-
-TEST(CIFFReader, WrappingChunkSizeEndsTheWalk)
-{
-    // A size of 0xFFFFFFF8 would bring a 32-bit walk back to the same header.
-    BytesMedia media(Bytes("FORM\0\0\0\x14TESTABCD\xFF\xFF\xFF\xF8" "EFGH\0\0\0\0"));
-    std::uint32_t size = 0;
-    EXPECT_THROW(CIFFReader(media).FindChunk("EFGH", size), XBadFormat);
-}
-
-TEST(CIFFReader, ChunkRunningPastGroupIsBadFormat)
-{
-    BytesMedia media(Bytes("FORM\0\0\0\x10TESTABCD\0\0\0\x09" "abcdEFGH"));
-    std::uint32_t size = 0;
-    EXPECT_THROW(CIFFReader(media).FindChunk("ABCD", size), XBadFormat);
 }
 
 TEST(CIFFReader, ReadingMoreThanTheChunkHoldsIsBadFormat)

@@ -39,6 +39,10 @@ public:
             RequestQuit();
     }
 
+    void Activated() override { changes.push_back("activated"); }
+    void Deactivated() override { changes.push_back("deactivated"); }
+
+    std::vector<std::string> changes;
     std::vector<std::string> opened;
     int idles = 0;
     bool quitAtStart = false;
@@ -176,6 +180,15 @@ TEST(MainLoop, FailureInAControlIsReportedAsAnAlert)
     ASSERT_EQ(alerts.shown.size(), 2u);
     EXPECT_EQ(alerts.shown[0], "Not enough memory to complete operation!");
     EXPECT_EQ(alerts.shown[1], ParseAlertScript(GetAlertScript(Res::kAlertInternalError)).message);
+}
+
+TEST(MainLoop, BackgroundAndForegroundAreReportedOncePerChange)
+{
+    CCountingApplication application;
+    application.ApplicationStateChanged(false);
+    application.ApplicationStateChanged(false);
+    application.ApplicationStateChanged(true);
+    EXPECT_EQ(application.changes, (std::vector<std::string>{"deactivated", "activated"}));
 }
 
 TEST(MainLoop, OnlyOneApplicationAtATime)

@@ -24,6 +24,22 @@ CApplication::CApplication(std::string name)
 {
     CABCAlertPresenter::Install(fAlertPresenter.get());
     CABCProgressPresenter::Install(fProgressPresenter.get());
+    // The program going to the background and coming back.
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, fFrame.get(),
+                     [this](Qt::ApplicationState state) { ApplicationStateChanged(state == Qt::ApplicationActive); });
+}
+
+void CApplication::ApplicationStateChanged(bool active)
+{
+    if (active == fActive)
+        return;
+    fActive = active;
+    RunGuarded([&] {
+        if (active)
+            Activated();
+        else
+            Deactivated();
+    });
 }
 
 CApplication::~CApplication()

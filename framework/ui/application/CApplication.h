@@ -61,6 +61,11 @@ public:
     // window list, then the native menus take the new states.
     void RunMenuUpdate();
 
+    // The window system reports the program active or in the background;
+    // Activated and Deactivated run on each change.
+    void ApplicationStateChanged(bool active);
+    bool IsActive() const { return fActive; }
+
 protected:
     bool CanEnd() override { return CloseAllDocumentWindows(); }
 
@@ -72,6 +77,7 @@ private:
     std::unique_ptr<CProgressPresenter> fProgressPresenter;
     std::unique_ptr<CNativeMenuBar> fMenuBar;
     std::size_t fWindowListIndex = 0;
+    bool fActive = true;
     std::vector<std::unique_ptr<CDocumentWindow>> fWindows;
     std::vector<std::unique_ptr<CDocumentWindow>> fDisposed;
 };

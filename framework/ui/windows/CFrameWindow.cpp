@@ -77,12 +77,3 @@ void CFrameWindow::OpenDropped(const QList<QUrl>& urls)
             [&] { fApplication.OpenDocumentFile(url.toLocalFile().toLocal8Bit().toStdString()); });
     }
 }
-
-bool CFrameWindow::event(QEvent* event)
-{
-    if (event->type() == QEvent::ApplicationActivate)
-        fApplication.Activated();
-    else if (event->type() == QEvent::ApplicationDeactivate)
-        fApplication.Deactivated();
-    return QMainWindow::event(event);
-}

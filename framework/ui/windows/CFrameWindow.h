@@ -22,7 +22,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     CApplication& fApplication;

@@ -9,13 +9,30 @@
 
 BAT::BAT(std::uint64_t byteSize)
 {
+    AllocatePages(byteSize, true);
+}
+
+BAT::BAT(const void* source, std::uint64_t byteSize)
+{
+    AllocatePages(byteSize, false);
+    const auto* in = static_cast<const std::uint8_t*>(source);
+    for (std::uint32_t k = 0; k < PageCount(byteSize); ++k) {
+        const std::uint32_t piece = std::min<std::uint32_t>(kPageSize, size_ - k * kPageSize);
+        std::memcpy(Page(k), in + std::size_t{k} * kPageSize, piece);
+        std::memset(Page(k) + piece, 0, kPageSize - piece);
+    }
+}
+
+void BAT::AllocatePages(std::uint64_t byteSize, bool zeroed)
+{
     if (byteSize > kMaxSize)
         throw XOutOfMemory();
     size_ = static_cast<std::uint32_t>(byteSize);
     try {
         const std::uint32_t count = PageCount(byteSize);
         for (std::uint32_t k = 0; k < count; ++k)
-            pages_[k].reset(new std::int16_t[kFramesPerPage]());
+            pages_[k] = zeroed ? std::make_unique<std::int16_t[]>(kFramesPerPage)
+                               : std::make_unique_for_overwrite<std::int16_t[]>(kFramesPerPage);
     } catch (const std::bad_alloc&) {
         throw XOutOfMemory();
     }

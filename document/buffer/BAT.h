@@ -23,6 +23,9 @@ public:
     // Allocates every page the size needs, zero-filled. XOutOfMemory when
     // allocation fails or the size needs more than kMaxPages pages.
     explicit BAT(std::uint64_t byteSize);
+    // The same holding a copy of byteSize bytes from source (the rest of the
+    // last page zero), without filling the pages with zeros first.
+    BAT(const void* source, std::uint64_t byteSize);
     BAT(const BAT&) = delete;
     BAT& operator=(const BAT&) = delete;
 
@@ -52,6 +55,8 @@ public:
     void SwapBytes();
 
 private:
+    // Allocates the pages of byteSize bytes, zero-filled when asked.
+    void AllocatePages(std::uint64_t byteSize, bool zeroed);
     void CheckRange(std::uint32_t start, std::uint32_t length) const;
 
     std::uint32_t size_ = 0;

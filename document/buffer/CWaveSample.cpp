@@ -26,12 +26,9 @@ void CWaveSample::SetName(const char* name)
 
 std::unique_ptr<WAVE_SAMPLE> CWaveSample::MakeDocumentSound() const
 {
-    std::unique_ptr<WAVE_SAMPLE> sound;
     try {
-        sound = std::make_unique<WAVE_SAMPLE>(Name(), rate_, frames_);
+        return std::make_unique<WAVE_SAMPLE>(Name(), rate_, frames_, Data());
     } catch (const std::bad_alloc&) {
         throw XOutOfMemory();
     }
-    sound->Samples().WriteBytes(0, frames_ * 2, samples_->Data());
-    return sound;
 }

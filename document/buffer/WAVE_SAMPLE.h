@@ -19,6 +19,8 @@ public:
     // A silent sound with the loop over the whole sound. XOutOfMemory when
     // the samples do not fit in a store.
     WAVE_SAMPLE(const char* name, std::uint32_t rate, std::uint32_t frames);
+    // The same holding a copy of frames samples.
+    WAVE_SAMPLE(const char* name, std::uint32_t rate, std::uint32_t frames, const std::int16_t* samples);
     // The initial loop range is validated as SetLoop does.
     WAVE_SAMPLE(const char* name, std::uint32_t rate, std::uint32_t frames, std::int32_t loopStart,
                 std::int32_t loopEnd, bool loopSet);

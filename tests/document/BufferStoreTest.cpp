@@ -27,6 +27,27 @@ TEST(BAT, PagesFollowTheSize)
     EXPECT_THROW(BAT(BAT::kMaxSize + 1), XOutOfMemory);
 }
 
+TEST(BAT, CopyOfBytesFillsItsPagesAndZeroesTheRest)
+{
+    std::vector<std::uint8_t> bytes(BAT::kPageSize + 3);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    {
+        // Freed dirty pages, likely handed out again below.
+        BAT dirty(2 * BAT::kPageSize);
+        for (std::uint32_t k = 0; k < 2; ++k)
+            std::memset(dirty.Page(k), 0xEE, BAT::kPageSize);
+    }
+    const BAT copy(bytes.data(), bytes.size());
+    EXPECT_EQ(copy.Size(), bytes.size());
+    EXPECT_EQ(copy.Page(2), nullptr);
+    EXPECT_EQ(std::memcmp(copy.Page(0), bytes.data(), BAT::kPageSize), 0);
+    EXPECT_EQ(std::memcmp(copy.Page(1), bytes.data() + BAT::kPageSize, 3), 0);
+    for (std::uint32_t b = 3; b < BAT::kPageSize; ++b)
+        ASSERT_EQ(copy.Page(1)[b], 0) << b;
+    EXPECT_THROW(BAT(bytes.data(), BAT::kMaxSize + 1), XOutOfMemory);
+}
+
 TEST(BAT, WalkGivesPiecesUpToEachPageEnd)
 {
     BAT store(4 * BAT::kPageSize);

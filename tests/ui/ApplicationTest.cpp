@@ -185,6 +185,8 @@ TEST(MainLoop, FailureInAControlIsReportedAsAnAlert)
 TEST(MainLoop, BackgroundAndForegroundAreReportedOncePerChange)
 {
     CCountingApplication application;
+    application.ApplicationStateChanged(true);
+    application.changes.clear();
     application.ApplicationStateChanged(false);
     application.ApplicationStateChanged(false);
     application.ApplicationStateChanged(true);

@@ -24,7 +24,9 @@ CApplication::CApplication(std::string name)
 {
     CABCAlertPresenter::Install(fAlertPresenter.get());
     CABCProgressPresenter::Install(fProgressPresenter.get());
-    // The program going to the background and coming back.
+    // The program going to the background and coming back. A program that
+    // starts in the background is not reported as leaving the foreground.
+    fActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     QObject::connect(qApp, &QGuiApplication::applicationStateChanged, fFrame.get(),
                      [this](Qt::ApplicationState state) { ApplicationStateChanged(state == Qt::ApplicationActive); });
 }

@@ -36,12 +36,9 @@ std::unique_ptr<CLoopDocument> EditedLoop() {
     return doc;
 }
 
-// Offset of the document record inside a written document file.
-std::size_t RecordOffset(const std::vector<std::uint8_t>& file) {
-    for (std::size_t at = 12; at + 12 <= file.size(); at += 8 + ReadBigEndian32(&file[at + 4]))
-        if (std::string(file.begin() + at, file.begin() + at + 4) == "APPL") return at + 12;
-    return 0;
-}
+// Offset of the document record inside a written document file: the
+// application chunk's data after its signature.
+std::size_t RecordOffset(const std::vector<std::uint8_t>& file) { return ChunkData(file, "APPL") + 4; }
 
 // Saves a large document under a file size limit; exits 3 when the write
 // failed with XWrite and the document still counts as unsaved.
@@ -60,6 +57,12 @@ void SaveWithFileSizeLimit(const std::filesystem::path& path) {
 
 DocumentOpening Reopen(const std::filesystem::path& path) {
     return OpenDocument(CFileSpec(path.string()), CSlicingSettings{});
+}
+
+// Saves the document as folder/Funky.qlt and answers the file's bytes.
+std::vector<std::uint8_t> Saved(CLoopDocument& doc, const CTempFolder& folder) {
+    WriteDocument(CFileSpec((folder / "Funky.qlt").string()), doc);
+    return ReadFileBytes(folder / "Funky.qlt");
 }
 
 }  // namespace
@@ -86,8 +89,7 @@ TEST(DocumentFile, RoundTripKeepsSlicingSettingsAndLocators) {
 TEST(DocumentFile, IndependentReadersSeeOurSamples) {
     CTempFolder folder;
     auto doc = EditedLoop();
-    WriteDocument(CFileSpec((folder / "Funky.qlt").string()), *doc);
-    std::filesystem::copy_file(folder / "Funky.qlt", folder / "Funky.aif");
+    WriteFileBytes(folder / "Funky.aif", Saved(*doc, folder));
     EXPECT_EQ(SoxSamples(folder / "Funky.aif"), Samples(doc->Sound()));
     const std::string info = RunCommand("sndfile-info '" + (folder / "Funky.aif").string() + "'");
     EXPECT_NE(info.find("Frames      : 30000"), std::string::npos) << info;
@@ -114,10 +116,9 @@ TEST(DocumentFile, DamagedOrLaterSlicingOpensTheSoundUnsliced) {
     CTempFolder folder;
     auto doc = EditedLoop();
     const auto path = folder / "Funky.qlt";
-    WriteDocument(CFileSpec(path.string()), *doc);
-    const std::vector<std::uint8_t> good = ReadFileBytes(path);
+    const std::vector<std::uint8_t> good = Saved(*doc, folder);
     const std::size_t record = RecordOffset(good);
-    ASSERT_NE(record, 0u);
+    ASSERT_NE(record, 4u);
 
     std::vector<std::uint8_t> bytes = good;
     WriteBigEndian16(&bytes[record + 158], 65535);  // more entries than the table holds
@@ -141,10 +142,8 @@ TEST(DocumentFile, DamagedOrLaterSlicingOpensTheSoundUnsliced) {
 
 TEST(DocumentFile, StoredValuesAreMappedAsTheWindowShowsThem) {
     CTempFolder folder;
-    auto doc = EditedLoop();
     const auto path = folder / "Funky.qlt";
-    WriteDocument(CFileSpec(path.string()), *doc);
-    std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+    std::vector<std::uint8_t> bytes = Saved(*EditedLoop(), folder);
     const std::size_t record = RecordOffset(bytes);
     WriteBigEndian16(&bytes[record + 20], 999);
     bytes[record + 6] = 9;  // 9/8 is not offered
@@ -164,12 +163,11 @@ TEST(DocumentFile, LocatorsOutsideTheSoundAreValidated) {
     auto doc = EditedLoop();
     doc->Sound().SetLoop(0, 30000, true);
     const auto path = folder / "Funky.qlt";
-    WriteDocument(CFileSpec(path.string()), *doc);
-    std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+    std::vector<std::uint8_t> bytes = Saved(*doc, folder);
     // MARK holds marker 1 then marker 2: move the end far beyond the sound.
-    for (std::size_t at = 12; at + 8 <= bytes.size(); at += 8 + ReadBigEndian32(&bytes[at + 4]))
-        if (std::string(bytes.begin() + at, bytes.begin() + at + 4) == "MARK")
-            WriteBigEndian32(&bytes[at + 8 + 2 + 18 + 2], 0x7FFFFFF0);
+    const std::size_t mark = ChunkData(bytes, "MARK");
+    ASSERT_NE(mark, 0u);
+    WriteBigEndian32(&bytes[mark + 2 + 18 + 2], 0x7FFFFFF0);
     WriteFileBytes(path, bytes);
     DocumentOpening opened = Reopen(path);
     ASSERT_TRUE(opened.document);

@@ -5,16 +5,18 @@
 #include "formats/export/SliceFileName.h"
 #include "framework/files/FileTypes.h"
 
-TEST(SliceFileName, NumbersFromOne) {
-    EXPECT_EQ(SliceFileName("/loops/Funky.aif", 0, ".aif", 260), "/loops/Funky #001.aif");
-    EXPECT_EQ(SliceFileName("/loops/Funky.aif", 11, ".wav", 260), "/loops/Funky #012.wav");
-    EXPECT_EQ(SliceFileName("/loops/Funky", 999, ".aif", 260), "/loops/Funky #1000.aif");
-}
+#include <tuple>
 
-TEST(SliceFileName, ShortLimitKeepsTheDigitsAlone) {
+TEST(SliceFileName, NumbersFromOneAndShortLimitsKeepTheDigitsAlone) {
     // " #001" twice is 10 characters: more than a limit of 9.
-    EXPECT_EQ(SliceFileName("/l/Funky.aif", 0, ".aif", 9), "/l/Funky001.aif");
-    EXPECT_EQ(SliceFileName("/l/Funkier.aif", 0, ".aif", 10), "/l/Funki #001.aif");
+    const std::tuple<const char*, int, const char*, int, const char*> cases[] = {
+        {"/loops/Funky.aif", 0, ".aif", 260, "/loops/Funky #001.aif"},
+        {"/loops/Funky.aif", 11, ".wav", 260, "/loops/Funky #012.wav"},
+        {"/loops/Funky", 999, ".aif", 260, "/loops/Funky #1000.aif"},
+        {"/l/Funky.aif", 0, ".aif", 9, "/l/Funky001.aif"},
+        {"/l/Funkier.aif", 0, ".aif", 10, "/l/Funki #001.aif"}};
+    for (const auto& [path, index, extension, limit, expected] : cases)
+        EXPECT_EQ(SliceFileName(path, index, extension, limit), expected) << path << index << limit;
 }
 
 TEST(SliceFileName, LongNamesFitTheFileSystem) {
@@ -36,11 +38,8 @@ TEST(SliceFileName, CutsBetweenCharacters) {
 }
 
 TEST(ExportSampleRates, DialogStartsOnTheDocumentsRateOrTheNextAbove) {
-    EXPECT_EQ(kExportSampleRates[InitialExportRateIndex(22050)], 22050u);
-    EXPECT_EQ(kExportSampleRates[InitialExportRateIndex(11025)], 22050u);
-    EXPECT_EQ(kExportSampleRates[InitialExportRateIndex(44100)], 44100u);
-    EXPECT_EQ(kExportSampleRates[InitialExportRateIndex(45000)], 48000u);
-    EXPECT_EQ(kExportSampleRates[InitialExportRateIndex(100000)], 96000u);
+    for (const auto& [rate, shown] : {std::pair{22050u, 22050u}, {11025u, 22050u}, {45000u, 48000u}, {100000u, 96000u}})
+        EXPECT_EQ(kExportSampleRates[InitialExportRateIndex(rate)], shown) << rate;
 }
 
 TEST(ExportDialogMemory, RemembersTypeAndRateForTheSameTitle) {

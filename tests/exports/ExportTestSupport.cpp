@@ -30,6 +30,20 @@ void WriteFileBytes(const std::filesystem::path& file, const std::vector<std::ui
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+namespace {
+
+std::uint32_t BigEndian32(const std::uint8_t* p) {
+    return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
+}
+
+}  // namespace
+
+std::size_t ChunkData(const std::vector<std::uint8_t>& file, const char* id) {
+    for (std::size_t at = 12; at + 8 <= file.size(); at += 8 + BigEndian32(&file[at + 4]))
+        if (std::memcmp(&file[at], id, 4) == 0) return at + 8;
+    return 0;
+}
+
 std::string RunCommand(const std::string& command, int* exitStatus) {
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) throw std::runtime_error("cannot run " + command);

@@ -24,6 +24,9 @@ private:
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file);
 void WriteFileBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes);
 
+// Offset of the data of the first chunk named id in a FORM or RIFF file, 0 when none.
+std::size_t ChunkData(const std::vector<std::uint8_t>& file, const char* id);
+
 // Runs a shell command and answers its standard output; exitStatus gets the status.
 std::string RunCommand(const std::string& command, int* exitStatus = nullptr);
 

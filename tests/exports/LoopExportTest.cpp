@@ -23,19 +23,36 @@ struct SLXEntry {
 
 // The slice table of a written SLX file.
 std::vector<SLXEntry> SLXEntries(const std::vector<std::uint8_t>& file, std::uint32_t* loopTicks = nullptr) {
-    for (std::size_t at = 12; at + 8 <= file.size(); at += 8 + ReadBigEndian32(&file[at + 4])) {
-        if (std::string(file.begin() + at, file.begin() + at + 4) != "APPL") continue;
-        const std::uint8_t* r = &file[at + 12];
-        if (loopTicks) *loopTicks = ReadBigEndian32(r + 6);
-        std::vector<SLXEntry> entries(ReadBigEndian16(r + 10));
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            const std::uint8_t* e = r + 1016 + 12 * i;
-            entries[i] = {ReadBigEndian32(e), ReadBigEndian32(e + 4), ReadBigEndian32(e + 8)};
-        }
-        return entries;
+    const std::size_t appl = ChunkData(file, "APPL");
+    if (appl == 0) return {};
+    const std::uint8_t* r = &file[appl + 4];
+    if (loopTicks) *loopTicks = ReadBigEndian32(r + 6);
+    std::vector<SLXEntry> entries(ReadBigEndian16(r + 10));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::uint8_t* e = r + 1016 + 12 * i;
+        entries[i] = {ReadBigEndian32(e), ReadBigEndian32(e + 4), ReadBigEndian32(e + 8)};
     }
-    return {};
+    return entries;
 }
+
+// A loop with locked slice points, its render set, a folder to export into
+// and the answers to the export's questions.
+struct ExportRig {
+    ExportRig(std::uint32_t frames, const std::vector<std::uint32_t>& slices, bool separate = true)
+        : doc(Separate(MakeLoop(frames, 44100, slices), separate)), set(doc->Sound(), doc->Slices(), doc->Settings()) {}
+    static std::unique_ptr<CLoopDocument> Separate(std::unique_ptr<CLoopDocument> loop, bool separate) {
+        loop->Settings().separateSamples = separate;
+        return loop;
+    }
+    bool Slices(const char* name, const CFileType& type) {
+        return ExportSlices(set, Spec(folder / name), type, 0, 44100, std::nullopt, kSliceNameLimit, feedback);
+    }
+
+    std::unique_ptr<CLoopDocument> doc;
+    CSliceRenderSet set;
+    CTempFolder folder;
+    CScriptedFeedback feedback;
+};
 
 // A clock that runs ten seconds ahead at every look, and a progress window
 // whose Stop button is already pressed: the export stops at its first
@@ -114,13 +131,9 @@ TEST(SLXExport, SlicesTableAndSamples) {
 }
 
 TEST(SLXExport, OneSampleIsOneEntryOfTheWholeLoop) {
-    auto doc = MakeLoop(9000, 44100, {1000, 5000});
-    doc->Settings().separateSamples = false;
-    CSliceRenderSet set(doc->Sound(), doc->Slices(), doc->Settings());
-    CTempFolder folder;
-    CScriptedFeedback feedback;
-    ASSERT_TRUE(ExportSLX(set, Spec(folder / "One.slx"), 44100, feedback));
-    const auto entries = SLXEntries(ReadFileBytes(folder / "One.slx"));
+    ExportRig rig(9000, {1000, 5000}, false);
+    ASSERT_TRUE(ExportSLX(rig.set, Spec(rig.folder / "One.slx"), 44100, rig.feedback));
+    const auto entries = SLXEntries(ReadFileBytes(rig.folder / "One.slx"));
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].position, 0u);
     EXPECT_EQ(entries[0].length, 9000u);
@@ -130,128 +143,96 @@ TEST(SLXExport, MoreSegmentsThanTheTableHoldsAsks) {
     // 1000 slice points after the left locator give 1001 segments.
     std::vector<std::uint32_t> positions;
     for (std::uint32_t i = 1; i <= 1000; ++i) positions.push_back(i * 8);
-    auto doc = MakeLoop(8100, 44100, positions);
-    CTempFolder folder;
-    CScriptedFeedback feedback;
-    feedback.acceptFirstSlices = false;
-    CSliceRenderSet declined(doc->Sound(), doc->Slices(), doc->Settings());
-    EXPECT_FALSE(ExportSLX(declined, Spec(folder / "Many.slx"), 44100, feedback));
-    EXPECT_FALSE(std::filesystem::exists(folder / "Many.slx"));
-    EXPECT_EQ(feedback.lastLimit, 1000);
+    ExportRig rig(8100, positions);
+    rig.feedback.acceptFirstSlices = false;
+    EXPECT_FALSE(ExportSLX(rig.set, Spec(rig.folder / "Many.slx"), 44100, rig.feedback));
+    EXPECT_FALSE(std::filesystem::exists(rig.folder / "Many.slx"));
+    EXPECT_EQ(rig.feedback.lastLimit, 1000);
 
-    feedback.acceptFirstSlices = true;
-    CSliceRenderSet accepted(doc->Sound(), doc->Slices(), doc->Settings());
-    ASSERT_TRUE(ExportSLX(accepted, Spec(folder / "Many.slx"), 44100, feedback));
-    EXPECT_EQ(SLXEntries(ReadFileBytes(folder / "Many.slx")).size(), 1000u);
+    rig.feedback.acceptFirstSlices = true;
+    CSliceRenderSet accepted(rig.doc->Sound(), rig.doc->Slices(), rig.doc->Settings());
+    ASSERT_TRUE(ExportSLX(accepted, Spec(rig.folder / "Many.slx"), 44100, rig.feedback));
+    EXPECT_EQ(SLXEntries(ReadFileBytes(rig.folder / "Many.slx")).size(), 1000u);
 }
 
 TEST(SLXExport, StoppingLeavesTheOldFile) {
-    CTempFolder folder;
-    WriteFileBytes(folder / "Funky.slx", {1, 2, 3});
-    auto doc = MakeLoop(9000, 44100, {1000, 2000, 3000, 4000, 5000});
-    CSliceRenderSet set(doc->Sound(), doc->Slices(), doc->Settings());
-    CScriptedFeedback feedback;
+    ExportRig rig(9000, {1000, 2000, 3000, 4000, 5000});
+    WriteFileBytes(rig.folder / "Funky.slx", {1, 2, 3});
     {
         StopPressed stop;
-        EXPECT_FALSE(ExportSLX(set, Spec(folder / "Funky.slx"), 44100, feedback));
+        EXPECT_FALSE(ExportSLX(rig.set, Spec(rig.folder / "Funky.slx"), 44100, rig.feedback));
     }
-    EXPECT_EQ(ReadFileBytes(folder / "Funky.slx"), (std::vector<std::uint8_t>{1, 2, 3}));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+    EXPECT_EQ(ReadFileBytes(rig.folder / "Funky.slx"), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(rig.folder.Path()), {}), 1);
 }
 
 TEST(Exports, ALoopWithoutLengthIsRefused) {
     // Equal locators are reset to the whole sound, so only an empty sound leaves no loop.
-    auto empty = MakeLoop(0, 44100, {});
-    CSliceRenderSet set(empty->Sound(), empty->Slices(), empty->Settings());
-    CTempFolder folder;
-    CScriptedFeedback feedback;
-    EXPECT_THROW(ExportSLX(set, Spec(folder / "a.slx"), 44100, feedback), XBadFormat);
-    EXPECT_THROW(ExportGrooveMIDI(set, Spec(folder / "a.mid"), feedback), XBadFormat);
-    EXPECT_THROW(ExportSlices(set, Spec(folder / "a.aif"), kAIFFFileType, 0, 44100, std::nullopt, kSliceNameLimit,
-                              feedback),
-                 XBadFormat);
-    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+    ExportRig rig(0, {});
+    EXPECT_THROW(ExportSLX(rig.set, Spec(rig.folder / "a.slx"), 44100, rig.feedback), XBadFormat);
+    EXPECT_THROW(ExportGrooveMIDI(rig.set, Spec(rig.folder / "a.mid"), rig.feedback), XBadFormat);
+    EXPECT_THROW(rig.Slices("a.aif", kAIFFFileType), XBadFormat);
+    EXPECT_TRUE(std::filesystem::is_empty(rig.folder.Path()));
 }
 
+// The notes themselves are checked against mido in the MIDI file tests; here
+// the export is seen to place the slices on the keys and ticks of the bar.
 TEST(GrooveExport, NotesOfFourSlicesAsMidicsvReadsThem) {
-    auto doc = MakeLoop(88200, 44100, {22050, 44100, 66150});
-    doc->Settings().bars = 1;
-    CSliceRenderSet set(doc->Sound(), doc->Slices(), doc->Settings());
-    CTempFolder folder;
-    CScriptedFeedback feedback;
-    ASSERT_TRUE(ExportGrooveMIDI(set, Spec(folder / "Funky.mid"), feedback));
-    const std::string csv = RunCommand("midicsv '" + (folder / "Funky.mid").string() + "'");
-    EXPECT_NE(csv.find("1, 0, Tempo, 500000"), std::string::npos) << csv;
-    for (const char* line : {"2, 0, Note_on_c, 0, 36, 127", "2, 960, Note_on_c, 0, 36, 0",
-                             "2, 960, Note_on_c, 0, 37, 127", "2, 2880, Note_on_c, 0, 39, 127",
-                             "2, 3840, Note_on_c, 0, 39, 0"})
+    ExportRig rig(88200, {22050, 44100, 66150});
+    ASSERT_TRUE(ExportGrooveMIDI(rig.set, Spec(rig.folder / "Funky.mid"), rig.feedback));
+    const std::string csv = RunCommand("midicsv '" + (rig.folder / "Funky.mid").string() + "'");
+    for (const char* line : {"1, 0, Tempo, 500000", "2, 960, Note_on_c, 0, 37, 127", "2, 3840, Note_on_c, 0, 39, 0"})
         EXPECT_NE(csv.find(line), std::string::npos) << line << "\n" << csv;
 }
 
 TEST(GrooveExport, MoreSlicesThanKeysAsks) {
     std::vector<std::uint32_t> positions;
     for (std::uint32_t i = 0; i < 100; ++i) positions.push_back(i * 100);
-    auto doc = MakeLoop(10000, 44100, positions);
-    CTempFolder folder;
-    CScriptedFeedback feedback;
-    feedback.acceptFirstSlices = false;
-    CSliceRenderSet set(doc->Sound(), doc->Slices(), doc->Settings());
-    EXPECT_FALSE(ExportGrooveMIDI(set, Spec(folder / "g.mid"), feedback));
-    EXPECT_EQ(feedback.lastLimit, 92);
-    EXPECT_FALSE(std::filesystem::exists(folder / "g.mid"));
-    feedback.acceptFirstSlices = true;
-    EXPECT_TRUE(ExportGrooveMIDI(set, Spec(folder / "g.mid"), feedback));
-    const std::string csv = RunCommand("midicsv '" + (folder / "g.mid").string() + "'");
+    ExportRig rig(10000, positions);
+    rig.feedback.acceptFirstSlices = false;
+    EXPECT_FALSE(ExportGrooveMIDI(rig.set, Spec(rig.folder / "g.mid"), rig.feedback));
+    EXPECT_EQ(rig.feedback.lastLimit, 92);
+    EXPECT_FALSE(std::filesystem::exists(rig.folder / "g.mid"));
+    rig.feedback.acceptFirstSlices = true;
+    EXPECT_TRUE(ExportGrooveMIDI(rig.set, Spec(rig.folder / "g.mid"), rig.feedback));
+    const std::string csv = RunCommand("midicsv '" + (rig.folder / "g.mid").string() + "'");
     EXPECT_NE(csv.find("Note_on_c, 0, 127, 127"), std::string::npos);
     EXPECT_EQ(csv.find("Note_on_c, 0, 128,"), std::string::npos);
 }
 
 TEST(SliceExport, NumberedFilesHoldTheSlices) {
-    auto doc = MakeLoop(9000, 44100, {3000, 6000});
-    CSliceRenderSet set(doc->Sound(), doc->Slices(), doc->Settings());
-    CTempFolder folder;
-    CScriptedFeedback feedback;
-    ASSERT_TRUE(ExportSlices(set, Spec(folder / "Funky.aif"), kWaveFileType, 0, 44100, std::nullopt,
-                             kSliceNameLimit, feedback));
+    ExportRig rig(9000, {3000, 6000});
+    ASSERT_TRUE(rig.Slices("Funky.aif", kWaveFileType));
     for (int i = 0; i < 3; ++i) {
-        const auto path = folder / ("Funky #00" + std::to_string(i + 1) + ".wav");
+        const auto path = rig.folder / ("Funky #00" + std::to_string(i + 1) + ".wav");
         const std::vector<std::int16_t> heard = SoxSamples(path);
         ASSERT_EQ(heard.size(), 3000u) << path;
         for (std::uint32_t k = 0; k < 3000; ++k) ASSERT_EQ(heard[k], SampleAt(3000 * i + k)) << path << k;
     }
-    const std::string info = RunCommand("sndfile-info '" + (folder / "Funky #002.wav").string() + "'");
+    const std::string info = RunCommand("sndfile-info '" + (rig.folder / "Funky #002.wav").string() + "'");
     EXPECT_NE(info.find("Frames      : 3000"), std::string::npos) << info;
 }
 
 TEST(SliceExport, ExistingFilesAreAskedAbout) {
-    auto doc = MakeLoop(9000, 44100, {3000, 6000});
-    CTempFolder folder;
-    WriteFileBytes(folder / "Funky #002.aif", {9});
-    WriteFileBytes(folder / "Funky #003.aif", {9});
-    CScriptedFeedback feedback;
-    feedback.replaceAnswer = CABCExportFeedback::ReplaceAnswer::kCancel;
-    CSliceRenderSet set(doc->Sound(), doc->Slices(), doc->Settings());
-    EXPECT_FALSE(ExportSlices(set, Spec(folder / "Funky"), kAIFFFileType, 0, 44100, std::nullopt, kSliceNameLimit,
-                              feedback));
-    EXPECT_EQ(feedback.replaceQuestions, (std::vector<std::string>{"Funky #002.aif"}));
-    EXPECT_TRUE(std::filesystem::exists(folder / "Funky #001.aif"));
-    EXPECT_EQ(ReadFileBytes(folder / "Funky #002.aif"), (std::vector<std::uint8_t>{9}));
+    ExportRig rig(9000, {3000, 6000});
+    WriteFileBytes(rig.folder / "Funky #002.aif", {9});
+    WriteFileBytes(rig.folder / "Funky #003.aif", {9});
+    rig.feedback.replaceAnswer = CABCExportFeedback::ReplaceAnswer::kCancel;
+    EXPECT_FALSE(rig.Slices("Funky", kAIFFFileType));
+    EXPECT_EQ(rig.feedback.replaceQuestions, (std::vector<std::string>{"Funky #002.aif"}));
+    EXPECT_TRUE(std::filesystem::exists(rig.folder / "Funky #001.aif"));
+    EXPECT_EQ(ReadFileBytes(rig.folder / "Funky #002.aif"), (std::vector<std::uint8_t>{9}));
 
-    feedback.replaceQuestions.clear();
-    feedback.replaceAnswer = CABCExportFeedback::ReplaceAnswer::kReplaceAll;
-    EXPECT_TRUE(ExportSlices(set, Spec(folder / "Funky"), kAIFFFileType, 0, 44100, std::nullopt, kSliceNameLimit,
-                             feedback));
-    EXPECT_EQ(feedback.replaceQuestions, (std::vector<std::string>{"Funky #001.aif"}));
-    EXPECT_EQ(SoxSamples(folder / "Funky #003.aif").size(), 3000u);
+    rig.feedback.replaceQuestions.clear();
+    rig.feedback.replaceAnswer = CABCExportFeedback::ReplaceAnswer::kReplaceAll;
+    EXPECT_TRUE(rig.Slices("Funky", kAIFFFileType));
+    EXPECT_EQ(rig.feedback.replaceQuestions, (std::vector<std::string>{"Funky #001.aif"}));
+    EXPECT_EQ(SoxSamples(rig.folder / "Funky #003.aif").size(), 3000u);
 }
 
 TEST(SliceExport, StoppingKeepsTheFilesWritten) {
-    auto doc = MakeLoop(9000, 44100, {3000, 6000});
-    CSliceRenderSet set(doc->Sound(), doc->Slices(), doc->Settings());
-    CTempFolder folder;
-    CScriptedFeedback feedback;
+    ExportRig rig(9000, {3000, 6000});
     StopPressed stop;
-    EXPECT_FALSE(ExportSlices(set, Spec(folder / "Funky.aif"), kAIFFFileType, 0, 44100, std::nullopt,
-                              kSliceNameLimit, feedback));
-    EXPECT_FALSE(std::filesystem::exists(folder / "Funky #003.aif"));
+    EXPECT_FALSE(rig.Slices("Funky.aif", kAIFFFileType));
+    EXPECT_FALSE(std::filesystem::exists(rig.folder / "Funky #003.aif"));
 }

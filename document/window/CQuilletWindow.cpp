@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QRegularExpressionValidator>
 #include <QWidget>
 
@@ -84,6 +85,7 @@ CQuilletWindow::~CQuilletWindow()
     // Nothing may call back into the window while it goes: the sound stops
     // first, then the views that read the model go before the model does.
     fDestroying = true;
+    QObject::disconnect(fActivation);
     if (fModel->PlayState().IsPlaying())
         fSession->player.StopPlayback();
     for (CView* view : std::initializer_list<CView*>{fSliceStrip, fWaveform, fRuler, fOverview, fMagnify, fScrollBar})
@@ -187,6 +189,14 @@ void CQuilletWindow::Layout()
 void CQuilletWindow::Open()
 {
     CDocumentWindow::Open();
+    // On activation and deactivation new documents take this window's
+    // toggles and stretch.
+    if (!fActivation)
+        fActivation = QObject::connect(SubWindow(), &QMdiSubWindow::windowStateChanged,
+                                       [this](Qt::WindowStates before, Qt::WindowStates now) {
+                                           if ((before ^ now) & Qt::WindowActive)
+                                               fModel->Activated();
+                                       });
     Layout();
     UpdateContents();
     fModel->FinishOpening();
@@ -210,7 +220,6 @@ void CQuilletWindow::CheckControls()
         fModel->SetBeats(fBeats->Value());
     if (fSignature->Value() != fShownSignature)
         fModel->SetSignature(fSignature->Value());
-    fModel->Activated();
     UpdateContents();
 }
 

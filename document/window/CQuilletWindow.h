@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <memory>
 
+#include <QMetaObject>
+
 #include "document/playback/CWavePlayerNotifier.h"
 #include "document/views/CABCLoopViewHost.h"
 #include "document/window/CAlertExportFeedback.h"
@@ -112,6 +114,7 @@ private:
     std::unique_ptr<CQuilletWindowModel> fModel;
     CAlertExportFeedback fFeedback;
     bool fDestroying = false;
+    QMetaObject::Connection fActivation;
     int fLaidOutWidth = 0;
     int fLaidOutHeight = 0;
 

@@ -131,6 +131,16 @@ TEST_F(DocumentWindowTest, DigitsTypedIntoTheBarsFieldStayThere)
     EXPECT_EQ(window.Model().Settings().sensitivity, 0);
 }
 
+TEST_F(DocumentWindowTest, LeavingAWindowKeepsItsTogglesForNewDocuments)
+{
+    CQuilletWindow& first = OpenWindow({});
+    first.DoCommand(1204);  // Normalize
+    CQuilletWindow& second = OpenWindow({});
+    application.ActivateDocumentWindow(second);
+    EXPECT_TRUE(session->preferences.lastUsed.normalize);
+    EXPECT_TRUE(session->preferences.NewDocumentSettings().normalize);
+}
+
 TEST_F(DocumentWindowTest, PitchToNewTempoEnablesTheNewTempoField)
 {
     CQuilletWindow& window = OpenWindow({});

@@ -8,9 +8,13 @@ constexpr std::int32_t kLastButton = 33;
 constexpr std::int32_t kMiddleButton = 34;
 }  // namespace
 
-bool CAlertExportFeedback::AcceptFirstSlices(ExportKind, int limit)
+bool CAlertExportFeedback::AcceptFirstSlices(ExportKind kind, int limit)
 {
+    // The SLX question has no script of its own: alert 50's, naming the SLX file.
     std::string script = GetAlertScript(Res::kAlertMIDIFileTooManySlices);
+    const std::size_t midi = script.find("MIDI file");
+    if (kind == ExportKind::kSLX && midi != std::string::npos)
+        script.replace(midi, 4, "SLX");
     const std::size_t at = script.find("%d");
     if (at != std::string::npos)
         script.replace(at, 2, std::to_string(limit));

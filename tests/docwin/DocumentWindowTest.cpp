@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <Qt>
 
+#include "document/window/CAlertExportFeedback.h"
 #include "document/window/CNoLengthSpecifiedDialog.h"
 #include "document/window/COpenAudioFileDialog.h"
 #include "document/window/CQuilletWindow.h"
@@ -63,6 +64,24 @@ TEST(OpenAudioFileDialog, DescribesTheFileAndStartsOnTheLeftChannel)
     COpenAudioFileDialog stereo("/loops/beat.wav", info, nullptr);
     EXPECT_EQ(stereo.Description().Text(), "beat.wav: 16-bit Stereo, 44.1kHz, 2.000 s");
     EXPECT_EQ(stereo.Channel(), ChannelChoice::Left);
+}
+
+TEST(AlertExportFeedback, TooManySlicesNamesTheLimitAndTheFile)
+{
+    AnsweringAlerts alerts;
+    CABCAlertPresenter* previous = CABCAlertPresenter::Install(&alerts);
+    CAlertExportFeedback feedback;
+    EXPECT_TRUE(feedback.AcceptFirstSlices(CABCExportFeedback::ExportKind::kMIDI, 92));  // OK
+    alerts.answer = 34;                                                                   // Cancel
+    EXPECT_FALSE(feedback.AcceptFirstSlices(CABCExportFeedback::ExportKind::kSLX, 1000));
+    EXPECT_EQ(feedback.AskReplace("Beat 001.wav"), CABCExportFeedback::ReplaceAnswer::kReplaceAll);
+    alerts.answer = 35;
+    EXPECT_EQ(feedback.AskReplace("Beat 001.wav"), CABCExportFeedback::ReplaceAnswer::kReplace);
+    CABCAlertPresenter::Install(previous);
+    ASSERT_EQ(alerts.titles.size(), 4u);
+    EXPECT_NE(alerts.titles[0].find("first 92 slices will be included in the MIDI file"), std::string::npos);
+    EXPECT_NE(alerts.titles[1].find("first 1000 slices will be included in the SLX file"), std::string::npos);
+    EXPECT_NE(alerts.titles[2].find("Beat 001.wav"), std::string::npos);
 }
 
 class DocumentWindowTest : public ::testing::Test {

@@ -12,6 +12,7 @@
 #include "framework/ui/application/CApplication.h"
 #include "framework/ui/controls/CPushButtonView.h"
 #include "framework/ui/controls/CSingleLineTextEditView.h"
+#include "framework/ui/views/CKeyCodeTable.h"
 #include "framework/ui/views/CStaticTextView.h"
 #include "framework/ui/views/CWindowRootGroupView.h"
 #include "framework/ui/windows/CFrameWindow.h"
@@ -37,6 +38,26 @@ public:
     std::int32_t answer = 33;
     std::vector<std::string> titles;
 };
+
+TEST(DocumentKeyCodes, MatchTheFrameworkKeyTable)
+{
+    using Map = CDocumentKeyMap;
+    const std::pair<int, std::int32_t> keypad[] = {
+        {Qt::Key_0, Map::kKeypad0}, {Qt::Key_1, Map::kKeypad1}, {Qt::Key_2, Map::kKeypad2},
+        {Qt::Key_4, Map::kKeypad4}, {Qt::Key_6, Map::kKeypad6}, {Qt::Key_7, Map::kKeypad7},
+        {Qt::Key_8, Map::kKeypad8}, {Qt::Key_9, Map::kKeypad9}, {Qt::Key_Minus, Map::kKeypadMinus},
+        {Qt::Key_Plus, Map::kKeypadPlus}, {Qt::Key_Enter, Map::kKeypadEnter}};
+    for (const auto& [key, code] : keypad)
+        EXPECT_EQ(CKeyCodeTable::Code(key, true), code) << key;
+    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Left, false), Map::kLeftArrow);
+    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Right, false), Map::kRightArrow);
+    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Up, false), Map::kUpArrow);
+    EXPECT_EQ(Qt::ControlModifier, Map::kControlModifier);
+    EXPECT_EQ(Qt::AltModifier, Map::kAltModifier);
+    EXPECT_EQ(Qt::ShiftModifier, Map::kShiftModifier);
+    EXPECT_EQ(Qt::Key_Minus, '-');
+    EXPECT_EQ(Qt::Key_F, 'F');
+}
 
 TEST(NoLengthSpecifiedDialog, OKNeedsAtLeastOneBar)
 {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/resources/AlertDefinition.h"
 #include "framework/resources/CAlertLayout.h"
@@ -59,12 +60,6 @@ TEST(AlertScript, ArgumentsAreCleanedOfBracketsAndCircumflex)
     EXPECT_EQ(alert.buttons[0], "OK");
 }
 
-TEST(AlertScript, OnlyTheFirstOccurrenceOfAMarkerIsReplaced)
-{
-    const AlertDefinition alert = ParseAlertScript("[NOTE]^0 and ^0 and ^2[OK]", CAlertArguments("A"));
-    EXPECT_EQ(alert.message, "A and ^0 and ^2");
-}
-
 TEST(AlertScript, ArgumentsAreLimitedInLengthAndNumber)
 {
     CAlertArguments arguments;
@@ -91,48 +86,39 @@ TEST(AlertScript, EmptyScriptGivesOneUnlabelledButtonReturning33)
     EXPECT_EQ(layout.ItemRect(CAlertLayout::kTextItem), (AlertRect{10, 10, 170, 44}));
 }
 
-TEST(AlertScript, ScriptShorterThanTheTagIsNotReadPastItsEnd)
+TEST(AlertScript, ParsesKindTitleMessageAndButtons)
 {
-    for (const char* script : {"[", "[NOTE", "[ST", "ab"}) {
-        const AlertDefinition alert = ParseAlertScript(script);
-        EXPECT_EQ(alert.kind, kAlertKindNone) << script;
-        EXPECT_EQ(alert.message, "") << script;
-        EXPECT_EQ(alert.buttonCount, 0) << script;
+    struct Case {
+        const char* script;
+        AlertKind kind;
+        const char* title;
+        const char* message;
+        std::vector<std::string> buttons;
+    };
+    const Case cases[] = {
+        // Scripts shorter than the tag are not read past their end.
+        {"[", kAlertKindNone, "", "", {}},
+        {"[NOTE", kAlertKindNone, "", "", {}},
+        {"[ST", kAlertKindNone, "", "", {}},
+        {"ab", kAlertKindNone, "", "", {}},
+        // Only the first occurrence of a marker is replaced.
+        {"[NOTE]^0 and ^0 and ^2[OK]", kAlertKindNote, "", "A and ^0 and ^2", {"OK"}},
+        // More than three buttons keep the last three, last first.
+        {"[WARN]Pick one[A][B][C][D]", kAlertKindWarning, "", "Pick one", {"D", "C", "B"}},
+        {"[STOP][\r\nTitle\r]\r\nFirst\rSecond\n\r[OK]", kAlertKindStop, "Title", "First\rSecond", {"OK"}},
+        // An unknown tag gives no icon but still skips six characters.
+        {"[HELP]Text[OK]", kAlertKindNone, "", "Text", {"OK"}},
+        // An unclosed title or button runs to the end.
+        {"[NOTE][Title only", kAlertKindNote, "Title only", "", {}},
+        {"[NOTE]Text[OK", kAlertKindNote, "", "Text", {"OK"}},
+    };
+    for (const Case& c : cases) {
+        const AlertDefinition alert = ParseAlertScript(c.script, CAlertArguments("A"));
+        EXPECT_EQ(alert.kind, c.kind) << c.script;
+        EXPECT_EQ(alert.title, c.title) << c.script;
+        EXPECT_EQ(alert.message, c.message) << c.script;
+        EXPECT_EQ(std::vector<std::string>(alert.buttons.begin(), alert.buttons.begin() + alert.buttonCount), c.buttons) << c.script;
     }
-}
-
-TEST(AlertScript, MoreThanThreeButtonsKeepTheLastThree)
-{
-    const AlertDefinition alert = ParseAlertScript("[WARN]Pick one[A][B][C][D]");
-    ASSERT_EQ(alert.buttonCount, 3);
-    EXPECT_EQ(alert.buttons[0], "D");
-    EXPECT_EQ(alert.buttons[1], "C");
-    EXPECT_EQ(alert.buttons[2], "B");
-}
-
-TEST(AlertScript, LineBreaksAroundTitleAndMessageAreRemoved)
-{
-    const AlertDefinition alert = ParseAlertScript("[STOP][\r\nTitle\r]\r\nFirst\rSecond\n\r[OK]");
-    EXPECT_EQ(alert.kind, kAlertKindStop);
-    EXPECT_EQ(alert.title, "Title");
-    EXPECT_EQ(alert.message, "First\rSecond");
-}
-
-TEST(AlertScript, UnknownTagGivesNoIconButStillSkipsSixCharacters)
-{
-    const AlertDefinition alert = ParseAlertScript("[HELP]Text[OK]");
-    EXPECT_EQ(alert.kind, kAlertKindNone);
-    EXPECT_EQ(alert.message, "Text");
-}
-
-TEST(AlertScript, UnclosedTitleAndButtonRunToTheEnd)
-{
-    const AlertDefinition alert = ParseAlertScript("[NOTE][Title only");
-    EXPECT_EQ(alert.title, "Title only");
-    EXPECT_EQ(alert.buttonCount, 0);
-    const AlertDefinition button = ParseAlertScript("[NOTE]Text[OK");
-    ASSERT_EQ(button.buttonCount, 1);
-    EXPECT_EQ(button.buttons[0], "OK");
 }
 
 TEST(AlertLayout, ArrowKeysWalkTheButtonsAndWrap)

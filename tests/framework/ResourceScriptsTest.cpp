@@ -20,7 +20,6 @@ TEST(ResourceScripts, IdNamesResourceAndEntry)
     EXPECT_EQ(ResourceNumberOf(400129042), 129);
     EXPECT_EQ(EntryIndexOf(400129042), 42u);
     EXPECT_EQ(ResourceNumberOf(601000999), 1000);
-    EXPECT_EQ(GetResourceString(401000010), "Stop");
     EXPECT_EQ(GetResourceString(401000011), "Cancel");
 }
 
@@ -32,14 +31,10 @@ TEST(ResourceScripts, FamilyDigitIsNotConsulted)
     EXPECT_EQ(GetResourceString(501000010), "Stop");
 }
 
-TEST(ResourceScripts, UndefinedEntryIsEmpty)
+TEST(ResourceScripts, UndefinedEntryIsEmptyAndMissingResourceRaisesNotFound)
 {
     EXPECT_EQ(GetResourceString(400129999), "");
     EXPECT_EQ(GetAlertScript(500129014), "");
-}
-
-TEST(ResourceScripts, MissingResourceRaisesNotFound)
-{
     EXPECT_THROW(GetResourceString(400777001), XNotFound);
     EXPECT_THROW(GetMenuScript(600129001), XNotFound);
 }
@@ -63,12 +58,8 @@ TEST(ResourceScripts, BufferFormTakesAtMostSizeCharacters)
 
     GetResourceString(401000010, buffer, 0);
     EXPECT_STREQ(buffer, "");
-
     GetResourceString(401000010, buffer, 7);
     EXPECT_STREQ(buffer, "Stop");
-
-    GetAlertScript(500129014, buffer, 7);
-    EXPECT_STREQ(buffer, "");
 }
 
 TEST(ResourceScripts, EveryAlertScriptHasATagAndAButton)

@@ -18,31 +18,24 @@ std::unique_ptr<CBitmap24> Picture()
 
 }  // namespace
 
-TEST(CTransparentBitmap, MaskIsWhiteWhereThePictureHasTheTransparentColour)
+TEST(CTransparentBitmap, MaskEightBitCopyAndDrawingLeaveTheTransparentColourOut)
 {
     const CTransparentBitmap bitmap(*Picture(), {255, 0, 255});
-    EXPECT_EQ(bitmap.GetMask().GetPixels()[0], 0x80);
+    EXPECT_EQ(bitmap.GetMask().GetPixels()[0], 0x80);  // white where the picture is magenta
     EXPECT_EQ(bitmap.GetImage().GetPixels()[4], 255);
     EXPECT_EQ(bitmap.GetImage().GetPixels()[7], 0);
-}
 
-TEST(CTransparentBitmap, EightBitCopyUsesTheColourCube)
-{
-    const CTransparentBitmap bitmap(*Picture(), {255, 0, 255});
+    // The 8-bit copy uses the colour cube and is made once.
     const CBitmap8& copy = bitmap.Get8BitCopy();
     EXPECT_EQ(copy.GetPixels()[1], 137);
     EXPECT_EQ(copy.GetPixels()[2], 10);
     EXPECT_EQ(&copy, &bitmap.Get8BitCopy());
-}
 
-TEST(CTransparentBitmap, DrawingLeavesMaskedPixelsAlone)
-{
-    const CTransparentBitmap bitmap(*Picture(), {255, 0, 255});
     CBitmap32 target(3, 1);
     target.FillRect(0, 0, 3, 1, {10, 20, 30});
     bitmap.Draw(target, 0, 0);
     const std::uint8_t* pixels = target.LockPixels();
-    EXPECT_EQ(pixels[0], 30);
+    EXPECT_EQ(pixels[0], 30);  // masked pixel left alone
     EXPECT_EQ(pixels[2], 10);
     EXPECT_EQ(pixels[4], 255);
     EXPECT_EQ(pixels[8], 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "document/buffer/WAVE_SAMPLE.h"
@@ -14,6 +15,17 @@ namespace {
 std::int16_t Ramp(std::uint32_t i)
 {
     return static_cast<std::int16_t>(i + 1);
+}
+
+// Every frame heard from the first sound on is expected(k), k counted from
+// there; at least `least` frames must have been heard.
+void ExpectHeard(PlaybackRig& rig, std::size_t least, const std::function<std::int16_t(std::size_t)>& expected)
+{
+    const std::vector<std::int16_t> heard = rig.Heard();
+    const std::size_t first = rig.FirstSound();
+    ASSERT_LT(first + least, heard.size());
+    for (std::size_t k = 0; first + k < heard.size(); ++k)
+        ASSERT_EQ(heard[first + k], expected(k)) << k;
 }
 
 }  // namespace
@@ -28,13 +40,7 @@ TEST(WavePlayer, SlicePlaysExactlyItsFramesOnBothChannelsThenSilence)
     EXPECT_EQ(rig.playbacks, 1);
     rig.Advance(10000);
 
-    const std::vector<std::int16_t> heard = rig.Heard();
-    const std::size_t first = rig.FirstSound();
-    ASSERT_LT(first + 500, heard.size());
-    for (std::uint32_t i = 0; i < 500; ++i)
-        ASSERT_EQ(heard[first + i], Ramp(1000 + i)) << i;
-    for (std::size_t i = first + 500; i < heard.size(); ++i)
-        ASSERT_EQ(heard[i], 0) << i;
+    ExpectHeard(rig, 500, [](std::size_t k) { return k < 500 ? Ramp(1000 + k) : 0; });
 
     // Once the heard position has run out, idle ends the playback.
     rig.Command([&] { rig.player.IdlePoll(); });
@@ -51,14 +57,7 @@ TEST(WavePlayer, LoopPlaybackWrapsExactly)
     rig.Command([&] { rig.player.PlayLoop(*sound, 1050, nullptr); });
     rig.Advance(5000);
 
-    const std::vector<std::int16_t> heard = rig.Heard();
-    const std::size_t first = rig.FirstSound();
-    ASSERT_LT(first + 1000, heard.size());
-    for (std::size_t i = first; i < heard.size(); ++i) {
-        const std::size_t k = i - first;
-        const std::uint32_t frame = k < 50 ? 1050 + k : 1000 + (k - 50) % 100;
-        ASSERT_EQ(heard[i], Ramp(frame)) << k;
-    }
+    ExpectHeard(rig, 1000, [](std::size_t k) { return Ramp(k < 50 ? 1050 + k : 1000 + (k - 50) % 100); });
 }
 
 TEST(WavePlayer, LocatorsAtTheVeryEndNeverReadPastTheSound)
@@ -70,10 +69,7 @@ TEST(WavePlayer, LocatorsAtTheVeryEndNeverReadPastTheSound)
     // A play position at the end of the sound.
     rig.Command([&] { rig.player.PlayLoop(*sound, 8192, nullptr); });
     rig.Advance(3000);
-    const std::vector<std::int16_t> heard = rig.Heard();
-    ASSERT_LT(rig.FirstSound(), heard.size());
-    for (std::size_t i = rig.FirstSound(); i < heard.size(); ++i)
-        ASSERT_EQ(heard[i], Ramp(8191)) << i;
+    ExpectHeard(rig, 0, [](std::size_t) { return Ramp(8191); });
 }
 
 TEST(WavePlayer, HalfRateSoundInterpolatesHalfwayTowardZero)
@@ -109,13 +105,7 @@ TEST(WavePlayer, MovingTheRightLocatorLeftOfTheReadPositionKeepsThePassToItsOldE
     rig.player.IdlePoll();
     rig.Advance(40000);
 
-    const std::vector<std::int16_t> heard = rig.Heard();
-    const std::size_t first = rig.FirstSound();
-    ASSERT_LT(first + 20000 + 20000, heard.size());
-    for (std::uint32_t k = 0; k < 20000; ++k)
-        ASSERT_EQ(heard[first + k], Ramp(k)) << k;
-    for (std::size_t i = first + 20000; i < heard.size(); ++i)
-        ASSERT_EQ(heard[i], Ramp((i - first - 20000) % 5000)) << i;
+    ExpectHeard(rig, 40000, [](std::size_t k) { return Ramp(k < 20000 ? k : (k - 20000) % 5000); });
 }
 
 TEST(WavePlayer, ReportedPositionStaysAtTheStartWhileTheLatencyDrains)
@@ -147,9 +137,7 @@ TEST(WavePlayer, HeardPositionOfAOneFrameLoopStaysInsideTheLoop)
         rig.Advance(3000);
         EXPECT_EQ(rig.player.GetPlayPosition(), 100u);
     }
-    const std::vector<std::int16_t> heard = rig.Heard();
-    for (std::size_t i = rig.FirstSound(); i < heard.size(); ++i)
-        ASSERT_EQ(heard[i], Ramp(100)) << i;
+    ExpectHeard(rig, 0, [](std::size_t) { return Ramp(100); });
 }
 
 TEST(WavePlayer, AStartThatTheStreamNeverAcknowledgesIsWithdrawn)

@@ -3,17 +3,10 @@
 
 #include "formats/export/DocumentFile.h"
 #include "framework/files/CFileSpec.h"
-#include "tests/exports/ExportTestSupport.h"
+#include "tests/cli/CliRunner.h"
 #include "tests/exports/LoopFixture.h"
 
 namespace {
-
-const std::string kCli = QUILLET_BINARY_DIR "/cli/quillet-cli";
-
-// Runs the tool with its standard error folded into the output.
-std::string Cli(const std::string& arguments, int* status) {
-    return RunCommand(kCli + " " + arguments + " 2>&1", status);
-}
 
 class CliExportTest : public testing::Test {
 protected:
@@ -33,12 +26,10 @@ protected:
 }  // namespace
 
 TEST_F(CliExportTest, WritesEveryOutputInOneRun) {
-    int status = -1;
-    const std::string out = Cli("export " + Quoted("Funky.qlt") + " --sensitivity 700 --force --save " +
-                                    Quoted("Copy.qlt") + " --slx " + Quoted("Funky.slx") + " --midi " +
-                                    Quoted("Funky.mid") + " --slices " + Quoted("slices") + " --type wav",
-                                &status);
-    EXPECT_EQ(status, 0) << out;
+    const CliRun run = RunCli("export " + Quoted("Funky.qlt") + " --sensitivity 700 --force --save " + Quoted("Copy.qlt") +
+                              " --slx " + Quoted("Funky.slx") + " --midi " + Quoted("Funky.mid") + " --slices " +
+                              Quoted("slices") + " --type wav");
+    EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(std::filesystem::exists(Path("Copy.qlt")));
     EXPECT_TRUE(std::filesystem::exists(Path("Funky.slx")));
     EXPECT_TRUE(std::filesystem::exists(Path("slices/Funky #100.wav")));
@@ -50,33 +41,28 @@ TEST_F(CliExportTest, WritesEveryOutputInOneRun) {
 }
 
 TEST_F(CliExportTest, TooManyNotesNeedForce) {
-    int status = -1;
-    const std::string out = Cli("export " + Quoted("Funky.qlt") + " --midi " + Quoted("g.mid"), &status);
-    EXPECT_EQ(status, 1);
-    EXPECT_NE(out.find("Too many slices! Only the first 92 slices fit in the MIDI file"), std::string::npos) << out;
+    const CliRun run = RunCli("export " + Quoted("Funky.qlt") + " --midi " + Quoted("g.mid"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Too many slices! Only the first 92 slices fit in the MIDI file"), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(Path("g.mid")));
 }
 
 TEST_F(CliExportTest, DocumentsKeepTheirSlicingAndTakeNewSettings) {
-    int status = -1;
-    Cli("export " + Quoted("Funky.qlt") + " --bars 2 --stretch 13 --save " + Quoted("Two.qlt"), &status);
-    ASSERT_EQ(status, 0);
-    const std::string json = Cli("slice " + Quoted("Two.qlt") + " --json", &status);
-    ASSERT_EQ(status, 0) << json;
+    ASSERT_EQ(RunCli("export " + Quoted("Funky.qlt") + " --bars 2 --stretch 13 --save " + Quoted("Two.qlt")).status, 0);
+    const CliRun run = RunCli("slice " + Quoted("Two.qlt") + " --json");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string& json = run.out;
     EXPECT_NE(json.find("\"frames\": 40000"), std::string::npos) << json;
     EXPECT_NE(json.find("\"tempo\": 529200"), std::string::npos) << json;  // 2 bars in 40000 frames
     EXPECT_NE(json.find("{\"position\": 39600, \"level\": 16384, \"state\": 2"), std::string::npos) << json;
 }
 
 TEST_F(CliExportTest, AFailedExportNamesItsFileAndAlert) {
-    int status = -1;
-    const std::string out =
-        Cli("export " + Quoted("Funky.qlt") + " --force --slx " + Quoted("missing/Funky.slx") + " --midi " +
-                Quoted("Funky.mid"),
-            &status);
-    EXPECT_EQ(status, 1);
-    EXPECT_NE(out.find("missing/Funky.slx: Failed exporting SLX file! You may have run out of memory or disk space."),
+    const CliRun run = RunCli("export " + Quoted("Funky.qlt") + " --force --slx " + Quoted("missing/Funky.slx") +
+                              " --midi " + Quoted("Funky.mid"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("missing/Funky.slx: Failed exporting SLX file! You may have run out of memory or disk space."),
               std::string::npos)
-        << out;
+        << run.err;
     EXPECT_TRUE(std::filesystem::exists(Path("Funky.mid")));
 }

@@ -6,27 +6,9 @@
 #include "document/synth/CDrumLoopSynthesizer.h"
 #include "formats/sound/AIFFFile.h"
 #include "framework/files/CFileSpec.h"
-#include "tests/exports/ExportTestSupport.h"
+#include "tests/cli/CliRunner.h"
 
 namespace {
-
-const std::string kCli = QUILLET_BINARY_DIR "/cli/quillet-cli";
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(const std::string& arguments) {
-    CTempFolder folder;
-    const std::string err = (folder / "err").string();
-    CliRun run;
-    run.out = RunCommand(kCli + " " + arguments + " 2>'" + err + "'", &run.status);
-    const auto bytes = ReadFileBytes(err);
-    run.err.assign(bytes.begin(), bytes.end());
-    return run;
-}
 
 // Evaluates a python expression over the JSON object `j` that the tool printed.
 std::string Python(const std::string& json, const std::string& expression) {

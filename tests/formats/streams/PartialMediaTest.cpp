@@ -20,7 +20,7 @@ struct CountingBytes : CMemoryMedia {
 
 } // namespace
 
-TEST(CPartialMedia, WindowOfTenRefusesReadAtItsEnd)
+TEST(CPartialMedia, WindowsOfTenAndNothingRefuseReadsAtTheirEnd)
 {
     CountingBytes parent;
     CPartialMedia window(parent, 4, 10);
@@ -34,6 +34,9 @@ TEST(CPartialMedia, WindowOfTenRefusesReadAtItsEnd)
     EXPECT_EQ(byte, 13);
     EXPECT_EQ(window.GetPosition(), 10);
     EXPECT_EQ(window.GetSize(), 10);
+    CPartialMedia empty(parent, 8, 0);
+    EXPECT_EQ(empty.GetSize(), 0);
+    EXPECT_THROW(empty.ReadByte(), XRead);
 }
 
 TEST(CPartialMedia, SingleBytesAndPositionedAccessStayInside)
@@ -56,14 +59,6 @@ TEST(CPartialMedia, SingleBytesAndPositionedAccessStayInside)
     EXPECT_THROW(window.Skip(1), XBase);
     EXPECT_THROW(window.Skip(-3), XBase);
     EXPECT_EQ(parent.Data()[6], 6); // nothing written past the window
-}
-
-TEST(CPartialMedia, EmptyWindowIsEmpty)
-{
-    CountingBytes parent;
-    CPartialMedia window(parent, 8, 0);
-    EXPECT_EQ(window.GetSize(), 0);
-    EXPECT_THROW(window.ReadByte(), XRead);
 }
 
 TEST(CPartialMedia, OpenEndedWindowWritesToTheParentsEnd)

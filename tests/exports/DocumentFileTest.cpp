@@ -86,16 +86,6 @@ TEST(DocumentFile, RoundTripKeepsSlicingSettingsAndLocators) {
     EXPECT_FALSE(opened.document->IsDirty());
 }
 
-TEST(DocumentFile, IndependentReadersSeeOurSamples) {
-    CTempFolder folder;
-    auto doc = EditedLoop();
-    WriteFileBytes(folder / "Funky.aif", Saved(*doc, folder));
-    EXPECT_EQ(SoxSamples(folder / "Funky.aif"), Samples(doc->Sound()));
-    const std::string info = RunCommand("sndfile-info '" + (folder / "Funky.aif").string() + "'");
-    EXPECT_NE(info.find("Frames      : 30000"), std::string::npos) << info;
-    EXPECT_NE(info.find("Sample Rate : 22050"), std::string::npos) << info;
-}
-
 TEST(DocumentFile, DirtyFollowsChangesAndSaving) {
     CTempFolder folder;
     auto doc = EditedLoop();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 
 #include "formats/chunks/ByteOrder.h"
 #include "formats/document/CDocumentRecord.h"
@@ -44,27 +45,17 @@ void SetEntry(Bytes& bytes, std::size_t i, std::uint8_t first, std::uint32_t pos
 
 TEST(DocumentRecord, LayoutOfEveryField) {
     const Bytes b = Encoded(Sample());
-    EXPECT_EQ(ReadBigEndian32(&b[0]), 0xD1DADED0u);
-    EXPECT_EQ(b[4], 1);
-    EXPECT_EQ(b[5], 0);
-    EXPECT_EQ(b[6], 6);
-    EXPECT_EQ(b[7], 8);
-    EXPECT_EQ(b[8], 44);  // 300 = 1 x 256 + 44
-    EXPECT_EQ(b[22], 1);
-    EXPECT_EQ(b[9], 5);
-    EXPECT_EQ(ReadBigEndian32(&b[10]), 97500u);
-    EXPECT_EQ(b[14], 1);
-    EXPECT_EQ(b[15], 0);
-    EXPECT_EQ(b[16], 1);
-    EXPECT_EQ(b[17], 1);
-    EXPECT_EQ(ReadBigEndian16(&b[18]), 13);
-    EXPECT_EQ(ReadBigEndian16(&b[20]), 990);
+    // Magic, version 1.0, 6/8, 300 bars (low byte at 8, high at 22), 5 beats,
+    // tempo, normalize, one sample, silence selected, pitch mode, stretch,
+    // sensitivity.
+    const std::uint8_t head[24] = {0xD1, 0xDA, 0xDE, 0xD0, 1, 0, 6, 8, 44, 5, 0, 0x01, 0x7C, 0xDC,
+                                   1,    0,    1,    1,    0, 13, 0x03, 0xDE, 1, 0};
+    EXPECT_EQ(0, std::memcmp(b.data(), head, sizeof head));
     for (std::size_t i = 23; i < 158; ++i) EXPECT_EQ(b[i], 0) << i;
     EXPECT_EQ(ReadBigEndian16(&b[158]), 3);
-    EXPECT_EQ(b[160 + 8], 0x81);  // selected, hidden
-    EXPECT_EQ(ReadBigEndian32(&b[160 + 8 + 1]), 100u);
-    EXPECT_EQ(b[160 + 8 + 5], 0);
-    EXPECT_EQ(ReadBigEndian16(&b[160 + 8 + 6]), 32767);
+    // The second entry: selected and hidden, position 100, level 32767.
+    const std::uint8_t entry[8] = {0x81, 0, 0, 0, 100, 0, 0x7F, 0xFF};
+    EXPECT_EQ(0, std::memcmp(&b[160 + 8], entry, sizeof entry));
     EXPECT_EQ(b[160 + 16], 2);
 }
 

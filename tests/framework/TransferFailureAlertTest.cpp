@@ -39,20 +39,7 @@ TEST(TransferFailureAlert, SpecificClassesWinOverTheirBases)
     EXPECT_EQ(AlertFor<XSampleNameNotUnique>(), Res::kAlertSamplerCommunication);
 }
 
-TEST(ExceptionTree, BasesCatchTheirWholeBranch)
+TEST(ExceptionTree, WhatGivesTheClassName)
 {
-    auto caughtAsExternal = [](auto exception) {
-        try {
-            throw exception;
-        } catch (const XExternalDeviceException&) {
-            return true;
-        } catch (...) {
-            return false;
-        }
-    };
-    EXPECT_TRUE(caughtAsExternal(XSMDIAborted()));
-    EXPECT_TRUE(caughtAsExternal(XSysexTimedOut()));
-    EXPECT_TRUE(caughtAsExternal(XSampleNameNotUnique()));
-    EXPECT_FALSE(caughtAsExternal(XSCSI()));
     EXPECT_STREQ(XSysexTimedOut().what(), "XSysexTimedOut");
 }

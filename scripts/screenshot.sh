@@ -27,6 +27,8 @@ session() {
   sleep 1
   local scenes=(frame menu-0 menu-1 menu-2 menu-3 menu-4 alert progress about document)
   local names=(frame menu-file menu-edit menu-sampler menu-windows menu-help alert progress about document)
+  scenes+=(loop-plain loop-3d loop-shaded loop-plain-in loop-3d-in loop-shaded-in)
+  names+=(loop-plain loop-3d loop-shaded loop-plain-in loop-3d-in loop-shaded-in)
   for i in "${!scenes[@]}"; do
     "$program" --screenshot-scene="${scenes[$i]}" >/dev/null 2>&1 &
     local pid=$!

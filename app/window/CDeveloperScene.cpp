@@ -11,6 +11,8 @@
 
 #include "app/CQuillet.h"
 #include "app/commands/QuilletCommands.h"
+#include "document/views/CVisibleRange.h"
+#include "document/window/CQuilletWindow.h"
 #include "framework/alerts/Alerts.h"
 #include "framework/alerts/CABCAlertPresenter.h"
 #include "framework/progress/CLengthyOperation.h"
@@ -25,6 +27,9 @@ constexpr ResourceId kAlertChannelTaken = 500129019;
 constexpr ResourceId kSlicesLeft = 400129021;
 constexpr ResourceId kStop = 401000010;
 constexpr int kSettleMilliseconds = 400;
+// The demo loop in each waveform style, whole and zoomed in on an attack.
+constexpr const char* kLoopScenes[] = {"loop-plain", "loop-3d", "loop-shaded", "loop-plain-in", "loop-3d-in",
+                                       "loop-shaded-in"};
 
 }  // namespace
 
@@ -50,6 +55,9 @@ CDeveloperScene::~CDeveloperScene()
 
 bool CDeveloperScene::IsKnown(const std::string& scene)
 {
+    for (const char* loop : kLoopScenes)
+        if (scene == loop)
+            return true;
     return scene == "frame" || scene == "document" || scene == "alert" || scene == "progress" || scene == "about" ||
            (scene.size() == 6 && scene.rfind("menu-", 0) == 0 && scene[5] >= '0' && scene[5] <= '4');
 }
@@ -68,6 +76,18 @@ void CDeveloperScene::Play()
         // The demo loop's window filling the frame.
         if (CDocumentWindow* window = application_.FrontDocumentWindow(); window && window->SubWindow())
             window->SubWindow()->showMaximized();
+    } else if (scene_.rfind("loop-", 0) == 0) {
+        if (auto* window = dynamic_cast<CQuilletWindow*>(application_.FrontDocumentWindow())) {
+            if (window->SubWindow())
+                window->SubWindow()->showMaximized();
+            CABCLoopViewHost::Look& look = window->SharedPreferences().look;
+            look.style = scene_.find("plain") != std::string::npos ? WaveformStyle::kPlain
+                         : scene_.find("3d") != std::string::npos  ? WaveformStyle::k3D
+                                                                   : WaveformStyle::kShaded;
+            if (scene_.size() > 3 && scene_.compare(scene_.size() - 3, 3, "-in") == 0)
+                window->Model().Range().Show(21000, 29000);
+            window->UpdateContents();
+        }
     } else if (scene_ == "about") {
         application_.DoCommand(Cmd::kAbout);
     } else if (scene_ == "progress") {

@@ -1,6 +1,7 @@
 #include "document/views/CRangeScrollBarView.h"
 
 #include <QScrollBar>
+#include <algorithm>
 
 #include "document/views/CVisibleRange.h"
 
@@ -14,7 +15,14 @@ CRangeScrollBarView::CRangeScrollBarView(CGroupView* parent, const PixelRect& fr
 
 void CRangeScrollBarView::ShowRange()
 {
-    SetValue(host_.Range().Thumb());
+    // The thumb is as long against the bar as the shown range against the
+    // sound: Qt sizes it as page step / (maximum + page step).
+    const CVisibleRange& range = host_.Range();
+    const std::int64_t room = range.SoundFrames() - range.Length();
+    const std::int64_t pageStep = room <= 0 ? std::int64_t{kMaximum} * 1000 : kMaximum * range.Length() / room;
+    const std::int64_t longest = std::int64_t{kMaximum} * 1000;
+    static_cast<QScrollBar&>(Widget()).setPageStep(static_cast<int>(std::clamp<std::int64_t>(pageStep, 1, longest)));
+    SetValue(range.Thumb());
 }
 
 void CRangeScrollBarView::Act(int action)
@@ -34,7 +42,7 @@ void CRangeScrollBarView::Act(int action)
     }
     // The thumb shows where the range went; storing it first keeps the
     // value change that follows from being reported again.
-    SetValue(range.Thumb());
+    ShowRange();
     bar.setSliderPosition(range.Thumb());
     if (moved)
         host_.ViewsChanged();

@@ -10,7 +10,8 @@ class CRangeScrollBarView : public CScrollBarView {
 public:
     CRangeScrollBarView(CGroupView* parent, const PixelRect& frame, CABCLoopViewHost& host);
 
-    // Puts the thumb where the shown range is (after a change from elsewhere).
+    // Puts the thumb where the shown range is and sizes it to the range
+    // (after a change from elsewhere).
     void ShowRange();
 
 private:

@@ -62,6 +62,8 @@ public:
     void Close() override;
 
     CQuilletWindowModel& Model() { return *fModel; }
+    // The preferences every document window shares (the views' look among them).
+    DocumentPreferences& SharedPreferences() const { return Preferences(); }
 
 private:
     // CABCQuilletWindowHost
@@ -83,7 +85,7 @@ private:
     const WAVE_SAMPLE& Sound() const override { return fModel->Sound(); }
     const CSliceList& Slices() const override { return fModel->Slices(); }
     CVisibleRange& Range() override { return fModel->Range(); }
-    Look ViewLook() const override { return {}; }
+    Look ViewLook() const override { return Preferences().look; }
     bool IsPenTool() const override { return fModel->Tool() == DocumentTool::kPen; }
     std::int64_t PlayPosition() const override { return fModel->PlayState().ViewPlayPosition(); }
     void ClickWaveform(std::int64_t frame, bool alt) override;

@@ -233,6 +233,8 @@ TEST(RangeScrollBarView, ArrowsMoveATenthPagesAWholeLengthAndTheThumbSetsTheStar
     CABCWindow window;
     CRangeScrollBarView scrollBar(&window.Root(), {0, 0, kWidth, 16}, host);
     auto& bar = static_cast<QScrollBar&>(scrollBar.Widget());
+    // The thumb is as long as the range is against the sound.
+    EXPECT_EQ(bar.pageStep(), 999 * 10000 / (kFrames - 10000));
     bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(host.Range().Start(), 1000);
     bar.triggerAction(QAbstractSlider::SliderPageStepAdd);

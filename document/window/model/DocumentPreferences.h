@@ -2,11 +2,13 @@
 // The preferences that document windows read and write: the left-locator
 // and scrolling choices, and the settings new documents start with.
 #include "document/analysis/CSlicingSettings.h"
+#include "document/views/CABCLoopViewHost.h"
 
 struct DocumentPreferences {
     bool alwaysMoveLeftLocator = false;  // "Always Move Left Locator to First Slice Point"
     bool scrollDuringPlayback = true;    // "Scroll During Playback"
     bool setBarsToOne = false;           // "Set "Bars" to 1 in New Documents"
+    CABCLoopViewHost::Look look;         // "Waveform Type", waveform colour and contrast
     // The four toggles and the stretch of the last used window.
     CSlicingSettings lastUsed;
 

@@ -77,6 +77,16 @@ const std::vector<ExpectedMenu> kMenuBarTable = {
 
 CMenuBar ApplicationMenuBar() { return CMenuBar(Res::kMenuBarMenus); }
 
+// An item opening the given submenu.
+MenuItemRecord SubmenuItem(std::shared_ptr<CMenu> submenu)
+{
+    MenuItemRecord holder;
+    holder.kind = kMenuItemSubmenu;
+    holder.label = "Targets";
+    holder.submenu = std::move(submenu);
+    return holder;
+}
+
 std::vector<WindowListEntry> Windows(std::vector<std::string> titles)
 {
     std::vector<WindowListEntry> windows;
@@ -197,12 +207,7 @@ TEST(Menu, FindsCommandsAndShortcutsThroughSubmenus)
 
     auto targets = std::make_shared<CMenu>();
     targets->AppendCommand("My S3000", 1210);
-    MenuItemRecord holder;
-    holder.kind = kMenuItemSubmenu;
-    holder.label = "Targets";
-    holder.submenu = targets;
-    CMenu& sampler = *bar.Menus()[2];
-    sampler.AppendRecord(holder);
+    bar.Menus()[2]->AppendRecord(SubmenuItem(targets));
     MenuItemRecord extra;
     extra.label = "Extra";
     extra.shortcut = 'Z';
@@ -223,10 +228,7 @@ TEST(Menu, ResetDisablesUnchecksAndDropsTemporaryItems)
     auto submenu = std::make_shared<CMenu>();
     submenu->AppendCommand("Inner", 7);
     submenu->SetChecked(0, true);
-    MenuItemRecord holder;
-    holder.kind = kMenuItemSubmenu;
-    holder.submenu = submenu;
-    windows.AppendRecord(holder);
+    windows.AppendRecord(SubmenuItem(submenu));
     windows.SetEnabled(0, true);
     windows.SetChecked(0, true);
     ASSERT_TRUE(windows.FillWindowList(Windows({"Beat (44.1kHz)"})));

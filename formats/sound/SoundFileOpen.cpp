@@ -67,10 +67,10 @@ std::unique_ptr<CWaveSample> OpenSoundMedia(CMedia& stream, const char* name, Ch
 }
 
 std::unique_ptr<CWaveSample> OpenSoundFile(const std::string& path, ChannelChoice channel) {
-    const CFileSpec spec(path);
-    if (!FileExists(spec)) throw XFileNotFound();
-    COpenFile file(spec);
-    return OpenSoundMedia(file, spec.NameWithExtension().c_str(), channel);
+    const CFileSpec location(path);
+    if (!FileExists(location)) throw XFileNotFound();
+    COpenFile file(location);
+    return OpenSoundMedia(file, location.NameWithExtension().c_str(), channel);
 }
 
 ResourceId SoundFileAlert(const std::exception_ptr& failure) {

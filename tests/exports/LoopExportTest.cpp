@@ -15,7 +15,7 @@
 
 namespace {
 
-CFileSpec Spec(const std::filesystem::path& path) { return CFileSpec(path.string()); }
+CFileSpec FileAt(const std::filesystem::path& path) { return CFileSpec(path.string()); }
 
 struct SLXEntry {
     std::uint32_t offset, length, position;
@@ -45,7 +45,7 @@ struct ExportRig {
         return loop;
     }
     bool Slices(const char* name, const CFileType& type) {
-        return ExportSlices(set, Spec(folder / name), type, 0, 44100, std::nullopt, kSliceNameLimit, feedback);
+        return ExportSlices(set, FileAt(folder / name), type, 0, 44100, std::nullopt, kSliceNameLimit, feedback);
     }
 
     std::unique_ptr<CLoopDocument> doc;
@@ -108,7 +108,7 @@ TEST(SLXExport, SlicesTableAndSamples) {
     CSliceRenderSet set(doc->Sound(), doc->Slices(), doc->Settings());
     CTempFolder folder;
     CScriptedFeedback feedback;
-    ASSERT_TRUE(ExportSLX(set, Spec(folder / "Funky.slx"), 44100, feedback));
+    ASSERT_TRUE(ExportSLX(set, FileAt(folder / "Funky.slx"), 44100, feedback));
     std::uint32_t loopTicks = 0;
     const auto entries = SLXEntries(ReadFileBytes(folder / "Funky.slx"), &loopTicks);
     EXPECT_EQ(loopTicks, 3840u);
@@ -132,7 +132,7 @@ TEST(SLXExport, SlicesTableAndSamples) {
 
 TEST(SLXExport, OneSampleIsOneEntryOfTheWholeLoop) {
     ExportRig rig(9000, {1000, 5000}, false);
-    ASSERT_TRUE(ExportSLX(rig.set, Spec(rig.folder / "One.slx"), 44100, rig.feedback));
+    ASSERT_TRUE(ExportSLX(rig.set, FileAt(rig.folder / "One.slx"), 44100, rig.feedback));
     const auto entries = SLXEntries(ReadFileBytes(rig.folder / "One.slx"));
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].position, 0u);
@@ -145,13 +145,13 @@ TEST(SLXExport, MoreSegmentsThanTheTableHoldsAsks) {
     for (std::uint32_t i = 1; i <= 1000; ++i) positions.push_back(i * 8);
     ExportRig rig(8100, positions);
     rig.feedback.acceptFirstSlices = false;
-    EXPECT_FALSE(ExportSLX(rig.set, Spec(rig.folder / "Many.slx"), 44100, rig.feedback));
+    EXPECT_FALSE(ExportSLX(rig.set, FileAt(rig.folder / "Many.slx"), 44100, rig.feedback));
     EXPECT_FALSE(std::filesystem::exists(rig.folder / "Many.slx"));
     EXPECT_EQ(rig.feedback.lastLimit, 1000);
 
     rig.feedback.acceptFirstSlices = true;
     CSliceRenderSet accepted(rig.doc->Sound(), rig.doc->Slices(), rig.doc->Settings());
-    ASSERT_TRUE(ExportSLX(accepted, Spec(rig.folder / "Many.slx"), 44100, rig.feedback));
+    ASSERT_TRUE(ExportSLX(accepted, FileAt(rig.folder / "Many.slx"), 44100, rig.feedback));
     EXPECT_EQ(SLXEntries(ReadFileBytes(rig.folder / "Many.slx")).size(), 1000u);
 }
 
@@ -160,7 +160,7 @@ TEST(SLXExport, StoppingLeavesTheOldFile) {
     WriteFileBytes(rig.folder / "Funky.slx", {1, 2, 3});
     {
         StopPressed stop;
-        EXPECT_FALSE(ExportSLX(rig.set, Spec(rig.folder / "Funky.slx"), 44100, rig.feedback));
+        EXPECT_FALSE(ExportSLX(rig.set, FileAt(rig.folder / "Funky.slx"), 44100, rig.feedback));
     }
     EXPECT_EQ(ReadFileBytes(rig.folder / "Funky.slx"), (std::vector<std::uint8_t>{1, 2, 3}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(rig.folder.Path()), {}), 1);
@@ -169,8 +169,8 @@ TEST(SLXExport, StoppingLeavesTheOldFile) {
 TEST(Exports, ALoopWithoutLengthIsRefused) {
     // Equal locators are reset to the whole sound, so only an empty sound leaves no loop.
     ExportRig rig(0, {});
-    EXPECT_THROW(ExportSLX(rig.set, Spec(rig.folder / "a.slx"), 44100, rig.feedback), XBadFormat);
-    EXPECT_THROW(ExportGrooveMIDI(rig.set, Spec(rig.folder / "a.mid"), rig.feedback), XBadFormat);
+    EXPECT_THROW(ExportSLX(rig.set, FileAt(rig.folder / "a.slx"), 44100, rig.feedback), XBadFormat);
+    EXPECT_THROW(ExportGrooveMIDI(rig.set, FileAt(rig.folder / "a.mid"), rig.feedback), XBadFormat);
     EXPECT_THROW(rig.Slices("a.aif", kAIFFFileType), XBadFormat);
     EXPECT_TRUE(std::filesystem::is_empty(rig.folder.Path()));
 }
@@ -180,11 +180,11 @@ TEST(GrooveExport, MoreSlicesThanKeysAsks) {
     for (std::uint32_t i = 0; i < 100; ++i) positions.push_back(i * 100);
     ExportRig rig(10000, positions);
     rig.feedback.acceptFirstSlices = false;
-    EXPECT_FALSE(ExportGrooveMIDI(rig.set, Spec(rig.folder / "g.mid"), rig.feedback));
+    EXPECT_FALSE(ExportGrooveMIDI(rig.set, FileAt(rig.folder / "g.mid"), rig.feedback));
     EXPECT_EQ(rig.feedback.lastLimit, 92);
     EXPECT_FALSE(std::filesystem::exists(rig.folder / "g.mid"));
     rig.feedback.acceptFirstSlices = true;
-    EXPECT_TRUE(ExportGrooveMIDI(rig.set, Spec(rig.folder / "g.mid"), rig.feedback));
+    EXPECT_TRUE(ExportGrooveMIDI(rig.set, FileAt(rig.folder / "g.mid"), rig.feedback));
     const std::string csv = RunCommand("midicsv '" + (rig.folder / "g.mid").string() + "'");
     EXPECT_NE(csv.find("Note_on_c, 0, 127, 127"), std::string::npos);
     EXPECT_EQ(csv.find("Note_on_c, 0, 128,"), std::string::npos);

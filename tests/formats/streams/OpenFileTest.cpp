@@ -31,7 +31,7 @@ protected:
         fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(folder_);
     }
-    CFileSpec Spec(const std::string& name) const { return CFileSpec((folder_ / name).string()); }
+    CFileSpec FileAt(const std::string& name) const { return CFileSpec((folder_ / name).string()); }
     std::string Slurp(const std::string& name) const
     {
         std::ostringstream text;
@@ -50,13 +50,13 @@ TEST_F(FileTest, WriteTruncatesThenReadsBack)
 {
     Put("a.bin", "a long old text");
     {
-        COpenFile file(Spec("a.bin"), COpenFile::Access::kWrite);
+        COpenFile file(FileAt("a.bin"), COpenFile::Access::kWrite);
         file.Write(5, "hello");
         file.WriteAt(1, 1, "E");
         EXPECT_EQ(file.GetPosition(), 2);
         EXPECT_EQ(file.GetSize(), 5);
     }
-    COpenFile file(Spec("a.bin"));
+    COpenFile file(FileAt("a.bin"));
     char text[6] = {};
     file.ReadAt(0, 5, text);
     EXPECT_STREQ(text, "hEllo");
@@ -67,7 +67,7 @@ TEST_F(FileTest, WriteTruncatesThenReadsBack)
 TEST_F(FileTest, ReadingPastTheEndRaisesXRead)
 {
     Put("a.bin", "abc");
-    COpenFile file(Spec("a.bin"));
+    COpenFile file(FileAt("a.bin"));
     char text[4];
     EXPECT_THROW(file.Read(4, text), XRead);
     EXPECT_THROW(file.SetPosition(-1), XPosition);
@@ -75,20 +75,20 @@ TEST_F(FileTest, ReadingPastTheEndRaisesXRead)
 
 TEST_F(FileTest, MissingFileOrFolderCannotBeOpened)
 {
-    EXPECT_THROW(COpenFile(Spec("missing.bin")), XCreateFailed);
-    EXPECT_FALSE(FileExists(Spec("missing.bin")));
+    EXPECT_THROW(COpenFile(FileAt("missing.bin")), XCreateFailed);
+    EXPECT_FALSE(FileExists(FileAt("missing.bin")));
     EXPECT_FALSE(FileExists(CFileSpec(folder_.string())));
-    EXPECT_THROW(COpenFile(Spec("no/such/folder.bin"), COpenFile::Access::kWrite), XCreateFailed);
+    EXPECT_THROW(COpenFile(FileAt("no/such/folder.bin"), COpenFile::Access::kWrite), XCreateFailed);
     Put("there.txt", "");
-    EXPECT_TRUE(FileExists(Spec("there.txt")));
+    EXPECT_TRUE(FileExists(FileAt("there.txt")));
 }
 
 TEST_F(FileTest, NamedPipeDoesNotHang)
 {
     ASSERT_EQ(::mkfifo((folder_ / "pipe").c_str(), 0600), 0);
     // No one reads the pipe, so it cannot be written.
-    EXPECT_THROW(COpenFile(Spec("pipe"), COpenFile::Access::kWrite), XCreateFailed);
-    COpenFile pipe(Spec("pipe"));
+    EXPECT_THROW(COpenFile(FileAt("pipe"), COpenFile::Access::kWrite), XCreateFailed);
+    COpenFile pipe(FileAt("pipe"));
     char byte;
     EXPECT_THROW(pipe.Read(1, &byte), XRead);
 }
@@ -106,7 +106,7 @@ TEST_F(FileTest, SafeSaveReplacesTargetOnCommit)
     Put("song.aif", "old");
     fs::permissions(folder_ / "song.aif", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     {
-        CSafeSaveFile file(Spec("song.aif"));
+        CSafeSaveFile file(FileAt("song.aif"));
         EXPECT_EQ(fs::path(file.TemporaryPath()).parent_path(), folder_);
         file.Write(3, "new");
         EXPECT_EQ(Slurp("song.aif"), "old");
@@ -122,7 +122,7 @@ TEST_F(FileTest, SafeSaveWithoutCommitLeavesTargetAlone)
 {
     Put("song.aif", "old");
     try {
-        CSafeSaveFile file(Spec("song.aif"));
+        CSafeSaveFile file(FileAt("song.aif"));
         file.Write(3, "new");
         throw XWrite(); // a writer failing midway
     } catch (const XWrite&) {
@@ -130,7 +130,7 @@ TEST_F(FileTest, SafeSaveWithoutCommitLeavesTargetAlone)
     EXPECT_EQ(Slurp("song.aif"), "old");
     EXPECT_EQ(FileCount(), 1);
     {
-        CSafeSaveFile file(Spec("fresh.aif"));
+        CSafeSaveFile file(FileAt("fresh.aif"));
         file.Write(3, "new");
     }
     EXPECT_EQ(FileCount(), 1);
@@ -140,7 +140,7 @@ TEST_F(FileTest, SafeSaveFollowsSymbolicLinks)
 {
     Put("real.aif", "old");
     fs::create_symlink(folder_ / "real.aif", folder_ / "link.aif");
-    CSafeSaveFile file(Spec("link.aif"));
+    CSafeSaveFile file(FileAt("link.aif"));
     file.Write(3, "new");
     file.Commit();
     EXPECT_TRUE(fs::is_symlink(folder_ / "link.aif"));
@@ -150,7 +150,7 @@ TEST_F(FileTest, SafeSaveFollowsSymbolicLinks)
 TEST_F(FileTest, SafeSaveOverAFolderOrInAReadOnlyFolderFails)
 {
     fs::create_directory(folder_ / "sub");
-    EXPECT_THROW(CSafeSaveFile file(Spec("sub")), XCreateFailed);
+    EXPECT_THROW(CSafeSaveFile file(FileAt("sub")), XCreateFailed);
     if (::geteuid() == 0) {
         // Folder permissions do not bind root; /proc refuses new files to anyone.
         EXPECT_THROW(CSafeSaveFile file(CFileSpec("/proc/song.aif")), XCreateFailed);
@@ -158,7 +158,7 @@ TEST_F(FileTest, SafeSaveOverAFolderOrInAReadOnlyFolderFails)
     }
     Put("song.aif", "old");
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_THROW(CSafeSaveFile file(Spec("song.aif")), XCreateFailed);
+    EXPECT_THROW(CSafeSaveFile file(FileAt("song.aif")), XCreateFailed);
     fs::permissions(folder_, fs::perms::owner_all);
     EXPECT_EQ(Slurp("song.aif"), "old");
     EXPECT_EQ(FileCount(), 2);
@@ -167,7 +167,7 @@ TEST_F(FileTest, SafeSaveOverAFolderOrInAReadOnlyFolderFails)
 TEST_F(FileTest, FailedCommitRemovesTemporary)
 {
     Put("song.aif", "old");
-    CSafeSaveFile file(Spec("song.aif"));
+    CSafeSaveFile file(FileAt("song.aif"));
     file.Write(3, "new");
     // The target is replaced by a folder meanwhile: the rename must fail.
     fs::remove(folder_ / "song.aif");

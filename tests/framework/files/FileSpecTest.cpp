@@ -25,11 +25,11 @@ TEST(SplitFileName, ExtensionOfAtMostEightCharacters)
 
 TEST(CFileSpec, SplitsAndJoinsPaths)
 {
-    const CFileSpec spec("/music/loops.v2/Funk Loop.aif");
-    EXPECT_EQ(spec.Directory(), "/music/loops.v2/");
-    EXPECT_EQ(spec.Name(), "Funk Loop");
-    EXPECT_EQ(spec.Extension(), ".aif");
-    EXPECT_EQ(spec.NameWithExtension(), "Funk Loop.aif");
+    const CFileSpec file("/music/loops.v2/Funk Loop.aif");
+    EXPECT_EQ(file.Directory(), "/music/loops.v2/");
+    EXPECT_EQ(file.Name(), "Funk Loop");
+    EXPECT_EQ(file.Extension(), ".aif");
+    EXPECT_EQ(file.NameWithExtension(), "Funk Loop.aif");
     // A dot in the folder is not an extension.
     EXPECT_EQ(CFileSpec("/music/loops.v2/README").Extension(), "");
     EXPECT_EQ(CFileSpec("/tmp", "a", ".wav").FullPath(), "/tmp/a.wav");
@@ -60,7 +60,7 @@ protected:
             std::ofstream(folder_ / name) << name;
     }
     void TearDown() override { fs::remove_all(folder_); }
-    CFileSpec Spec(const std::string& relative) const { return CFileSpec((folder_ / relative).string()); }
+    CFileSpec FileAt(const std::string& relative) const { return CFileSpec((folder_ / relative).string()); }
 
     fs::path folder_;
 };
@@ -71,17 +71,17 @@ TEST_F(RecentDocumentsTest, SameFileUnderAnotherPathLeavesOneEntry)
 {
     fs::create_symlink(folder_ / "a.qlt", folder_ / "link.qlt");
     CRecentDocuments recent;
-    recent.Add(Spec("a.qlt"));
-    recent.Add(Spec("b.qlt"));
-    recent.Add(Spec("sub/../a.qlt"));
-    recent.Add(Spec("link.qlt"));
+    recent.Add(FileAt("a.qlt"));
+    recent.Add(FileAt("b.qlt"));
+    recent.Add(FileAt("sub/../a.qlt"));
+    recent.Add(FileAt("link.qlt"));
     ASSERT_EQ(recent.Count(), 2u);
-    EXPECT_EQ(recent[0].FullPath(), Spec("link.qlt").FullPath());
+    EXPECT_EQ(recent[0].FullPath(), FileAt("link.qlt").FullPath());
     EXPECT_EQ(recent[1].NameWithExtension(), "b.qlt");
-    EXPECT_EQ(Spec("sub/../link.qlt").Normalised().FullPath(), Spec("a.qlt").FullPath());
-    EXPECT_EQ(Spec("sub/./new.qlt").Normalised().FullPath(), Spec("sub/new.qlt").FullPath());
+    EXPECT_EQ(FileAt("sub/../link.qlt").Normalised().FullPath(), FileAt("a.qlt").FullPath());
+    EXPECT_EQ(FileAt("sub/./new.qlt").Normalised().FullPath(), FileAt("sub/new.qlt").FullPath());
     // Names differing in case are different files here.
-    recent.Add(Spec("A.qlt"));
+    recent.Add(FileAt("A.qlt"));
     EXPECT_EQ(recent.Count(), 3u);
 }
 
@@ -89,11 +89,11 @@ TEST_F(RecentDocumentsTest, KeepsTheFourMostRecent)
 {
     CRecentDocuments recent;
     for (const char* name : {"a.qlt", "b.qlt", "c.qlt", "d.qlt", "e.qlt"})
-        recent.Add(Spec(name));
+        recent.Add(FileAt(name));
     ASSERT_EQ(recent.Count(), CRecentDocuments::kMaxCount);
     EXPECT_EQ(recent[0].Name(), "e");
     EXPECT_EQ(recent[3].Name(), "b");
-    recent.Add(Spec("c.qlt"));
+    recent.Add(FileAt("c.qlt"));
     ASSERT_EQ(recent.Count(), 4u);
     EXPECT_EQ(recent[0].Name(), "c");
     EXPECT_EQ(recent[1].Name(), "e");

@@ -18,6 +18,8 @@
 #include "app/window/CSplashScreen.h"
 #include "app/window/CWebBrowser.h"
 #include "app/window/CWindowArranger.h"
+#include "devices/sound/CSoundChannel.h"
+#include "document/playback/CWavePlayer.h"
 #include "document/window/CDocumentOpener.h"
 #include "framework/alerts/Alerts.h"
 #include "framework/exceptions/Exceptions.h"
@@ -39,20 +41,42 @@ constexpr ResourceId kAlertNotFound = 501000002;
 constexpr std::array<ResourceId, 4> kPseudoSamplerNames = {400133100, 400133101, 400133102, 400133103};
 constexpr std::uint16_t kSplashPicture = 128;
 
+// The channel's second render callback: the player renders in the first.
+void LeaveRegion(std::int16_t*, std::uint32_t, void*) {}
+
+// Playback needs continuous idle calls to follow the heard position.
+void PlaybackCountChanged(int change)
+{
+    if (change > 0)
+        CLowLevelApplication::RaiseFastIdleOfCurrent();
+    else
+        CLowLevelApplication::LowerFastIdleOfCurrent();
+}
+
 }  // namespace
 
 CQuillet::CQuillet(std::string commandLine, std::string folder)
-    : CApplication("Quillet"), startCommandLine_(std::move(commandLine)), startFolder_(std::move(folder))
+    : CApplication("Quillet"),
+      startCommandLine_(std::move(commandLine)),
+      startFolder_(std::move(folder)),
+      player_(std::make_shared<CWavePlayer>(PlaybackCountChanged)),
+      sound_(*this, &CWavePlayer::RenderCallback, &LeaveRegion, player_.get())
 {
 }
 
-CQuillet::~CQuillet() = default;
+CQuillet::~CQuillet()
+{
+    // Nothing may play on into a channel or a window that is going.
+    sound_.CloseChannel();
+}
 
 void CQuillet::Initialise()
 {
     CStartupSequence sequence(*this);
     initialised_ = sequence.Initialise();
     availability_ = sequence.GetAvailability();
+    // No card could be opened (alert 7): the program runs without sound.
+    availability_.sound = availability_.sound && sound_.IsEnabled();
     browserInstalled_ = initialised_ && CWebBrowser::IsInstalled();
 }
 
@@ -63,7 +87,8 @@ void CQuillet::StartUp()
         return;
     }
     documents_ = std::make_unique<CDocumentOpener>(
-        *this, [this] { return IsSoundAvailable(); }, [this] { return GetMenuBar(); });
+        *this, player_, [this] { return IsSoundAvailable() && sound_.IsAvailable(); },
+        [this] { return GetMenuBar(); });
     RunMenuUpdate();
     // With no document named, the program shows its demo loop, sliced.
     if (!OpenCommandLine(startCommandLine_, startFolder_))
@@ -77,6 +102,12 @@ void CQuillet::ShutDown()
     // The preferences file is not in the program yet: nothing to write.
     TearDown();
     initialised_ = false;
+}
+
+void CQuillet::Idle()
+{
+    player_->IdlePoll();
+    CApplication::Idle();
 }
 
 void CQuillet::Deactivated()
@@ -171,11 +202,15 @@ void CQuillet::AllocateScratchBuffers()
     }
 }
 
+void CQuillet::ListSoundCards(CSoundCardRegistry& registry)
+{
+    registry.ListCards(CSoundCardRegistry::StandInsFromEnvironment());
+}
+
 void CQuillet::StartSound()
 {
-    // The program has no sound output yet, so no usable card is found.
-    ShowAlert(CStartupSequence::kAlertNoSound);
-    throw XSoundInit();
+    ListSoundCards(sound_.Registry());
+    sound_.RequireCards();
 }
 
 void CQuillet::CloseSplashScreen()
@@ -194,10 +229,14 @@ void CQuillet::SetDefaultPreferences()
     for (ResourceId name : kPseudoSamplerNames)
         installedSamplers_.push_back(GetResourceString(name));
     selectedSampler_ = 0;
+    // The default sound card: the first one that opens.
+    if (sound_.IsEnabled())
+        sound_.OpenAnyCard();
 }
 
 void CQuillet::TearDown()
 {
+    sound_.Disable();
     splash_.reset();
     for (auto& buffer : scratchBuffers_)
         std::vector<std::uint8_t>().swap(buffer);
@@ -210,6 +249,65 @@ void CQuillet::TearDown()
 int CQuillet::ShowAlert(ResourceId alert)
 {
     return ::ShowAlert(alert);
+}
+
+int CQuillet::ShowAlert(ResourceId alert, const std::string& parameter)
+{
+    return ShowAlertWithArgument(alert, parameter);
+}
+
+void CQuillet::ChannelChanged(CSoundChannel* channel)
+{
+    player_->SetChannel(channel);
+}
+
+void CQuillet::DisableSound()
+{
+    sound_.Disable();
+    availability_.sound = false;
+}
+
+bool CQuillet::IsPlaying()
+{
+    return player_->PlayingSample() != nullptr;
+}
+
+void CQuillet::StopPlayback()
+{
+    player_->StopPlayback();
+}
+
+std::uint16_t CQuillet::GetChannelState()
+{
+    const CSoundChannel* channel = sound_.Channel();
+    return channel ? channel->GetPlayAheadSetting() : kNone;
+}
+
+bool CQuillet::OpenChannel(std::uint16_t card, std::uint16_t state)
+{
+    if (!sound_.OpenCard(card))
+        return false;
+    // Another kind of card may offer fewer play-ahead settings.
+    CSoundChannel& channel = *sound_.Channel();
+    if (state < channel.GetPlayAheadSettingCount())
+        channel.SetPlayAheadSetting(state);
+    return true;
+}
+
+std::uint16_t CQuillet::GetOtherCard(std::uint16_t card)
+{
+    const std::uint16_t count = sound_.Registry().Count();
+    if (count == 0)
+        return kNone;
+    return card < count ? static_cast<std::uint16_t>((card + 1) % count) : 0;
+}
+
+void CQuillet::TellWindowsSoundChanged()
+{
+    for (CDocumentWindow* window : DocumentWindows()) {
+        window->CheckControls();
+        window->UpdateContents();
+    }
 }
 
 void CQuillet::UpdateMenus()

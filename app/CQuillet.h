@@ -2,8 +2,9 @@
 // The application: builds the shared parts at start-up in their fixed order,
 // routes the application's menu commands, keeps the menus up to date, lets
 // the sound card go while the program is in the background, and tears
-// everything down at the end. Parts that are not in the program yet (sound
-// output, MIDI, SCSI, preferences, documents, samplers) answer as a missing
+// everything down at the end. It owns the sound output and the one sample
+// player that every document window plays through. Parts that are not in
+// the program yet (MIDI, SCSI, preferences, samplers) answer as a missing
 // service does, and their commands stay disabled.
 #include <array>
 #include <cstdint>
@@ -15,6 +16,8 @@
 #include "app/sound/CSoundChannelRelease.h"
 #include "app/startup/CABCStartupServices.h"
 #include "app/startup/CStartupSequence.h"
+#include "devices/sound/CABCSoundSetupHost.h"
+#include "devices/sound/CSoundSetup.h"
 #include "framework/files/CFileTypeList.h"
 #include "framework/ui/application/CApplication.h"
 
@@ -23,8 +26,12 @@ class CNativeMenuBar;
 class CMenu;
 class CMenuBar;
 class CSplashScreen;
+class CWavePlayer;
 
-class CQuillet : public CApplication, private CABCStartupServices, private CABCSoundChannelHost {
+class CQuillet : public CApplication,
+                 private CABCStartupServices,
+                 private CABCSoundChannelHost,
+                 private CABCSoundSetupHost {
 public:
     static constexpr const char* kMakerHomePage = "https://quillet.example.org/";
     static constexpr const char* kDistributorHomePage = "https://marlpit.example.com/";
@@ -50,6 +57,7 @@ public:
 
     bool DoCommand(std::uint32_t command) override;
     void UpdateMenus() override;
+    void Idle() override;
     void Deactivated() override;
     void Activated() override;
     // Whether the program is in the background.
@@ -59,6 +67,8 @@ public:
     CMenuBar* GetMenuBar() const;
     CNativeMenuBar* GetNativeMenuBar() const { return menuBar_.get(); }
     const CStartupSequence::Availability& GetAvailability() const { return availability_; }
+    const CSoundSetup& GetSoundSetup() const { return sound_; }
+    CWavePlayer& GetWavePlayer() const { return *player_; }
     // Where the help file lies: beside the program, named after it.
     static std::string HelpFilePath();
 
@@ -66,6 +76,9 @@ protected:
     void Initialise() override;
     void StartUp() override;
     void ShutDown() override;
+    // Fills the registry with the output devices the sound step may use: the
+    // system's cards, then the stand-ins named in the environment.
+    virtual void ListSoundCards(CSoundCardRegistry& registry);
 
 private:
     // Start-up steps.
@@ -86,17 +99,21 @@ private:
     void TearDown() override;
     int ShowAlert(ResourceId alert) override;
 
-    // The sound channel: there is no sound output in the program yet.
-    bool IsSoundAvailable() override { return availability_.sound; }
-    void DisableSound() override { availability_.sound = false; }
-    bool IsPlaying() override { return false; }
-    void StopPlayback() override {}
-    std::uint16_t GetCardIndex() override { return kNone; }
-    std::uint16_t GetChannelState() override { return kNone; }
-    void CloseChannel() override {}
-    bool OpenChannel(std::uint16_t, std::uint16_t) override { return false; }
-    std::uint16_t GetOtherCard(std::uint16_t) override { return kNone; }
-    void TellWindowsSoundChanged() override {}
+    // The sound channel, released while the program is in the background.
+    bool IsSoundAvailable() override { return availability_.sound && sound_.IsEnabled(); }
+    void DisableSound() override;
+    bool IsPlaying() override;
+    void StopPlayback() override;
+    std::uint16_t GetCardIndex() override { return sound_.CardIndex(); }
+    std::uint16_t GetChannelState() override;
+    void CloseChannel() override { sound_.CloseChannel(); }
+    bool OpenChannel(std::uint16_t card, std::uint16_t state) override;
+    std::uint16_t GetOtherCard(std::uint16_t card) override;
+    void TellWindowsSoundChanged() override;
+
+    // The sound output's requests.
+    int ShowAlert(ResourceId alert, const std::string& parameter) override;
+    void ChannelChanged(CSoundChannel* channel) override;
 
     void OpenWebPage(const char* address);
     void OpenHelp();
@@ -109,6 +126,10 @@ private:
     bool deactivated_ = false;
     CStartupSequence::Availability availability_;
     CSoundChannelRelease release_{*this};
+    // The player outlives the sound output, which closes its channel first;
+    // document windows share the player and may outlive the application.
+    std::shared_ptr<CWavePlayer> player_;
+    CSoundSetup sound_;
 
     CFileTypeList soundFileTypes_;
     CFileTypeList sliceFileTypes_;

@@ -20,7 +20,8 @@ public:
     virtual void CloseChannel() = 0;
     // Opens the card with the channel state; false when it cannot be had.
     virtual bool OpenChannel(std::uint16_t card, std::uint16_t state) = 0;
-    // A usable card other than the given one, or kNone.
+    // The card to try instead of `card`: the next one in the list, wrapping
+    // round (so the same card when it is the only one), or kNone without cards.
     virtual std::uint16_t GetOtherCard(std::uint16_t card) = 0;
     // Each window's sound-change operations, in turn over all windows.
     virtual void TellWindowsSoundChanged() = 0;

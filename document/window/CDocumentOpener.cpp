@@ -11,10 +11,10 @@
 #include "framework/ui/application/CApplication.h"
 #include "framework/ui/windows/CFrameWindow.h"
 
-CDocumentOpener::CDocumentOpener(CApplication& application, std::function<bool()> soundAvailable,
-                                 std::function<CMenuBar*()> menuBar)
+CDocumentOpener::CDocumentOpener(CApplication& application, std::shared_ptr<CWavePlayer> player,
+                                 std::function<bool()> soundAvailable, std::function<CMenuBar*()> menuBar)
     : fApplication(application),
-      fSession(std::make_shared<DocumentSession>(std::move(soundAvailable), std::move(menuBar)))
+      fSession(std::make_shared<DocumentSession>(std::move(soundAvailable), std::move(menuBar), std::move(player)))
 {
 }
 

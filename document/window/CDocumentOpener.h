@@ -18,10 +18,11 @@ class CQuilletWindow;
 
 class CDocumentOpener : private CABCOpenQuestions {
 public:
-    // soundAvailable tells whether a sound channel is open; menuBar gives the
-    // menu records (nullptr before they are built).
-    CDocumentOpener(CApplication& application, std::function<bool()> soundAvailable,
-                    std::function<CMenuBar*()> menuBar);
+    // player: the application's sample player; soundAvailable tells whether a
+    // sound channel is open; menuBar gives the menu records (nullptr before
+    // they are built).
+    CDocumentOpener(CApplication& application, std::shared_ptr<CWavePlayer> player,
+                    std::function<bool()> soundAvailable, std::function<CMenuBar*()> menuBar);
     ~CDocumentOpener() override;
 
     // File Open: stops playback, asks for a file and opens it.

@@ -5,6 +5,7 @@
 // hold it with shared ownership, so it outlives the last of them whatever
 // order the program ends in.
 #include <functional>
+#include <memory>
 #include <utility>
 
 #include "document/playback/CWavePlayer.h"
@@ -13,12 +14,16 @@
 class CMenuBar;
 
 struct DocumentSession {
-    DocumentSession(std::function<bool()> available, std::function<CMenuBar*()> menus)
-        : soundAvailable(std::move(available)), menuBar(std::move(menus))
+    // `shared`: the application's sample player (a session of its own without one).
+    DocumentSession(std::function<bool()> available, std::function<CMenuBar*()> menus,
+                    std::shared_ptr<CWavePlayer> shared = std::make_shared<CWavePlayer>())
+        : sharedPlayer(std::move(shared)), player(*sharedPlayer), soundAvailable(std::move(available)),
+          menuBar(std::move(menus))
     {
     }
 
-    CWavePlayer player;
+    std::shared_ptr<CWavePlayer> sharedPlayer;
+    CWavePlayer& player;
     DocumentPreferences preferences;
     std::function<bool()> soundAvailable;
     // The menu records the windows enable and check their commands in.

@@ -5,12 +5,19 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/commands/QuilletCommands.h"
+#include "devices/sound/CRegisteredSoundCard.h"
+#include "devices/sound/CSoundChannel.h"
+#include "document/playback/CWavePlayer.h"
 #include "framework/alerts/CABCAlertPresenter.h"
 #include "framework/resources/CMenuBar.h"
+#include "framework/ui/views/CKeyEvent.h"
+#include "framework/ui/windows/CDocumentWindow.h"
 
 namespace {
 
@@ -25,18 +32,38 @@ public:
     std::vector<std::string> shown;
 };
 
+// The program with the stand-in cards named in `standIns` as its only
+// cards: an empty text leaves it without any.
+class StandInQuillet : public CQuillet {
+public:
+    StandInQuillet(const std::string& commandLine, const std::string& folder, std::string standIns)
+        : CQuillet(commandLine, folder), standIns_(std::move(standIns))
+    {
+    }
+
+private:
+    void ListSoundCards(CSoundCardRegistry& registry) override { registry.ListStandInCards(standIns_); }
+
+    std::string standIns_;
+};
+
 struct RunResult {
     std::vector<std::string> alerts;
     bool openEnabled = true;
     bool quitEnabled = false;
     std::string transmitLabel;
+    bool soundAvailable = false;
+    std::string cardKind;
+    bool playerFed = false;
 };
 
-// Runs the program until its loop turns once, then quits it.
-RunResult RunOnce(const std::string& commandLine, const std::string& folder)
+// Runs the program until its loop turns once, does `action` there (with the
+// loop running for `actionMilliseconds` after it), then quits it.
+RunResult RunOnce(const std::string& commandLine, const std::string& folder, const std::string& standIns = "",
+                  const std::function<void(CQuillet&)>& action = {}, int actionMilliseconds = 0)
 {
     RunResult result;
-    CQuillet quillet(commandLine, folder);
+    StandInQuillet quillet(commandLine, folder, standIns);
     RecordingAlerts alerts;
     CABCAlertPresenter* screen = CABCAlertPresenter::Install(&alerts);
     // Start-up may serve events before the loop runs; act once it does.
@@ -53,7 +80,14 @@ RunResult RunOnce(const std::string& commandLine, const std::string& folder)
             const auto transmit = bar->FindCommand(Cmd::kTransmit);
             result.transmitLabel = transmit->menu->Record(transmit->index).label;
         }
-        quillet.DoCommand(Cmd::kQuit);
+        result.soundAvailable = quillet.GetAvailability().sound;
+        if (const CSoundChannel* channel = quillet.GetSoundSetup().Channel()) {
+            result.cardKind = channel->Card().DriverKind();
+            result.playerFed = channel->IsRunning() && quillet.GetWavePlayer().OutputRate() == channel->Rate();
+        }
+        if (action)
+            action(quillet);
+        QTimer::singleShot(actionMilliseconds, [&quillet] { quillet.DoCommand(Cmd::kQuit); });
     });
     poll.start(10);
     quillet.Run();
@@ -70,6 +104,8 @@ TEST(CQuillet, StartsWithoutSoundOrPreferencesAndQuits)
     const RunResult run = RunOnce("", "/");
     ASSERT_EQ(run.alerts.size(), 2u);
     EXPECT_EQ(run.alerts[0].rfind("|No sound available!", 0), 0u) << run.alerts[0];
+    EXPECT_FALSE(run.soundAvailable);
+    EXPECT_TRUE(run.cardKind.empty());
     EXPECT_NE(run.alerts[1].find("There are no samplers installed."), std::string::npos) << run.alerts[1];
     EXPECT_TRUE(run.openEnabled);
     EXPECT_TRUE(run.quitEnabled);
@@ -91,4 +127,56 @@ TEST(CQuillet, FileThatIsNoSoundSaysSoWithItsName)
     std::filesystem::remove(path);
     ASSERT_EQ(run.alerts.size(), 3u);
     EXPECT_NE(run.alerts[2].find("quillet test loop.wav"), std::string::npos) << run.alerts[2];
+}
+
+TEST(CQuillet, StandInCardGivesSoundAndHearsTheDemoLoop)
+{
+    const auto path = std::filesystem::temp_directory_path() / "quillet-app-heard.wav";
+    std::filesystem::remove(path);
+    const RunResult run = RunOnce(
+        "", "/", "file:" + path.string(),
+        [](CQuillet& quillet) {
+            const std::vector<CDocumentWindow*> windows = quillet.DocumentWindows();
+            ASSERT_FALSE(windows.empty());
+            CKeyEvent space;
+            space.code = ' ';
+            space.character = ' ';
+            space.nativeKey = Qt::Key_Space;
+            windows.front()->KeyDown(space);
+            EXPECT_NE(quillet.GetWavePlayer().PlayingSample(), nullptr);
+        },
+        400);
+    // Only the samplers question: no sound alert.
+    ASSERT_EQ(run.alerts.size(), 1u);
+    EXPECT_NE(run.alerts[0].find("There are no samplers installed."), std::string::npos) << run.alerts[0];
+    EXPECT_TRUE(run.soundAvailable);
+    EXPECT_EQ(run.cardKind, "File");
+    EXPECT_TRUE(run.playerFed);
+
+    // The card wrote what was heard when its channel closed: the loop, not silence.
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::filesystem::remove(path);
+    ASSERT_GT(bytes.size(), 44u);
+    EXPECT_EQ(std::string(bytes.data(), 4), "RIFF");
+    std::size_t loud = 0;
+    for (std::size_t i = 44; i + 1 < bytes.size(); i += 2)
+        loud += bytes[i] != 0 || bytes[i + 1] != 0;
+    EXPECT_GT(loud, 4410u);
+}
+
+TEST(CQuillet, BackgroundReleasesTheCardAndTakesItBackWithItsSetting)
+{
+    const RunResult run = RunOnce("", "/", "null,null", [](CQuillet& quillet) {
+        const CSoundSetup& sound = quillet.GetSoundSetup();
+        sound.Channel()->SetPlayAheadSetting(3);
+        quillet.Deactivated();
+        EXPECT_EQ(sound.Channel(), nullptr);
+        quillet.Activated();
+        ASSERT_NE(sound.Channel(), nullptr);
+        EXPECT_EQ(sound.CardIndex(), 0);
+        EXPECT_EQ(sound.Channel()->GetPlayAheadSetting(), 3);
+        EXPECT_TRUE(sound.Channel()->IsRunning());
+    });
+    EXPECT_TRUE(run.soundAvailable);
 }

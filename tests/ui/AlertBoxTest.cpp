@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -145,6 +146,37 @@ TEST(AlertBox, LongTextMakesTheBoxTaller)
     EXPECT_GE(text.GetFrame().Height(), text.HeightForWidth(longBox.Widget().font(), text.GetFrame().Width()));
     EXPECT_GT(longBox.Widget().height(), shortBox.Widget().height());
     EXPECT_GE(longBox.Button(1)->GetFrame().top, text.GetFrame().bottom);
+}
+
+TEST(AlertBox, TextWrapsBetweenWordsAndBreaksOnlyAWordWiderThanTheBox)
+{
+    CAlertBox box(Alert(Res::kAlertNoSamplersInstalled));
+    box.Open();
+    const CStaticTextView& text = box.TextView();
+    const QFont font = box.Widget().font();
+    const int width = text.GetFrame().Width();
+    const std::vector<std::string> lines = text.WrappedLines(font, width);
+    ASSERT_GT(lines.size(), 2u);
+    // Put back together with one blank per break, the lines give the text.
+    std::string joined;
+    for (const std::string& line : lines) {
+        EXPECT_LE(QFontMetrics(font).horizontalAdvance(QString::fromStdString(line)), width) << line;
+        joined += (joined.empty() ? "" : " ") + line;
+    }
+    std::string expected = text.Text();
+    for (char& c : expected)
+        c = c == '\r' ? ' ' : c;
+    EXPECT_EQ(joined, expected);
+
+    const std::string word(80, 'W');
+    CAlertBox wide(ParseAlertScript("[STOP]A " + word + " word.[OK]"));
+    wide.Open();
+    const std::vector<std::string> broken = wide.TextView().WrappedLines(font, width);
+    ASSERT_GE(broken.size(), 4u);
+    EXPECT_EQ(broken.front().substr(broken.front().find_first_not_of(' ')), "A");
+    for (std::size_t i = 1; i + 1 < broken.size(); ++i)
+        EXPECT_EQ(broken[i].find_first_not_of('W'), std::string::npos) << broken[i];
+    EXPECT_EQ(broken.back().substr(broken.back().size() - 5), "word.");
 }
 
 TEST(AlertBox, RunModalReturnsThePressedCode)

@@ -1,7 +1,8 @@
 #pragma once
 // A text drawn in the window's font, wrapped at word boundaries; "\r" and
-// "\n" break lines.
+// "\n" break lines. Only a word wider than a whole line is broken inside.
 #include <string>
+#include <vector>
 
 #include "framework/ui/views/CView.h"
 
@@ -13,6 +14,8 @@ public:
 
     const std::string& Text() const { return fText; }
     void SetText(std::string text);
+    // The lines of the text wrapped to `width` pixels in `font`.
+    std::vector<std::string> WrappedLines(const QFont& font, int width) const;
     // The height the text needs when wrapped to `width` pixels in `font`.
     int HeightForWidth(const QFont& font, int width) const;
 

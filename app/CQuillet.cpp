@@ -5,7 +5,6 @@
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPixmap>
@@ -34,6 +33,7 @@
 namespace {
 
 constexpr std::array<ResourceId, 5> kMenuBar = {600128001, 600128002, 600128003, 600128007, 600128004};
+constexpr std::size_t kWindowsMenu = 3;  // on the bar: the menu that lists the document windows
 constexpr ResourceId kBeatsMenu = 600128009;
 constexpr ResourceId kSignatureMenu = 600128010;
 constexpr ResourceId kAlertNotFound = 501000002;
@@ -88,7 +88,7 @@ void CQuillet::StartUp()
     }
     documents_ = std::make_unique<CDocumentOpener>(
         *this, player_, [this] { return IsSoundAvailable() && sound_.IsAvailable(); },
-        [this] { return GetMenuBar(); });
+        [this] { return Menus(); });
     RunMenuUpdate();
     // With no document named, the program shows its demo loop, sliced.
     if (!OpenCommandLine(startCommandLine_, startFolder_))
@@ -168,22 +168,14 @@ void CQuillet::ShowSplashScreen()
                                               kSplashMaximumMilliseconds);
 }
 
-CMenuBar* CQuillet::GetMenuBar() const
+CMenuBar* CQuillet::Menus() const
 {
-    return menuBar_ ? &menuBar_->Menus() : nullptr;
+    return GetMenuBar() ? &GetMenuBar()->Menus() : nullptr;
 }
 
 void CQuillet::BuildMenus()
 {
-    menuBar_ = std::make_unique<CNativeMenuBar>(
-        std::make_unique<CMenuBar>(kMenuBar), *Frame().menuBar(), [this] { RunMenuUpdate(); },
-        [this](std::uint32_t command) {
-            try {
-                DispatchCommand(command);
-            } catch (...) {
-                HandleFailure(std::current_exception());
-            }
-        });
+    SetMenuBar(std::make_unique<CMenuBar>(kMenuBar), kWindowsMenu);
     beatsMenu_ = std::make_unique<CMenu>(kBeatsMenu);
     signatureMenu_ = std::make_unique<CMenu>(kSignatureMenu);
     for (CMenu* popup : {beatsMenu_.get(), signatureMenu_.get()}) {
@@ -242,7 +234,7 @@ void CQuillet::TearDown()
         std::vector<std::uint8_t>().swap(buffer);
     beatsMenu_.reset();
     signatureMenu_.reset();
-    menuBar_.reset();
+    SetMenuBar(nullptr, kWindowsMenu);
     installedSamplers_.clear();
 }
 
@@ -312,7 +304,8 @@ void CQuillet::TellWindowsSoundChanged()
 
 void CQuillet::UpdateMenus()
 {
-    if (!menuBar_)
+    CMenuBar* bar = Menus();
+    if (!bar)
         return;
     MenuState state;
     state.midiAvailable = availability_.midi;
@@ -327,23 +320,17 @@ void CQuillet::UpdateMenus()
     state.defaultSilenceSelected = defaultSilenceSelected_;
 
     const std::vector<CDocumentWindow*> windows = DocumentWindows();
-    const CDocumentWindow* front = FrontDocumentWindow();
     state.documentCount = static_cast<int>(windows.size());
-    for (std::size_t i = 0; i < windows.size(); ++i) {
-        const CDocumentWindow* window = windows[i];
+    for (const CDocumentWindow* window : windows) {
         const QMdiSubWindow* sub = window->SubWindow();
         if (sub != nullptr && !sub->isHidden() && !sub->isMinimized())
             ++state.visibleNormalDocuments;
         if (sub != nullptr && sub->isMaximized())
             state.anyDocumentMaximized = true;
-        state.windows.push_back(
-            {static_cast<std::uint32_t>(i), window->Title(), true, window->WantsListing(), window == front});
     }
     state.frameMaximized = Frame().isMaximized();
-
-    CMenuBar& bar = menuBar_->Menus();
-    bar.Reset();
-    CMenuUpdater::Update(bar, state);
+    // The framework has reset the records and adds the window list.
+    CMenuUpdater::Update(*bar, state);
 }
 
 bool CQuillet::DoCommand(std::uint32_t command)

@@ -22,7 +22,6 @@
 #include "framework/ui/application/CApplication.h"
 
 class CDocumentOpener;
-class CNativeMenuBar;
 class CMenu;
 class CMenuBar;
 class CSplashScreen;
@@ -64,8 +63,7 @@ public:
     bool IsDeactivated() const { return deactivated_; }
 
     // The menu bar's records, or nullptr before start-up built them.
-    CMenuBar* GetMenuBar() const;
-    CNativeMenuBar* GetNativeMenuBar() const { return menuBar_.get(); }
+    CMenuBar* Menus() const;
     const CStartupSequence::Availability& GetAvailability() const { return availability_; }
     const CSoundSetup& GetSoundSetup() const { return sound_; }
     CWavePlayer& GetWavePlayer() const { return *player_; }
@@ -133,7 +131,6 @@ private:
 
     CFileTypeList soundFileTypes_;
     CFileTypeList sliceFileTypes_;
-    std::unique_ptr<CNativeMenuBar> menuBar_;
     std::unique_ptr<CMenu> beatsMenu_;
     std::unique_ptr<CMenu> signatureMenu_;
     std::array<std::vector<std::uint8_t>, 2> scratchBuffers_;

@@ -39,7 +39,6 @@ void CMenuUpdater::Update(CMenuBar& bar, const MenuState& state)
     Enable(bar, Cmd::kTileVertically, anyShown);
     Enable(bar, Cmd::kCloseAll, state.documentCount > 0);
     Enable(bar, Cmd::kResizeToDocuments, !state.frameMaximized && anyShown && !state.anyDocumentMaximized);
-    AddWindowList(bar, state);
 
     Enable(bar, Cmd::kContents, true);
     Enable(bar, Cmd::kSystemInformation, state.canShowSystemInformation);
@@ -87,16 +86,4 @@ void CMenuUpdater::AddSamplerList(CMenuBar& bar, const MenuState& state)
         item.checked = i == selected;
         menu.AppendRecord(item);
     }
-}
-
-void CMenuUpdater::AddWindowList(CMenuBar& bar, const MenuState& state)
-{
-    const auto cascade = bar.FindCommand(Cmd::kCascade);
-    if (!cascade || state.documentCount == 0)
-        return;
-    CMenu& menu = *cascade->menu;
-    const std::size_t separatorAt = menu.ItemCount();
-    menu.AppendRecord(TemporarySeparator());
-    if (!menu.FillWindowList(state.windows))
-        menu.RemoveItem(separatorAt);
 }

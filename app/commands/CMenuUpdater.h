@@ -1,8 +1,8 @@
 #pragma once
 // The application's part of the command-status pass: after the menu reset
 // (every item disabled and unchecked, temporary items gone) it enables,
-// checks and labels the application's items and adds the sampler and window
-// lists.
+// checks and labels the application's items and adds the sampler list (the
+// framework adds the window list).
 #include "app/commands/MenuState.h"
 #include "framework/resources/CMenuBar.h"
 
@@ -14,5 +14,4 @@ private:
     static void Enable(CMenuBar& bar, std::uint32_t command, bool enabled);
     static void Check(CMenuBar& bar, std::uint32_t command, bool checked);
     static void AddSamplerList(CMenuBar& bar, const MenuState& state);
-    static void AddWindowList(CMenuBar& bar, const MenuState& state);
 };

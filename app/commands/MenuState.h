@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/resources/CMenu.h"
 
 struct MenuState {
     bool midiAvailable = false;
@@ -33,5 +32,4 @@ struct MenuState {
     int visibleNormalDocuments = 0;  // visible and not minimized
     bool anyDocumentMaximized = false;
     bool frameMaximized = false;
-    std::vector<WindowListEntry> windows;
 };

@@ -66,7 +66,7 @@ void CDeveloperScene::Play()
 {
     CABCAlertPresenter::Install(screenAlerts_);
     if (scene_.rfind("menu-", 0) == 0) {
-        if (CNativeMenuBar* menus = application_.GetNativeMenuBar()) {
+        if (CNativeMenuBar* menus = application_.GetMenuBar()) {
             QMenu& menu = menus->NativeMenu(static_cast<std::size_t>(scene_[5] - '0'));
             application_.Frame().menuBar()->setActiveAction(menu.menuAction());
         }

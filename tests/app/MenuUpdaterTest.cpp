@@ -102,16 +102,12 @@ TEST_F(MenuUpdaterTest, WindowCommandsFollowTheDocuments)
     EXPECT_FALSE(Enabled(Cmd::kCascade));
     EXPECT_FALSE(Enabled(Cmd::kCloseAll));
     EXPECT_FALSE(Enabled(Cmd::kResizeToDocuments));
-    const std::size_t plainCount = bar_.FindCommand(Cmd::kCascade)->menu->ItemCount();
 
     // One minimized document: Close All, but nothing to arrange.
     state_.documentCount = 1;
-    state_.windows = {{0, "Loop.aif", true, true, true}};
     Update();
     EXPECT_TRUE(Enabled(Cmd::kCloseAll));
     EXPECT_FALSE(Enabled(Cmd::kTileVertically));
-    EXPECT_EQ(bar_.FindCommand(Cmd::kCascade)->menu->ItemCount(), plainCount + 2);
-    EXPECT_TRUE(Item(Cmd::kFirstWindowListCommand).checked);
 
     state_.visibleNormalDocuments = 1;
     Update();

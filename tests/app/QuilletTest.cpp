@@ -72,7 +72,7 @@ RunResult RunOnce(const std::string& commandLine, const std::string& folder, con
         if (quillet.GetState() != CLowLevelApplication::State::kRunning)
             return;
         poll.stop();
-        if (CMenuBar* bar = quillet.GetMenuBar()) {
+        if (CMenuBar* bar = quillet.Menus()) {
             const auto open = bar->FindCommand(Cmd::kOpen);
             result.openEnabled = !open->menu->Record(open->index).disabled;
             const auto quit = bar->FindCommand(Cmd::kQuit);
@@ -91,7 +91,7 @@ RunResult RunOnce(const std::string& commandLine, const std::string& folder, con
     });
     poll.start(10);
     quillet.Run();
-    EXPECT_EQ(quillet.GetMenuBar(), nullptr);  // torn down
+    EXPECT_EQ(quillet.Menus(), nullptr);  // torn down
     CABCAlertPresenter::Install(screen);
     result.alerts = alerts.shown;
     return result;

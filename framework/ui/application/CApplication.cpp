@@ -167,6 +167,8 @@ void CApplication::SetMenuBar(std::unique_ptr<CMenuBar> menus, std::size_t windo
 {
     fMenuBar.reset();
     fWindowListIndex = windowListIndex;
+    if (!menus)
+        return;
     fMenuBar = std::make_unique<CNativeMenuBar>(
         std::move(menus), *fFrame->menuBar(), [this] { RunMenuUpdate(); },
         [this](std::uint32_t command) { DispatchCommand(command); });

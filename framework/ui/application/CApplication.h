@@ -54,7 +54,7 @@ public:
     // The application's part of the menu-status pass.
     virtual void UpdateMenus() {}
     // Puts `menus` on the frame's menu bar. The menu at `windowListIndex` (bar order) lists the
-    // document windows.
+    // document windows. nullptr takes the menus away.
     void SetMenuBar(std::unique_ptr<CMenuBar> menus, std::size_t windowListIndex);
     CNativeMenuBar* GetMenuBar() const { return fMenuBar.get(); }
     // Menu reset, the application's and the front window's passes, the

@@ -40,8 +40,5 @@ inline constexpr std::uint32_t kTileHorizontally = 1502;
 inline constexpr std::uint32_t kTileVertically = 1503;
 inline constexpr std::uint32_t kCloseAll = 1504;
 inline constexpr std::uint32_t kResizeToDocuments = 1505;
-// Window-list commands: the top bit set, then 201 + the window's index.
-inline constexpr std::uint32_t kFirstWindowListCommand = 0x80000000u + 201u;
-inline constexpr std::uint32_t kLastWindowListCommand = 0x80000000u + 300u;
 
 }  // namespace Cmd

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/resources/CMenu.h"
 #include "framework/ui/application/CLowLevelApplication.h"
 
 class CAlertBoxPresenter;
@@ -20,7 +21,7 @@ class CProgressPresenter;
 class CApplication : public CLowLevelApplication {
 public:
     // The first command of the Windows menu's window list; window i has this + i.
-    static constexpr std::uint32_t kWindowListCommand = 0x80000000u + 201u;
+    static constexpr std::uint32_t kWindowListCommand = CMenu::kWindowListFirstCommand;
 
     // Alerts and lengthy operations show on screen while the application exists.
     explicit CApplication(std::string name);

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 
 #include "framework/alerts/CABCAlertPresenter.h"
 #include "framework/exceptions/Exceptions.h"
@@ -71,6 +72,8 @@ TEST(MainLoop, IdleRunsContinuouslyOnlyWhileFastIdleIsRaised)
 {
     CCountingApplication application;
     application.SetIdleInterval(3600 * 1000);
+    CLowLevelApplication::LowerFastIdleOfCurrent();  // never below zero
+    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
     Turn();
     EXPECT_EQ(application.idles, 0);
     CLowLevelApplication::RaiseFastIdleOfCurrent();
@@ -82,48 +85,30 @@ TEST(MainLoop, IdleRunsContinuouslyOnlyWhileFastIdleIsRaised)
     EXPECT_EQ(application.idles, idles);
 }
 
-TEST(MainLoop, FastIdleCountNeverGoesBelowZero)
+TEST(MainLoop, QuitClosesEveryWindowAndEndsUnlessRefusedOrBusy)
 {
-    CCountingApplication application;
-    CLowLevelApplication::LowerFastIdleOfCurrent();
-    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
-}
-
-TEST(MainLoop, QuitClosesEveryWindowAndEnds)
-{
-    CCountingApplication application;
-    application.SetState(CLowLevelApplication::State::kRunning);
-    bool mayClose = true;
-    application.AddDocumentWindow(std::make_unique<CStubbornWindow>(application, mayClose)).Open();
-    application.RequestQuit();
-    EXPECT_EQ(application.GetState(), CLowLevelApplication::State::kQuitRequested);
-    Turn();
-    EXPECT_EQ(application.GetState(), CLowLevelApplication::State::kEnded);
-    EXPECT_TRUE(application.DocumentWindows().empty());
-}
-
-TEST(MainLoop, RefusedCloseKeepsTheProgramRunning)
-{
-    CCountingApplication application;
-    application.SetState(CLowLevelApplication::State::kRunning);
-    bool mayClose = false;
-    application.AddDocumentWindow(std::make_unique<CStubbornWindow>(application, mayClose)).Open();
-    application.RequestQuit();
-    Turn();
-    EXPECT_EQ(application.GetState(), CLowLevelApplication::State::kRunning);
-    EXPECT_EQ(application.DocumentWindows().size(), 1u);
-}
-
-TEST(MainLoop, NoQuitDuringALengthyOperation)
-{
-    CCountingApplication application;
-    application.SetState(CLowLevelApplication::State::kRunning);
-    bool mayClose = true;
-    application.AddDocumentWindow(std::make_unique<CStubbornWindow>(application, mayClose)).Open();
-    CLengthyOperation operation("Working", "Stop");
-    application.RequestQuit();
-    Turn();
-    EXPECT_EQ(application.GetState(), CLowLevelApplication::State::kRunning);
+    using State = CLowLevelApplication::State;
+    struct Case {
+        bool mayClose;
+        bool busy;
+        State state;
+        std::size_t windowsLeft;
+    };
+    for (const Case& c : {Case{true, false, State::kEnded, 0}, Case{false, false, State::kRunning, 1},
+                          Case{true, true, State::kRunning, 1}}) {
+        CCountingApplication application;
+        application.SetState(State::kRunning);
+        bool mayClose = c.mayClose;
+        application.AddDocumentWindow(std::make_unique<CStubbornWindow>(application, mayClose)).Open();
+        std::optional<CLengthyOperation> operation;
+        if (c.busy)
+            operation.emplace("Working", "Stop");
+        application.RequestQuit();
+        EXPECT_EQ(application.GetState(), State::kQuitRequested);
+        Turn();
+        EXPECT_EQ(application.GetState(), c.state);
+        EXPECT_EQ(application.DocumentWindows().size(), c.windowsLeft);
+    }
 }
 
 TEST(MainLoop, RunReturnsWhenQuitAtStart)

@@ -5,7 +5,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFocusEvent>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -14,8 +13,6 @@
 
 #include "framework/ui/controls/CCheckBoxView.h"
 #include "framework/ui/controls/CFaderView.h"
-#include "framework/ui/controls/CPopupButtonView.h"
-#include "framework/ui/controls/CProgressBarView.h"
 #include "framework/ui/controls/CPushButtonView.h"
 #include "framework/ui/controls/CRadioButtonView.h"
 #include "framework/ui/controls/CScrollBarView.h"
@@ -71,11 +68,11 @@ TEST(Controls, RadioGroupKeepsOneSelected)
 TEST(Controls, ScrollBarAndFaderRangeIsZeroTo999)
 {
     CNotedWindow window;
-    auto* shortBar = new CScrollBarView(&window.Root(), {0, 0, 16, 40}, true);
-    auto* longBar = new CScrollBarView(&window.Root(), {20, 0, 300, 16}, false);
+    for (bool vertical : {true, false}) {
+        auto* bar = new CScrollBarView(&window.Root(), vertical ? PixelRect{0, 0, 16, 40} : PixelRect{20, 0, 300, 16}, vertical);
+        EXPECT_EQ(static_cast<QScrollBar&>(bar->Widget()).maximum(), 999);
+    }
     auto* fader = new CFaderView(&window.Root(), 0, 100, false);
-    EXPECT_EQ(static_cast<QScrollBar&>(shortBar->Widget()).maximum(), 999);
-    EXPECT_EQ(static_cast<QScrollBar&>(longBar->Widget()).maximum(), 999);
     EXPECT_EQ(fader->GetFrame(), (PixelRect{0, 100, 100, 125}));
     auto& slider = static_cast<QSlider&>(fader->Widget());
     EXPECT_EQ(slider.maximum(), 999);
@@ -83,24 +80,6 @@ TEST(Controls, ScrollBarAndFaderRangeIsZeroTo999)
     EXPECT_EQ(fader->Value(), 100);
     ASSERT_FALSE(window.notes.empty());
     EXPECT_EQ(window.notes.back().first, fader);
-}
-
-TEST(Controls, ProgressBarShowsTenthsOfAPercent)
-{
-    CNotedWindow window;
-    auto* bar = new CProgressBarView(&window.Root(), {0, 0, 100, 10});
-    bar->SetValue(500);
-    EXPECT_EQ(bar->NativePosition(), 500);
-}
-
-TEST(Controls, PopupListsItsItemsAndChoosesByIndex)
-{
-    CNotedWindow window;
-    auto* popup = new CPopupButtonView(&window.Root(), {0, 0, 100, 24});
-    popup->SetItems({"2/4", "3/4", "4/4"});
-    popup->SetValue(2);
-    EXPECT_EQ(popup->ItemCount(), 3);
-    EXPECT_EQ(static_cast<QComboBox&>(popup->Widget()).currentText(), "4/4");
 }
 
 TEST(Views, ControlFollowsTheVisibilityOfItsAncestors)

@@ -60,13 +60,10 @@ protected:
 
 TEST_F(MenuBarTest, BarHoldsTheFiveMenusInOrder)
 {
-    const auto actions = application.Frame().menuBar()->actions();
-    ASSERT_EQ(actions.size(), 5);
-    EXPECT_EQ(actions[0]->text(), "&File");
-    EXPECT_EQ(actions[1]->text(), "&Edit");
-    EXPECT_EQ(actions[2]->text(), "&Sampler");
-    EXPECT_EQ(actions[3]->text(), "&Windows");
-    EXPECT_EQ(actions[4]->text(), "&Help");
+    QStringList titles;
+    for (const QAction* action : application.Frame().menuBar()->actions())
+        titles << action->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Sampler", "&Windows", "&Help"}));
 }
 
 TEST_F(MenuBarTest, ItemsCarryNativeTextAndShortcut)
@@ -97,15 +94,12 @@ TEST_F(MenuBarTest, OpeningAMenuRunsTheStatusPass)
     EXPECT_TRUE(application.GetMenuBar()->ActionFor(1100)->isEnabled());
 }
 
-TEST_F(MenuBarTest, TriggeringAnItemDispatchesItsCommand)
+TEST_F(MenuBarTest, ItemAndEnabledShortcutDispatchTheCommand)
 {
     application.RunMenuUpdate();
     application.GetMenuBar()->ActionFor(1000)->trigger();
     EXPECT_EQ(application.commands, (std::vector<std::uint32_t>{1000}));
-}
-
-TEST_F(MenuBarTest, CtrlKeyRunsAnEnabledShortcutOnly)
-{
+    application.commands.clear();
     application.Frame().show();
     QTest::keyClick(&application.Frame(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(application.commands, (std::vector<std::uint32_t>{1000}));

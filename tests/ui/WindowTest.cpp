@@ -4,6 +4,7 @@
 
 #include <QTest>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "framework/progress/CLengthyOperation.h"
@@ -74,14 +75,30 @@ public:
     }
 };
 
-class CRecordingDialog : public CModalDialog {
+class CButtonDialog : public CModalDialog {
 public:
-    CRecordingDialog() : CModalDialog(10003) {}
+    CButtonDialog() : CModalDialog(10003)
+    {
+        yes = new CPushButtonView(&Root(), *FindItem(1));
+        cancel = new CPushButtonView(&Root(), *FindItem(2));
+        focus = new CRecordingView(&Root(), {0, 0, 5, 5}, false, false);
+    }
     bool DoCommand(std::uint32_t) override
     {
         gLog.push_back("dialog");
         return true;
     }
+    void CheckControls() override
+    {
+        if (yes->TakePress())
+            EndModal(1);
+        if (cancel->TakePress())
+            EndModal(2);
+    }
+
+    CPushButtonView* yes;
+    CPushButtonView* cancel;
+    CRecordingView* focus;
 };
 
 class WindowTest : public ::testing::Test {
@@ -100,6 +117,13 @@ protected:
         return added;
     }
 
+    CRecordingView& FocusView(CRecordingWindow& window, bool handles)
+    {
+        auto* view = new CRecordingView(&window.Root(), {0, 0, 50, 50}, handles, false);
+        view->Activate();
+        return *view;
+    }
+
     CRecordingApplication application;
 };
 
@@ -109,28 +133,28 @@ TEST_F(WindowTest, CommandWithoutWindowsGoesToTheApplication)
     EXPECT_EQ(gLog, (std::vector<std::string>{"application"}));
 }
 
-TEST_F(WindowTest, FocusViewOfTheFrontWindowComesFirst)
+TEST_F(WindowTest, CommandGoesFromFocusViewToWindowToApplication)
 {
-    CRecordingWindow& window = OpenWindow(true);
-    auto* view = new CRecordingView(&window.Root(), {0, 0, 50, 50}, true, false);
-    view->Activate();
-    EXPECT_TRUE(application.DispatchCommand(1102));
-    EXPECT_EQ(gLog, (std::vector<std::string>{"view"}));
-}
-
-TEST_F(WindowTest, CommandFallsFromViewToWindowToApplication)
-{
-    CRecordingWindow& window = OpenWindow(false);
-    auto* view = new CRecordingView(&window.Root(), {0, 0, 50, 50}, false, false);
-    view->Activate();
-    application.DispatchCommand(1104);
-    EXPECT_EQ(gLog, (std::vector<std::string>{"view", "window", "application"}));
+    struct Case {
+        bool viewHandles;
+        bool windowHandles;
+        std::vector<std::string> log;
+    };
+    const Case cases[] = {{true, true, {"view"}},
+                          {false, true, {"view", "window"}},
+                          {false, false, {"view", "window", "application"}}};
+    for (const Case& c : cases) {
+        FocusView(OpenWindow(c.windowHandles), c.viewHandles);
+        gLog.clear();
+        EXPECT_EQ(application.DispatchCommand(1102), c.log.size() < 3);
+        EXPECT_EQ(gLog, c.log);
+    }
 }
 
 TEST_F(WindowTest, ModalDialogInFrontTakesTheCommand)
 {
     OpenWindow(true);
-    CRecordingDialog dialog;
+    CButtonDialog dialog;
     dialog.Open();
     EXPECT_TRUE(application.DispatchCommand(1001));
     EXPECT_EQ(gLog, (std::vector<std::string>{"dialog"}));
@@ -139,19 +163,13 @@ TEST_F(WindowTest, ModalDialogInFrontTakesTheCommand)
     EXPECT_EQ(gLog.back(), "window");
 }
 
-TEST_F(WindowTest, NothingIsDispatchedDuringALengthyOperation)
-{
-    OpenWindow(true);
-    CLengthyOperation operation("Working", "Stop");
-    EXPECT_FALSE(application.DispatchCommand(1001));
-    EXPECT_TRUE(gLog.empty());
-}
-
-TEST_F(WindowTest, DocumentWindowDoesNotCloseDuringALengthyOperation)
+TEST_F(WindowTest, NoCommandAndNoClosingDuringALengthyOperation)
 {
     CRecordingWindow& window = OpenWindow(true);
     {
         CLengthyOperation operation("Working", "Stop");
+        EXPECT_FALSE(application.DispatchCommand(1001));
+        EXPECT_TRUE(gLog.empty());
         EXPECT_FALSE(window.TryClose());
         EXPECT_FALSE(application.CloseAllDocumentWindows());
     }
@@ -168,64 +186,49 @@ TEST_F(WindowTest, WindowListCommandActivatesThatWindow)
     EXPECT_EQ(application.FrontDocumentWindow(), &first);
 }
 
-class TrackingTest : public WindowTest {
-protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        window = &OpenWindow(false);
-        view = new CRecordingView(&window->Root(), {10, 10, 60, 60}, false, true);
-        ASSERT_EQ(CLowLevelApplication::FastIdleCount(), 0);
-        QTest::mousePress(&window->Widget(), Qt::LeftButton, {}, QPoint(20, 20));
-        ASSERT_EQ(window->TrackingView(), view);
-        ASSERT_EQ(CLowLevelApplication::FastIdleCount(), 1);
+TEST_F(WindowTest, TrackingEndsOnceWhateverEndsIt)
+{
+    struct Case {
+        const char* name;
+        std::function<void(CRecordingWindow&, CRecordingView*)> end;
+        std::vector<std::string> log;
+    };
+    const Case cases[] = {
+        {"release", [](CRecordingWindow& window, CRecordingView*) {
+             QTest::mouseRelease(&window.Widget(), Qt::LeftButton, {}, QPoint(30, 30));
+         }, {"released"}},
+        {"hide", [](CRecordingWindow& window, CRecordingView*) { window.Widget().hide(); }, {"lost"}},
+        {"deactivate", [](CRecordingWindow& window, CRecordingView*) {
+             QEvent deactivate(QEvent::WindowDeactivate);
+             QCoreApplication::sendEvent(&window.Widget(), &deactivate);
+         }, {"lost"}},
+        {"second press", [](CRecordingWindow& window, CRecordingView*) {
+             QTest::mousePress(&window.Widget(), Qt::LeftButton, {}, QPoint(25, 25));
+             EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 1);
+             QTest::mouseRelease(&window.Widget(), Qt::LeftButton, {}, QPoint(25, 25));
+         }, {"released"}},
+        {"view destroyed", [](CRecordingWindow&, CRecordingView* view) { delete view; }, {}},
+    };
+    for (const Case& c : cases) {
+        CRecordingWindow& window = OpenWindow(false);
+        auto* view = new CRecordingView(&window.Root(), {10, 10, 60, 60}, false, true);
+        ASSERT_EQ(CLowLevelApplication::FastIdleCount(), 0) << c.name;
+        QTest::mousePress(&window.Widget(), Qt::LeftButton, {}, QPoint(20, 20));
+        ASSERT_EQ(window.TrackingView(), view) << c.name;
+        ASSERT_EQ(CLowLevelApplication::FastIdleCount(), 1) << c.name;
+        gLog.clear();
+        c.end(window, view);
+        EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0) << c.name;
+        EXPECT_EQ(window.TrackingView(), nullptr) << c.name;
+        EXPECT_EQ(gLog, c.log) << c.name;
+        window.Close();
     }
-
-    CRecordingWindow* window = nullptr;
-    CRecordingView* view = nullptr;
-};
-
-TEST_F(TrackingTest, ReleaseEndsTracking)
-{
-    QTest::mouseRelease(&window->Widget(), Qt::LeftButton, {}, QPoint(30, 30));
-    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
-    EXPECT_EQ(window->TrackingView(), nullptr);
-    EXPECT_EQ(gLog, (std::vector<std::string>{"released"}));
-}
-
-TEST_F(TrackingTest, HidingTheWindowLosesTracking)
-{
-    window->Widget().hide();
-    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
-    EXPECT_EQ(gLog, (std::vector<std::string>{"lost"}));
-}
-
-TEST_F(TrackingTest, DeactivationLosesTracking)
-{
-    QEvent deactivate(QEvent::WindowDeactivate);
-    QCoreApplication::sendEvent(&window->Widget(), &deactivate);
-    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
-    EXPECT_EQ(gLog, (std::vector<std::string>{"lost"}));
-}
-
-TEST_F(TrackingTest, DestroyingTheViewEndsTracking)
-{
-    delete view;
-    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
-    EXPECT_EQ(window->TrackingView(), nullptr);
-}
-
-TEST_F(TrackingTest, ClosingTheWindowEndsTracking)
-{
-    window->Close();
-    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
-}
-
-TEST_F(TrackingTest, SecondPressDoesNotRaiseTheCountTwice)
-{
-    QTest::mousePress(&window->Widget(), Qt::LeftButton, {}, QPoint(25, 25));
-    EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 1);
-    QTest::mouseRelease(&window->Widget(), Qt::LeftButton, {}, QPoint(25, 25));
+    // Closing the window while tracking.
+    CRecordingWindow& window = OpenWindow(false);
+    new CRecordingView(&window.Root(), {10, 10, 60, 60}, false, true);
+    QTest::mousePress(&window.Widget(), Qt::LeftButton, {}, QPoint(20, 20));
+    ASSERT_EQ(CLowLevelApplication::FastIdleCount(), 1);
+    window.Close();
     EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
 }
 
@@ -247,8 +250,7 @@ TEST(KeyCodeTable, KeysFollowTheKeyboardRows)
 TEST_F(WindowTest, HeldKeyGivesDownThenRepeatThenUp)
 {
     CRecordingWindow& window = OpenWindow(false);
-    auto* view = new CRecordingView(&window.Root(), {0, 0, 50, 50}, false, false);
-    view->Activate();
+    CRecordingView* view = &FocusView(window, false);
     QWidget& widget = window.Widget();
     QTest::keyPress(&widget, Qt::Key_F);
     QTest::keyEvent(QTest::Press, &widget, Qt::Key_F, Qt::NoModifier, -1);
@@ -261,27 +263,6 @@ TEST_F(WindowTest, HeldKeyGivesDownThenRepeatThenUp)
     EXPECT_EQ(view->keys[view->keys.size() - 2].kind, CKeyEvent::kKeyRepeat);
     EXPECT_EQ(view->keys.back().kind, CKeyEvent::kKeyUp);
 }
-
-class CButtonDialog : public CModalDialog {
-public:
-    CButtonDialog() : CModalDialog(10003)
-    {
-        yes = new CPushButtonView(&Root(), *FindItem(1));
-        cancel = new CPushButtonView(&Root(), *FindItem(2));
-        focus = new CRecordingView(&Root(), {0, 0, 5, 5}, false, false);
-    }
-    void CheckControls() override
-    {
-        if (yes->TakePress())
-            EndModal(1);
-        if (cancel->TakePress())
-            EndModal(2);
-    }
-
-    CPushButtonView* yes;
-    CPushButtonView* cancel;
-    CRecordingView* focus;
-};
 
 TEST(ModalDialog, ReturnPressesTheDefaultButtonAfterShowingItPressed)
 {
@@ -316,16 +297,6 @@ TEST(ModalDialog, ReturnWithoutDefaultButtonStillReachesTheWindow)
     EXPECT_FALSE(dialog.HasEnded());
     ASSERT_FALSE(dialog.focus->keys.empty());
     EXPECT_EQ(dialog.focus->keys.front().code, CKeyCodeTable::kReturn);
-}
-
-TEST(ModalDialog, TemplateGivesSizeTitleAndItemFrames)
-{
-    CButtonDialog dialog;
-    EXPECT_EQ(dialog.Title(), "Save changes before close?");
-    const CDialogUnits& units = dialog.Units();
-    EXPECT_EQ(dialog.Widget().width(), units.ToPixelsX(220));
-    EXPECT_EQ(dialog.yes->GetFrame().left, units.ToPixelsX(30));
-    EXPECT_EQ(dialog.yes->Text(), "Yes");
 }
 
 }  // namespace

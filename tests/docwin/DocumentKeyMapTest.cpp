@@ -1,95 +1,84 @@
 // The keyboard commands of a document window.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "tests/docwin/KeyEvents.h"
 
 namespace {
 
 using Map = CDocumentKeyMap;
 using Action = DocumentKeyAction;
+using Button = DocumentPlayButton;
 constexpr std::uint32_t kCtrl = Map::kControlModifier;
+constexpr CKeyEvent::Kind kRepeat = CKeyEvent::kKeyRepeat;
 
-Action::Kind KindOf(const CKeyEvent& event)
+TEST(DocumentKeyMap, KeysTranslateToTheirActions)
 {
-    return Map::Translate(event).kind;
-}
-
-TEST(DocumentKeyMap, ControlDigitsSelectTheFourTools)
-{
-    for (char key = '1'; key <= '4'; ++key) {
-        const Action action = Map::Translate(MainKey(key, kCtrl));
-        EXPECT_EQ(action.kind, Action::kSelectTool);
-        EXPECT_EQ(action.value, key - '1');
+    struct Case {
+        CKeyEvent event;
+        Action::Kind kind;
+        std::optional<int> value;
+    };
+    const Case cases[] = {
+        {MainKey('1', kCtrl), Action::kSelectTool, 0},
+        {MainKey('2', kCtrl), Action::kSelectTool, 1},
+        {MainKey('3', kCtrl), Action::kSelectTool, 2},
+        {MainKey('4', kCtrl), Action::kSelectTool, 3},
+        {MainKey('5', kCtrl), Action::kNone, {}},
+        {MainKey('+', kCtrl), Action::kMagnifyIn, {}},
+        {MainKey('=', kCtrl), Action::kMagnifyIn, {}},
+        {CodeKey(Map::kKeypadPlus, '+', kCtrl), Action::kMagnifyIn, {}},
+        {MainKey('-', kCtrl), Action::kMagnifyOut, {}},
+        {CodeKey(Map::kKeypadMinus, '-', kCtrl), Action::kMagnifyOut, {}},
+        {MainKey('/', kCtrl), Action::kNone, {}},
+        {MainKey('5'), Action::kSetSensitivity, 550},
+        {MainKey('9'), Action::kSetSensitivity, 990},
+        {MainKey('0'), Action::kSetSensitivity, 0},
+        {MainKey('+'), Action::kRaiseSensitivity, {}},
+        {MainKey('-'), Action::kLowerSensitivity, {}},
+        {MainKey('-', 0, kRepeat), Action::kLowerSensitivity, {}},
+        // Keypad digits are not sensitivity keys.
+        {CodeKey(Map::kKeypad0, '0'), Action::kPress, static_cast<int>(Button::kStop)},
+        {CodeKey(Map::kKeypad4, '4'), Action::kPreviousSlice, {}},
+        {CodeKey(Map::kKeypad6, '6'), Action::kNextSlice, {}},
+        {CodeKey(Map::kKeypad1, '1'), Action::kPositionToLeftLocator, {}},
+        {CodeKey(Map::kKeypad2, '2'), Action::kPositionToRightLocator, {}},
+        {CodeKey(102, '3'), Action::kNone, {}},
+        {MainKey(' '), Action::kStopOrPlayLoop, {}},
+        {MainKey(' ', 0, kRepeat), Action::kNone, {}},
+        {MainKey('F'), Action::kToggleScrollDuringPlayback, {}},
+        {CodeKey(Map::kLeftArrow), Action::kPreviousSlice, {}},
+        {CodeKey(Map::kRightArrow), Action::kNextSlice, {}},
+        {MainKey('5', 0, CKeyEvent::kKeyUp), Action::kNone, {}},
+        {MainKey('Q'), Action::kNone, {}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Action action = Map::Translate(cases[i].event);
+        EXPECT_EQ(action.kind, cases[i].kind) << "case " << i;
+        if (cases[i].value) {
+            EXPECT_EQ(action.value, *cases[i].value) << "case " << i;
+        }
     }
-    EXPECT_EQ(KindOf(MainKey('5', kCtrl)), Action::kNone);
-}
-
-TEST(DocumentKeyMap, ControlPlusMagnifiesFromEitherKeyboard)
-{
-    EXPECT_EQ(KindOf(MainKey('+', kCtrl)), Action::kMagnifyIn);
-    EXPECT_EQ(KindOf(MainKey('=', kCtrl)), Action::kMagnifyIn);
-    EXPECT_EQ(KindOf(CodeKey(Map::kKeypadPlus, '+', kCtrl)), Action::kMagnifyIn);
-}
-
-TEST(DocumentKeyMap, ControlMinusZoomsOutAndSlashDoesNot)
-{
-    EXPECT_EQ(KindOf(MainKey('-', kCtrl)), Action::kMagnifyOut);
-    EXPECT_EQ(KindOf(CodeKey(Map::kKeypadMinus, '-', kCtrl)), Action::kMagnifyOut);
-    EXPECT_EQ(KindOf(MainKey('/', kCtrl)), Action::kNone);
-}
-
-TEST(DocumentKeyMap, DigitsSetTheSensitivity)
-{
-    EXPECT_EQ(Map::Translate(MainKey('5')).value, 550);
-    EXPECT_EQ(Map::Translate(MainKey('9')).value, 990);
-    const Action zero = Map::Translate(MainKey('0'));
-    EXPECT_EQ(zero.kind, Action::kSetSensitivity);
-    EXPECT_EQ(zero.value, 0);
-    EXPECT_EQ(KindOf(MainKey('+')), Action::kRaiseSensitivity);
-    EXPECT_EQ(KindOf(MainKey('-')), Action::kLowerSensitivity);
-    EXPECT_EQ(KindOf(MainKey('-', 0, CKeyEvent::kKeyRepeat)), Action::kLowerSensitivity);
-}
-
-TEST(DocumentKeyMap, KeypadDigitsAreNotSensitivityKeys)
-{
-    const Action stop = Map::Translate(CodeKey(Map::kKeypad0, '0'));
-    EXPECT_EQ(stop.kind, Action::kPress);
-    EXPECT_EQ(stop.value, static_cast<int>(DocumentPlayButton::kStop));
-    EXPECT_EQ(KindOf(CodeKey(Map::kKeypad4, '4')), Action::kPreviousSlice);
-    EXPECT_EQ(KindOf(CodeKey(Map::kKeypad6, '6')), Action::kNextSlice);
-    EXPECT_EQ(KindOf(CodeKey(Map::kKeypad1, '1')), Action::kPositionToLeftLocator);
-    EXPECT_EQ(KindOf(CodeKey(Map::kKeypad2, '2')), Action::kPositionToRightLocator);
-    EXPECT_EQ(KindOf(CodeKey(102, '3')), Action::kNone);
 }
 
 TEST(DocumentKeyMap, PlayKeysActOnTheFirstKeyDownOnly)
 {
-    const std::pair<CKeyEvent, DocumentPlayButton> keys[] = {
-        {CodeKey(Map::kUpArrow), DocumentPlayButton::kPlayCurrent},
-        {CodeKey(Map::kKeypad8, '8'), DocumentPlayButton::kPlayCurrent},
-        {CodeKey(Map::kKeypad7, '7'), DocumentPlayButton::kPlayPrevious},
-        {CodeKey(Map::kKeypad9, '9'), DocumentPlayButton::kPlayNext},
-        {CodeKey(Map::kKeypadEnter), DocumentPlayButton::kPlayLoop},
+    const std::pair<CKeyEvent, Button> keys[] = {
+        {CodeKey(Map::kUpArrow), Button::kPlayCurrent},
+        {CodeKey(Map::kKeypad8, '8'), Button::kPlayCurrent},
+        {CodeKey(Map::kKeypad7, '7'), Button::kPlayPrevious},
+        {CodeKey(Map::kKeypad9, '9'), Button::kPlayNext},
+        {CodeKey(Map::kKeypadEnter), Button::kPlayLoop},
     };
     for (const auto& [event, button] : keys) {
         const Action action = Map::Translate(event);
         EXPECT_EQ(action.kind, Action::kPress);
         EXPECT_EQ(action.value, static_cast<int>(button));
         CKeyEvent repeat = event;
-        repeat.kind = CKeyEvent::kKeyRepeat;
-        EXPECT_NE(KindOf(repeat), Action::kPress);
+        repeat.kind = kRepeat;
+        EXPECT_NE(Map::Translate(repeat).kind, Action::kPress);
     }
-    EXPECT_EQ(KindOf(MainKey(' ')), Action::kStopOrPlayLoop);
-    EXPECT_EQ(KindOf(MainKey(' ', 0, CKeyEvent::kKeyRepeat)), Action::kNone);
-}
-
-TEST(DocumentKeyMap, OtherKeys)
-{
-    EXPECT_EQ(KindOf(MainKey('F')), Action::kToggleScrollDuringPlayback);
-    EXPECT_EQ(KindOf(CodeKey(Map::kLeftArrow)), Action::kPreviousSlice);
-    EXPECT_EQ(KindOf(CodeKey(Map::kRightArrow)), Action::kNextSlice);
-    EXPECT_EQ(KindOf(MainKey('5', 0, CKeyEvent::kKeyUp)), Action::kNone);
-    EXPECT_EQ(KindOf(MainKey('Q')), Action::kNone);
 }
 
 }  // namespace

@@ -55,8 +55,6 @@ TEST(DocumentKeyCodes, MatchTheFrameworkKeyTable)
     EXPECT_EQ(Qt::ControlModifier, Map::kControlModifier);
     EXPECT_EQ(Qt::AltModifier, Map::kAltModifier);
     EXPECT_EQ(Qt::ShiftModifier, Map::kShiftModifier);
-    EXPECT_EQ(Qt::Key_Minus, '-');
-    EXPECT_EQ(Qt::Key_F, 'F');
 }
 
 TEST(NoLengthSpecifiedDialog, OKNeedsAtLeastOneBar)
@@ -179,14 +177,6 @@ TEST_F(DocumentWindowTest, LeavingAWindowKeepsItsTogglesForNewDocuments)
     application.ActivateDocumentWindow(second);
     EXPECT_TRUE(session->preferences.lastUsed.normalize);
     EXPECT_TRUE(session->preferences.NewDocumentSettings().normalize);
-}
-
-TEST_F(DocumentWindowTest, PitchToNewTempoEnablesTheNewTempoField)
-{
-    CQuilletWindow& window = OpenWindow({});
-    window.DoCommand(1202);
-    EXPECT_TRUE(window.Model().NewTempoEnabled());
-    EXPECT_TRUE(window.Model().Settings().pitchMode);
 }
 
 }  // namespace

@@ -36,18 +36,11 @@ public:
 
 class LoopOpenerTest : public ::testing::Test {
 protected:
-    std::string Scratch(const char* name)
-    {
-        const auto folder = std::filesystem::path(QUILLET_BINARY_DIR) / "docwin-test-files";
-        std::filesystem::create_directories(folder);
-        return (folder / name).string();
-    }
-
     // A stereo AIFF whose left channel holds 1000 and right channel -3000,
     // with a click in both at frame 4000.
     std::string StereoFile()
     {
-        const std::string path = Scratch("stereo.aif");
+        const std::string path = ScratchPath("stereo.aif");
         std::vector<std::int16_t> frames(2 * 8000);
         for (std::size_t i = 0; i < 8000; ++i) {
             frames[2 * i] = i >= 4000 ? 1000 : 0;
@@ -93,7 +86,7 @@ TEST_F(LoopOpenerTest, CancelledQuestionOpensNothing)
 
 TEST_F(LoopOpenerTest, MissingFileShowsTheNotFoundAlertWithItsName)
 {
-    EXPECT_FALSE(opener.Open(Scratch("missing.aif"), defaults));
+    EXPECT_FALSE(opener.Open(ScratchPath("missing.aif"), defaults));
     ASSERT_EQ(questions.alerts.size(), 1u);
     EXPECT_EQ(questions.alerts[0].first, Res::kAlertFileNotFound);
     EXPECT_EQ(questions.alerts[0].second, "missing.aif");
@@ -102,7 +95,7 @@ TEST_F(LoopOpenerTest, MissingFileShowsTheNotFoundAlertWithItsName)
 
 TEST_F(LoopOpenerTest, FileThatIsNoSoundShowsAnAlertWithoutAsking)
 {
-    const std::string path = Scratch("notes.wav");
+    const std::string path = ScratchPath("notes.wav");
     std::ofstream(path) << "these are not samples";
     EXPECT_FALSE(opener.Open(path, defaults));
     ASSERT_EQ(questions.alerts.size(), 1u);
@@ -112,7 +105,7 @@ TEST_F(LoopOpenerTest, FileThatIsNoSoundShowsAnAlertWithoutAsking)
 
 TEST_F(LoopOpenerTest, DocumentFileKeepsItsSlicingWithoutAsking)
 {
-    const std::string path = Scratch("kept.qlt");
+    const std::string path = ScratchPath("kept.qlt");
     std::unique_ptr<CLoopDocument> loop = MakeLoop(8000, {1500, 6000});
     loop->Settings().bars = 4;
     loop->Sound().SetLoop(1500, 7000, true);

@@ -15,15 +15,6 @@ namespace {
 
 class QuilletWindowModelTest : public ::testing::Test, public WindowFixture {
 protected:
-    std::filesystem::path Scratch(const char* name)
-    {
-        const auto folder = std::filesystem::path(QUILLET_BINARY_DIR) / "docwin-test-files";
-        std::filesystem::create_directories(folder);
-        const auto path = folder / name;
-        std::filesystem::remove(path);
-        return path;
-    }
-
     const CQuilletWindowModel::MenuItemStatus& Item(std::uint32_t command)
     {
         status = model->MenuStatus();
@@ -216,31 +207,28 @@ TEST_F(QuilletWindowModelTest, MenuFollowsSlicesSamplerAndToggles)
     EXPECT_FALSE(model->Settings().separateSamples);
 }
 
-TEST_F(QuilletWindowModelTest, LeftLocatorPromptAsksOnceAndMovesOnYes)
+TEST_F(QuilletWindowModelTest, LeftLocatorMovesToTheFirstPointOnYesOrByPreference)
 {
-    Window({500, 3000}).FinishOpening();
-    EXPECT_EQ(host.locatorQuestions, 1);
-    EXPECT_EQ(model->Sound().LoopStart(), 0);
-
-    host.moveLeftLocatorAnswer = true;
-    Window({500, 3000}).FinishOpening();
-    EXPECT_EQ(host.locatorQuestions, 2);
-    EXPECT_EQ(model->Sound().LoopStart(), 500);
-    EXPECT_EQ(model->PlayState().PlayPosition(), 500);
-    EXPECT_EQ(model->Title(), "Beat (44.1kHz)");
-}
-
-TEST_F(QuilletWindowModelTest, LeftLocatorPreferenceMovesWithoutAsking)
-{
-    host.alwaysMoveLeftLocator = true;
-    Window({700}).FinishOpening();
-    EXPECT_EQ(host.locatorQuestions, 0);
-    EXPECT_EQ(model->Sound().LoopStart(), 700);
-
-    Window({0, 700}).FinishOpening();
-    EXPECT_EQ(model->Sound().LoopStart(), 0);
-    Window().FinishOpening();
-    EXPECT_EQ(model->Sound().LoopStart(), 0);
+    struct Case {
+        std::initializer_list<std::uint32_t> points;
+        bool always;
+        bool answer;
+        int questions;
+        std::int64_t loopStart;
+    };
+    const Case cases[] = {{{500, 3000}, false, false, 1, 0}, {{500, 3000}, false, true, 1, 500},
+                          {{700}, true, false, 0, 700},      {{0, 700}, true, false, 0, 0},
+                          {{}, true, false, 0, 0}};
+    for (const Case& c : cases) {
+        host.locatorQuestions = 0;
+        host.alwaysMoveLeftLocator = c.always;
+        host.moveLeftLocatorAnswer = c.answer;
+        Window(c.points).FinishOpening();
+        EXPECT_EQ(host.locatorQuestions, c.questions) << c.loopStart;
+        EXPECT_EQ(model->Sound().LoopStart(), c.loopStart);
+        EXPECT_EQ(model->PlayState().PlayPosition(), c.loopStart);
+        EXPECT_EQ(model->Title(), "Beat (44.1kHz)");
+    }
 }
 
 TEST_F(QuilletWindowModelTest, ExportWithoutLoopLengthAsksForBarsFirst)
@@ -271,7 +259,7 @@ TEST_F(QuilletWindowModelTest, ExportSoundNeedsNoLoopLength)
 
 TEST_F(QuilletWindowModelTest, GrooveMIDIExportWritesItsFile)
 {
-    const auto path = Scratch("groove.mid");
+    const auto path = ScratchPath("groove.mid");
     host.fileAnswer = CABCQuilletWindowHost::ChosenFile{CFileSpec(path.string()), nullptr};
     CQuilletWindowModel& window = Window({22050, 44100});
     window.SetBarsText("1");
@@ -295,7 +283,7 @@ TEST_F(QuilletWindowModelTest, ExportFailuresShowTheirAlerts)
 
 TEST_F(QuilletWindowModelTest, SaveClearsTheUnsavedMarkAndSavesAgainWithoutAsking)
 {
-    const auto path = Scratch("loop.qlt");
+    const auto path = ScratchPath("loop.qlt");
     host.fileAnswer = CABCQuilletWindowHost::ChosenFile{CFileSpec(path.string()), nullptr};
     CQuilletWindowModel& window = Window({1000});
     window.FinishOpening();

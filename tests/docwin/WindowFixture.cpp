@@ -21,3 +21,12 @@ bool NextToSignChange(const WAVE_SAMPLE& sound, std::int64_t position)
     const auto negative = [&sound](std::int64_t i) { return sound.Sample(static_cast<std::uint32_t>(i)) < 0; };
     return negative(position - 1) != negative(position) || negative(position) != negative(position + 1);
 }
+
+std::filesystem::path ScratchPath(const char* name)
+{
+    const auto folder = std::filesystem::path(QUILLET_BINARY_DIR) / "docwin-test-files";
+    std::filesystem::create_directories(folder);
+    const auto path = folder / name;
+    std::filesystem::remove(path);
+    return path;
+}

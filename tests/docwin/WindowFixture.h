@@ -1,6 +1,7 @@
 #pragma once
 // A document window's model over a hand-made loop: a ramp of 88200 frames
 // at 44.1 kHz named "Beat" with locked slice points where a test asks.
+#include <filesystem>
 #include <initializer_list>
 #include <memory>
 
@@ -22,6 +23,9 @@ std::unique_ptr<CLoopDocument> MakeLoop(std::uint32_t frames, std::initializer_l
 
 // Whether the sound changes sign on one side of position.
 bool NextToSignChange(const WAVE_SAMPLE& sound, std::int64_t position);
+
+// A path in the build's scratch folder, with no file there yet.
+std::filesystem::path ScratchPath(const char* name);
 
 class WindowFixture {
 protected:

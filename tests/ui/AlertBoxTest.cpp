@@ -106,8 +106,9 @@ TEST(AlertBox, EscapeAndCloseAnswerCancelOrElseCloseAnswersTheDefault)
             QCoreApplication::sendEvent(&box.Widget(), &close);
         }
         EXPECT_EQ(box.HasEnded(), c.result >= 0) << c.alert.message;
-        if (c.result >= 0)
+        if (c.result >= 0) {
             EXPECT_EQ(box.Result(), c.result) << c.alert.message;
+        }
     }
 }
 

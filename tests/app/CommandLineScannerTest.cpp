@@ -78,9 +78,7 @@ TEST(CCommandLineScanner, LongMissingNameShowsItsLast61Characters)
     const std::string exactly64(64, 'x');
     EXPECT_EQ(CCommandLineScanner::ShortenForAlert(exactly64), exactly64);
     const std::string long65 = "A" + std::string(64, 'y');
-    const std::string shown = CCommandLineScanner::ShortenForAlert(long65);
-    EXPECT_EQ(shown, "..." + std::string(61, 'y'));
-    EXPECT_EQ(shown.size(), 64u);
+    EXPECT_EQ(CCommandLineScanner::ShortenForAlert(long65), "..." + std::string(61, 'y'));
 }
 
 TEST(CCommandLineScanner, JoinQuotesArgumentsWithBlanks)

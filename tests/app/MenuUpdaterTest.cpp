@@ -50,15 +50,12 @@ TEST_F(MenuUpdaterTest, QuitAlwaysOnUnbuiltCommandsOff)
 TEST_F(MenuUpdaterTest, SamplerSettingsNeedMidiOrScsi)
 {
     state_.canEditSamplerSettings = true;
-    Update();
-    EXPECT_FALSE(Enabled(Cmd::kSamplerSettings));
-    state_.scsiAvailable = true;
-    Update();
-    EXPECT_TRUE(Enabled(Cmd::kSamplerSettings));
-    state_.scsiAvailable = false;
-    state_.midiAvailable = true;
-    Update();
-    EXPECT_TRUE(Enabled(Cmd::kSamplerSettings));
+    for (const auto& [midi, scsi] : {std::pair{false, false}, std::pair{false, true}, std::pair{true, false}}) {
+        state_.midiAvailable = midi;
+        state_.scsiAvailable = scsi;
+        Update();
+        EXPECT_EQ(Enabled(Cmd::kSamplerSettings), midi || scsi);
+    }
 }
 
 TEST_F(MenuUpdaterTest, TargetListShowsAtMost89SamplersWithTheSelectedChecked)

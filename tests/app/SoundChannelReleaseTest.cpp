@@ -84,9 +84,8 @@ TEST(CSoundChannelRelease, TakenChannelRetriesTriesOtherOrDisables)
     release.Deactivated();
     host.log.clear();
     host.openResults = {false, false, false, true};
-    host.answers = {33, 34};
     // Retry on card 2 fails again; Try other gets card 3... which fails, then Retry on 3 works.
-    host.answers.push_back(33);
+    host.answers = {33, 34, 33};
     release.Activated();
     EXPECT_EQ(host.log, (Log{"open 2 7", "alert 500129019", "open 2 7", "alert 500129019", "open 3 7",
                              "alert 500129019", "open 3 7", "changed"}));

@@ -74,25 +74,19 @@ const Log kAllSteps = {"caches", "file types", "device lists", "os", "splash", "
 
 }  // namespace
 
-TEST(CStartupSequence, RunsEveryStepInOrder)
+TEST(CStartupSequence, RunsEveryStepInOrderAlsoWithoutASoundCard)
 {
-    FakeServices services;
-    CStartupSequence sequence(services);
-    EXPECT_TRUE(sequence.Initialise());
-    EXPECT_EQ(services.log, kAllSteps);
-    EXPECT_TRUE(sequence.GetAvailability().sound);
-    EXPECT_TRUE(sequence.GetAvailability().midi);
-    EXPECT_FALSE(sequence.GetAvailability().scsi);
-}
-
-TEST(CStartupSequence, NoSoundCardGoesOnWithoutSound)
-{
-    FakeServices services;
-    services.failures["sound"] = [] { throw XSoundInit(); };
-    CStartupSequence sequence(services);
-    EXPECT_TRUE(sequence.Initialise());
-    EXPECT_EQ(services.log, kAllSteps);
-    EXPECT_FALSE(sequence.GetAvailability().sound);
+    for (const bool card : {true, false}) {
+        FakeServices services;
+        if (!card)
+            services.failures["sound"] = [] { throw XSoundInit(); };
+        CStartupSequence sequence(services);
+        EXPECT_TRUE(sequence.Initialise());
+        EXPECT_EQ(services.log, kAllSteps);
+        EXPECT_EQ(sequence.GetAvailability().sound, card);
+        EXPECT_TRUE(sequence.GetAvailability().midi);
+        EXPECT_FALSE(sequence.GetAvailability().scsi);
+    }
 }
 
 TEST(CStartupSequence, OtherSoundFailureShowsAlert6AndGoesOn)

@@ -26,18 +26,14 @@ TEST(VisibleRange, StartsWithTheWholeSound)
     EXPECT_FALSE(range.MagnifyToFit());
 }
 
-TEST(VisibleRange, FitLoopShowsTheLocators)
+TEST(VisibleRange, FitLoopShowsTheLocatorsInAtLeastTheSmallestRange)
 {
     CVisibleRange range(kSound);
     range.MagnifyToFitLoop(1000, 5000);
     ExpectRange(range, 1000, 5000);
     range.MagnifyToFitLoop(5000, 1000);
     ExpectRange(range, 1000, 5000);
-}
-
-TEST(VisibleRange, FitLoopWithBothLocatorsOnOneFrameKeepsTheSmallestRange)
-{
-    CVisibleRange range(kSound);
+    // Both locators on one frame: the smallest range.
     range.MagnifyToFitLoop(5000, 5000);
     EXPECT_EQ(range.Length(), CVisibleRange::kSmallestRange);
     EXPECT_TRUE(range.Contains(5000));
@@ -60,6 +56,11 @@ TEST(VisibleRange, ZoomHalvesAndDoublesAroundTheCentre)
     range.ZoomOut();
     ExpectRange(range, 0, kSound);
     EXPECT_FALSE(range.ZoomOut());
+    // A magnifying click centres half the range on the click.
+    range.ZoomInAt(30000);
+    ExpectRange(range, 5000, 55000);
+    range.ZoomInAt(1000);
+    ExpectRange(range, 0, 25000);
 }
 
 TEST(VisibleRange, ZoomInStopsAtTheSmallestRangeAndTheScaleStaysExact)
@@ -75,15 +76,6 @@ TEST(VisibleRange, ZoomInStopsAtTheSmallestRangeAndTheScaleStaysExact)
     EXPECT_EQ(scale.FrameAtPixel(20), range.Start() + 1);
     EXPECT_EQ(scale.FrameAtPixel(639), range.Start() + 31);
     EXPECT_EQ(scale.PixelOfFrame(range.Start() + 1), 20);
-}
-
-TEST(VisibleRange, MagnifyingClickCentresHalfTheRangeOnTheClick)
-{
-    CVisibleRange range(kSound);
-    range.ZoomInAt(30000);
-    ExpectRange(range, 5000, 55000);
-    range.ZoomInAt(1000);
-    ExpectRange(range, 0, 25000);
 }
 
 TEST(VisibleRange, ScrollingKeepsTheLengthInsideTheSound)

@@ -27,15 +27,6 @@ protected:
     std::vector<CQuilletWindowModel::MenuItemStatus> status;
 };
 
-TEST_F(QuilletWindowModelTest, TitleShowsNameRateAndUnsavedChanges)
-{
-    CQuilletWindowModel& window = Window();
-    window.FinishOpening();
-    EXPECT_EQ(window.Title(), "Beat (44.1kHz)");
-    window.SetBeats(1);
-    EXPECT_EQ(window.Title(), "Beat (44.1kHz) *");
-}
-
 TEST_F(QuilletWindowModelTest, TempoFollowsBarsBeatsSignatureAndLocators)
 {
     CQuilletWindowModel& window = Window();
@@ -116,11 +107,9 @@ TEST_F(QuilletWindowModelTest, SensitivityKeyShowsDetectedPoints)
     EXPECT_TRUE(weak->shown);
 }
 
-TEST_F(QuilletWindowModelTest, ToolAndScrollKeys)
+TEST_F(QuilletWindowModelTest, ScrollKeyTogglesFollowingThePlayback)
 {
     CQuilletWindowModel& window = Window();
-    window.HandleKey(MainKey('4', CDocumentKeyMap::kControlModifier));
-    EXPECT_EQ(window.Tool(), DocumentTool::kPen);
     window.HandleKey(MainKey('F'));
     EXPECT_FALSE(host.scrollDuringPlayback);
     window.HandleKey(MainKey('F'));
@@ -231,9 +220,15 @@ TEST_F(QuilletWindowModelTest, LeftLocatorMovesToTheFirstPointOnYesOrByPreferenc
     }
 }
 
-TEST_F(QuilletWindowModelTest, ExportWithoutLoopLengthAsksForBarsFirst)
+TEST_F(QuilletWindowModelTest, ExportWithoutLoopLengthAsksForBarsFirstExceptForTheSound)
 {
     CQuilletWindowModel& window = Window({1000});
+    window.DoCommand(Cmd::kExportSound);
+    EXPECT_EQ(host.loopLengthQuestions, 0);
+    ASSERT_EQ(host.askedFiles.size(), 1u);
+    EXPECT_EQ(host.askedFiles[0], CABCQuilletWindowHost::FileKind::kSlices);
+    host.askedFiles.clear();
+
     window.DoCommand(Cmd::kExportGrooveMIDI);
     EXPECT_EQ(host.loopLengthQuestions, 1);
     EXPECT_TRUE(host.askedFiles.empty());
@@ -247,14 +242,6 @@ TEST_F(QuilletWindowModelTest, ExportWithoutLoopLengthAsksForBarsFirst)
 
     window.DoCommand(Cmd::kExportGrooveMIDI);
     EXPECT_EQ(host.loopLengthQuestions, 2);
-}
-
-TEST_F(QuilletWindowModelTest, ExportSoundNeedsNoLoopLength)
-{
-    Window().DoCommand(Cmd::kExportSound);
-    EXPECT_EQ(host.loopLengthQuestions, 0);
-    ASSERT_EQ(host.askedFiles.size(), 1u);
-    EXPECT_EQ(host.askedFiles[0], CABCQuilletWindowHost::FileKind::kSlices);
 }
 
 TEST_F(QuilletWindowModelTest, GrooveMIDIExportWritesItsFile)
@@ -288,6 +275,7 @@ TEST_F(QuilletWindowModelTest, SaveClearsTheUnsavedMarkAndSavesAgainWithoutAskin
     CQuilletWindowModel& window = Window({1000});
     window.FinishOpening();
     window.SetBeats(2);
+    EXPECT_EQ(window.Title(), "Beat (44.1kHz) *");
     window.DoCommand(Cmd::kSave);
     EXPECT_EQ(window.Title(), "Beat (44.1kHz)");
     EXPECT_TRUE(std::filesystem::exists(path));

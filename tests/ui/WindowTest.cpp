@@ -177,15 +177,6 @@ TEST_F(WindowTest, NoCommandAndNoClosingDuringALengthyOperation)
     EXPECT_TRUE(application.DocumentWindows().empty());
 }
 
-TEST_F(WindowTest, WindowListCommandActivatesThatWindow)
-{
-    CRecordingWindow& first = OpenWindow(false);
-    CRecordingWindow& second = OpenWindow(false);
-    ASSERT_EQ(application.FrontDocumentWindow(), &second);
-    application.DispatchCommand(CApplication::kWindowListCommand + 0);
-    EXPECT_EQ(application.FrontDocumentWindow(), &first);
-}
-
 TEST_F(WindowTest, TrackingEndsOnceWhateverEndsIt)
 {
     struct Case {

@@ -12,23 +12,24 @@
 #include <sys/utsname.h>
 
 #include "app/commands/CMenuUpdater.h"
-#include "app/commands/QuilletCommands.h"
 #include "app/startup/CCommandLineScanner.h"
 #include "app/window/CSplashScreen.h"
 #include "app/window/CWebBrowser.h"
 #include "app/window/CWindowArranger.h"
+#include "devices/sound/CRegisteredRtAudioCard.h"
 #include "devices/sound/CSoundChannel.h"
 #include "document/playback/CWavePlayer.h"
-#include "document/window/CDocumentOpener.h"
 #include "framework/alerts/Alerts.h"
 #include "framework/exceptions/Exceptions.h"
 #include "framework/files/FileTypes.h"
-#include "framework/graphics/CPictureResources.h"
 #include "framework/resources/CAlertArguments.h"
 #include "framework/resources/ResourceScripts.h"
-#include "framework/ui/menus/CNativeMenuBar.h"
-#include "framework/ui/windows/CDocumentWindow.h"
-#include "framework/ui/windows/CFrameWindow.h"
+#include "gui/framework/menus/CNativeMenuBar.h"
+#include "gui/framework/windows/CDocumentWindow.h"
+#include "gui/framework/windows/CFrameWindow.h"
+#include "gui/graphics/CPictureResources.h"
+#include "gui/window/CDocumentOpener.h"
+#include "resources/QuilletCommands.h"
 
 namespace {
 
@@ -196,7 +197,9 @@ void CQuillet::AllocateScratchBuffers()
 
 void CQuillet::ListSoundCards(CSoundCardRegistry& registry)
 {
-    registry.ListCards(CSoundCardRegistry::StandInsFromEnvironment());
+    CRegisteredRtAudioCard::ListSystemCards(registry);
+    registry.ListStandInCards(CSoundCardRegistry::StandInsFromEnvironment());
+    registry.RemoveUnusable();
 }
 
 void CQuillet::StartSound()

@@ -19,7 +19,7 @@
 #include "devices/sound/CABCSoundSetupHost.h"
 #include "devices/sound/CSoundSetup.h"
 #include "framework/files/CFileTypeList.h"
-#include "framework/ui/application/CApplication.h"
+#include "gui/framework/application/CApplication.h"
 
 class CDocumentOpener;
 class CMenu;

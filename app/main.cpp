@@ -17,7 +17,7 @@
 #include "app/instance/CSingleInstance.h"
 #include "app/startup/CCommandLineScanner.h"
 #include "app/window/CDeveloperScene.h"
-#include "framework/ui/windows/CFrameWindow.h"
+#include "gui/framework/windows/CFrameWindow.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "document/analysis/CSliceList.h"
-#include "document/analysis/CSliceRenderSet.h"
-#include "document/analysis/CSlicingSettings.h"
-#include "document/buffer/WAVE_SAMPLE.h"
+#include "slicing/CSliceList.h"
+#include "slicing/CSliceRenderSet.h"
+#include "slicing/CSlicingSettings.h"
+#include "sound/WAVE_SAMPLE.h"
 
 namespace {
 

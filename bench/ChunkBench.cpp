@@ -8,9 +8,9 @@
 #include "formats/chunks/CIFFReader.h"
 #include "formats/chunks/CIFFReader2.h"
 #include "formats/chunks/CIFFWriter.h"
-#include "formats/streams/CMemoryMedia.h"
-#include "formats/streams/CSafeSaveFile.h"
 #include "framework/files/CFileSpec.h"
+#include "framework/streams/CMemoryMedia.h"
+#include "framework/streams/CSafeSaveFile.h"
 
 namespace {
 

@@ -6,14 +6,14 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "document/analysis/CSliceList.h"
-#include "document/analysis/CSlicingSettings.h"
-#include "document/buffer/CWaveSample.h"
-#include "document/buffer/WAVE_SAMPLE.h"
-#include "document/synth/CDrumLoopSynthesizer.h"
 #include "formats/sound/AIFFFile.h"
 #include "formats/sound/SoundFileOpen.h"
 #include "framework/files/CFileSpec.h"
+#include "slicing/CSliceList.h"
+#include "slicing/CSlicingSettings.h"
+#include "slicing/synth/CDrumLoopSynthesizer.h"
+#include "sound/CWaveSample.h"
+#include "sound/WAVE_SAMPLE.h"
 
 namespace {
 

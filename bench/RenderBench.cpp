@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "devices/sound/CRegisteredFileSoundCard.h"
-#include "document/buffer/WAVE_SAMPLE.h"
 #include "document/playback/CWavePlayer.h"
+#include "sound/WAVE_SAMPLE.h"
 
 namespace {
 

@@ -10,13 +10,13 @@
 #include <cstdint>
 #include <memory>
 
-#include "document/analysis/CSliceList.h"
-#include "document/analysis/CSlicingSettings.h"
-#include "document/buffer/WAVE_SAMPLE.h"
 #include "document/views/CWaveformDrawer.h"
 #include "document/views/CWaveformPalette.h"
-#include "document/views/CSliceView.h"
-#include "framework/graphics/CBitmap8.h"
+#include "gui/graphics/CBitmap8.h"
+#include "gui/views/CSliceView.h"
+#include "slicing/CSliceList.h"
+#include "slicing/CSlicingSettings.h"
+#include "sound/WAVE_SAMPLE.h"
 
 namespace {
 

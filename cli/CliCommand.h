@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "cli/CliArguments.h"
-#include "framework/resources/CaravelResources.h"
+#include "resources/CaravelResources.h"
 
 struct CliCommand {
     const char* name;

@@ -4,7 +4,7 @@
 // export is refused and the refusal is remembered for the error line.
 #include <string>
 
-#include "formats/export/CABCExportFeedback.h"
+#include "document/export/CABCExportFeedback.h"
 
 class CliExportFeedback : public CABCExportFeedback {
 public:

@@ -8,16 +8,16 @@
 #include "cli/CliExportFeedback.h"
 #include "cli/CliFailure.h"
 #include "cli/SlicedLoop.h"
-#include "document/analysis/CSliceRenderSet.h"
-#include "document/analysis/Tempo.h"
-#include "formats/export/DocumentFile.h"
-#include "formats/export/ExportGrooveMIDI.h"
-#include "formats/export/ExportSLX.h"
-#include "formats/export/ExportSampleRates.h"
-#include "formats/export/ExportSlices.h"
+#include "document/export/DocumentFile.h"
+#include "document/export/ExportGrooveMIDI.h"
+#include "document/export/ExportSLX.h"
+#include "document/export/ExportSampleRates.h"
+#include "document/export/ExportSlices.h"
 #include "formats/sound/SoundFileOpen.h"
 #include "framework/exceptions/Exceptions.h"
 #include "framework/files/FileTypes.h"
+#include "slicing/CSliceRenderSet.h"
+#include "slicing/Tempo.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <cinttypes>
 #include <cstdio>
 
-#include "document/buffer/SampleFormatting.h"
 #include "formats/sound/SoundFileOpen.h"
-#include "formats/streams/COpenFile.h"
 #include "framework/exceptions/GeneralExceptions.h"
 #include "framework/files/CFileSpec.h"
+#include "framework/streams/COpenFile.h"
+#include "sound/SampleFormatting.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Writes the demo loop: two bars of 4/4 at 120 BPM, 44.1 kHz, 16-bit stereo AIFF.
 #include <iostream>
 
-#include "document/synth/CDrumLoopSynthesizer.h"
 #include "formats/sound/AIFFFile.h"
 #include "framework/exceptions/XBase.h"
 #include "framework/files/CFileSpec.h"
+#include "slicing/synth/CDrumLoopSynthesizer.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "cli/SlicedLoop.h"
-#include "document/analysis/Tempo.h"
-#include "document/buffer/SampleFormatting.h"
 #include "formats/sound/SoundFileOpen.h"
+#include "slicing/Tempo.h"
+#include "sound/SampleFormatting.h"
 
 namespace {
 

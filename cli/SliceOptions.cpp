@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "formats/export/CLoopDocument.h"
+#include "document/export/CLoopDocument.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "cli/CliArguments.h"
-#include "document/analysis/CSlicingSettings.h"
 #include "formats/sound/ChannelChoice.h"
+#include "slicing/CSlicingSettings.h"
 
 class CLoopDocument;
 

@@ -3,12 +3,12 @@
 #include <iostream>
 
 #include "cli/CliFailure.h"
-#include "document/buffer/CWaveSample.h"
-#include "formats/export/DocumentFile.h"
+#include "document/export/DocumentFile.h"
 #include "formats/sound/SoundFileOpen.h"
 #include "framework/exceptions/GeneralExceptions.h"
 #include "framework/files/CFileSpec.h"
 #include "framework/files/FileTypes.h"
+#include "sound/CWaveSample.h"
 
 SlicedLoop SlicedLoop::Load(const std::string& path, const SliceOptions& options) {
     SlicedLoop loop;

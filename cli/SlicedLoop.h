@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/SliceOptions.h"
-#include "formats/export/CLoopDocument.h"
+#include "document/export/CLoopDocument.h"
 
 struct SlicedLoop {
     std::unique_ptr<CLoopDocument> document;

@@ -10,8 +10,8 @@
 
 #include "formats/chunks/CIFFReader.h"
 #include "formats/chunks/CIFFReader2.h"
-#include "formats/streams/CMemoryMedia.h"
 #include "framework/exceptions/XBase.h"
+#include "framework/streams/CMemoryMedia.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <cstring>
 
-#include "document/analysis/CSliceRenderSet.h"
-#include "formats/export/CLoopDocument.h"
-#include "formats/export/DocumentFile.h"
-#include "formats/streams/CMemoryMedia.h"
+#include "document/export/CLoopDocument.h"
+#include "document/export/DocumentFile.h"
 #include "framework/exceptions/Exceptions.h"
+#include "framework/streams/CMemoryMedia.h"
+#include "slicing/CSliceRenderSet.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     CMemoryMedia media(static_cast<std::int64_t>(size));

@@ -4,11 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "formats/streams/CMemoryMedia.h"
 #include "framework/exceptions/Exceptions.h"
-#include "framework/graphics/CBMPReader.h"
-#include "framework/graphics/CJPEGDecoder.h"
-#include "framework/graphics/CPalette.h"
+#include "framework/streams/CMemoryMedia.h"
+#include "gui/graphics/CBMPReader.h"
+#include "gui/graphics/CJPEGDecoder.h"
+#include "gui/graphics/CPalette.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <cstring>
 
-#include "document/buffer/CWaveSample.h"
 #include "formats/sound/SoundFileOpen.h"
-#include "formats/streams/CMemoryMedia.h"
 #include "framework/exceptions/XBase.h"
+#include "framework/streams/CMemoryMedia.h"
+#include "sound/CWaveSample.h"
 
 template <class PlainReader>
 int FuzzSoundFile(const std::uint8_t* data, std::size_t size, PlainReader read) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/commands/QuilletCommands.h"
+#include "resources/QuilletCommands.h"
 
 namespace {
 

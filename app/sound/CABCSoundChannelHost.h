@@ -3,7 +3,7 @@
 // channel with its card, and the document windows that show the sound setup.
 #include <cstdint>
 
-#include "framework/resources/CaravelResources.h"
+#include "resources/CaravelResources.h"
 
 class CABCSoundChannelHost {
 public:

@@ -5,7 +5,7 @@
 // no preferences file).
 #include <cstdint>
 
-#include "framework/resources/CaravelResources.h"
+#include "resources/CaravelResources.h"
 
 class CABCStartupServices {
 public:

@@ -10,16 +10,16 @@
 #include <thread>
 
 #include "app/CQuillet.h"
-#include "app/commands/QuilletCommands.h"
 #include "document/views/CVisibleRange.h"
-#include "document/window/CQuilletWindow.h"
 #include "framework/alerts/Alerts.h"
 #include "framework/alerts/CABCAlertPresenter.h"
 #include "framework/progress/CLengthyOperation.h"
 #include "framework/resources/ResourceScripts.h"
-#include "framework/ui/menus/CNativeMenuBar.h"
-#include "framework/ui/windows/CDocumentWindow.h"
-#include "framework/ui/windows/CFrameWindow.h"
+#include "gui/framework/menus/CNativeMenuBar.h"
+#include "gui/framework/windows/CDocumentWindow.h"
+#include "gui/framework/windows/CFrameWindow.h"
+#include "gui/window/CQuilletWindow.h"
+#include "resources/QuilletCommands.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "framework/graphics/CCanvas.h"
+#include "gui/graphics/CCanvas.h"
 
 CSplashScreen::CSplashScreen(std::unique_ptr<CABCBitmap> picture, int minimumTicks, int maximumMilliseconds)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <memory>
 
-#include "framework/graphics/CABCBitmap.h"
+#include "gui/graphics/CABCBitmap.h"
 
 class CSplashScreen : public QWidget {
 public:

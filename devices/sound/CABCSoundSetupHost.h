@@ -3,7 +3,7 @@
 // stopping the wave player, and telling the player which channel feeds it.
 #include <string>
 
-#include "framework/resources/CaravelResources.h"
+#include "resources/CaravelResources.h"
 
 class CSoundChannel;
 

@@ -17,14 +17,10 @@ public:
     // The stand-ins asked for in the environment, or an empty text.
     static std::string StandInsFromEnvironment();
 
-    // Start-up listing: the output devices of every Linux sound API that
-    // RtAudio offers (ALSA, PulseAudio, JACK, in that order; an API that
-    // cannot be used adds nothing), then the stand-ins named in `standIns`
-    // ("null", "file" or "file:PATH", separated by commas; a plain "file"
-    // records into quillet-sound.wav in the working folder), then drops every
-    // card that is not usable.
-    void ListCards(const std::string& standIns);
-    void ListRtAudioCards();
+    // Adds the stand-ins named in `standIns` ("null", "file" or "file:PATH",
+    // separated by commas; a plain "file" records into quillet-sound.wav in
+    // the working folder). The real cards come from their back end (see
+    // CRegisteredRtAudioCard::ListSystemCards); RemoveUnusable ends a listing.
     void ListStandInCards(const std::string& standIns);
 
     void Add(std::unique_ptr<CRegisteredSoundCard> card);

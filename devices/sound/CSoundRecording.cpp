@@ -2,21 +2,13 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <fstream>
 #include <utility>
 
 #include "devices/sound/CStopSignal.h"
-
-namespace {
-
-void PutLittleEndian(std::vector<char>& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-}  // namespace
+#include "formats/sound/CWaveWriter.h"
+#include "framework/exceptions/XBase.h"
+#include "framework/files/CFileSpec.h"
+#include "framework/streams/CSafeSaveFile.h"
 
 std::uint64_t CSoundRecording::Frames() const
 {
@@ -117,41 +109,28 @@ void CSoundRecording::Stall(std::uint32_t frames)
 
 bool CSoundRecording::WriteWave(const std::string& path) const
 {
-    std::vector<char> bytes;
+    std::vector<std::int16_t> samples;
+    std::uint32_t rate = 0;
+    std::uint16_t channels = 0;
     {
         std::lock_guard lock(fMutex);
-        const std::uint64_t dataBytes = fSamples.size() * 2;
-        if (dataBytes > 0xFFFFFFFFull - 36)
-            return false;
-        const auto data = static_cast<std::uint32_t>(dataBytes);
-        bytes.reserve(44 + data);
-        bytes.insert(bytes.end(), {'R', 'I', 'F', 'F'});
-        PutLittleEndian(bytes, 36 + data, 4);
-        bytes.insert(bytes.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-        PutLittleEndian(bytes, 16, 4);
-        PutLittleEndian(bytes, 1, 2);  // PCM
-        PutLittleEndian(bytes, fChannels, 2);
-        PutLittleEndian(bytes, fRate, 4);
-        PutLittleEndian(bytes, fRate * fChannels * 2, 4);
-        PutLittleEndian(bytes, fChannels * 2, 2);
-        PutLittleEndian(bytes, 16, 2);
-        bytes.insert(bytes.end(), {'d', 'a', 't', 'a'});
-        PutLittleEndian(bytes, data, 4);
-        for (const std::int16_t sample : fSamples)
-            PutLittleEndian(bytes, static_cast<std::uint16_t>(sample), 2);
+        samples = fSamples;
+        rate = fRate;
+        channels = fChannels;
     }
-    const std::string partial = path + ".part";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::remove(partial.c_str());
-            return false;
-        }
-    }
-    if (std::rename(partial.c_str(), path.c_str()) != 0) {
-        std::remove(partial.c_str());
+    if (samples.size() * 2 > 0xFFFFFFFFull - 36)
+        return false;
+    try {
+        CSafeSaveFile stream{CFileSpec(path)};
+        CWaveWriter writer(stream);
+        writer.BeginForm("RIFF", "WAVE");
+        writer.WriteFmt(channels, rate);
+        writer.BeginChunk("data");
+        writer.WriteSamples(samples.data(), static_cast<std::int64_t>(samples.size()));
+        writer.EndChunk();
+        writer.EndForm();
+        stream.Commit();
+    } catch (const XBase&) {
         return false;
     }
     return true;

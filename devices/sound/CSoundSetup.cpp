@@ -14,12 +14,6 @@ CSoundSetup::~CSoundSetup()
     CloseChannel();
 }
 
-void CSoundSetup::Start(const std::string& standIns)
-{
-    fRegistry.ListCards(standIns);
-    RequireCards();
-}
-
 void CSoundSetup::RequireCards()
 {
     if (fRegistry.Count() == 0) {

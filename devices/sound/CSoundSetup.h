@@ -21,9 +21,6 @@ public:
     CSoundSetup(const CSoundSetup&) = delete;
     CSoundSetup& operator=(const CSoundSetup&) = delete;
 
-    // Start-up: lists the cards (see CSoundCardRegistry::ListCards). With no
-    // usable card, shows alert 1 and raises XSoundInit; otherwise sound is on.
-    void Start(const std::string& standIns);
     // The check after the listing: alert 1 and XSoundInit when the registry
     // is empty, else sound is on.
     void RequireCards();

@@ -1,8 +1,8 @@
 #include "document/playback/CDocumentPlayState.h"
 
-#include "document/analysis/CSliceList.h"
-#include "document/buffer/WAVE_SAMPLE.h"
 #include "document/playback/CWavePlayer.h"
+#include "slicing/CSliceList.h"
+#include "sound/WAVE_SAMPLE.h"
 
 CDocumentPlayState::CDocumentPlayState(CWavePlayer& player, const WAVE_SAMPLE& sound, const CSliceList& slices,
                                        CWavePlayerNotifier& notifier)

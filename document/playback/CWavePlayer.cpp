@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "devices/sound/CSoundChannel.h"
-#include "document/buffer/WAVE_SAMPLE.h"
 #include "document/playback/CWavePlayerNotifier.h"
 #include "framework/time/CClock.h"
+#include "sound/WAVE_SAMPLE.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "document/analysis/CSliceList.h"
+#include "slicing/CSliceList.h"
 
 std::int64_t CLocatorRules::DragLeft(std::int64_t proposed, std::int64_t current, std::int64_t right)
 {

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "document/analysis/CSliceList.h"
+#include "slicing/CSliceList.h"
 
 int CSliceMarkerHit::Find(const CSliceList& slices, const CFrameScale& scale, int x, int markerWidth)
 {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "document/buffer/WAVE_SAMPLE.h"
 #include "document/views/CWaveformPalette.h"
+#include "sound/WAVE_SAMPLE.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "formats/chunks/ByteOrder.h"
-#include "formats/streams/CMedia.h"
 #include "framework/exceptions/GeneralExceptions.h"
+#include "framework/streams/CMedia.h"
 
 CIFFReader::CIFFReader(CMedia& media, const char* formId)
     : media_(media)

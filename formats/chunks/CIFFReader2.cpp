@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "formats/streams/CMedia.h"
-#include "formats/streams/CPartialMedia.h"
 #include "framework/exceptions/GeneralExceptions.h"
+#include "framework/streams/CMedia.h"
+#include "framework/streams/CPartialMedia.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "formats/chunks/ByteOrder.h"
-#include "formats/streams/CMedia.h"
 #include "framework/exceptions/GeneralExceptions.h"
+#include "framework/streams/CMedia.h"
 
 CIFFWriter::CIFFWriter(CMedia& media)
     : CIFFWriter(media, ChunkByteOrder::kBigEndian)

@@ -5,8 +5,8 @@
 
 #include "formats/chunks/ByteOrder.h"
 #include "formats/chunks/CIFFReader.h"
-#include "formats/streams/CMedia.h"
 #include "framework/exceptions/Exceptions.h"
+#include "framework/streams/CMedia.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "formats/chunks/ByteOrder.h"
 #include "formats/chunks/CIFFReader.h"
-#include "formats/streams/CMedia.h"
 #include "framework/exceptions/Exceptions.h"
+#include "framework/streams/CMedia.h"
 
 namespace {
 

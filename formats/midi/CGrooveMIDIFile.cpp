@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "formats/midi/CMIDIFileWriter.h"
-#include "formats/streams/CMemoryMedia.h"
 #include "framework/exceptions/Exceptions.h"
+#include "framework/streams/CMemoryMedia.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "formats/chunks/ByteOrder.h"
-#include "formats/streams/CMedia.h"
 #include "framework/exceptions/Exceptions.h"
+#include "framework/streams/CMedia.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "formats/sound/AIFFFile.h"
 
-#include "document/buffer/CWaveSample.h"
-#include "document/buffer/WAVE_SAMPLE.h"
 #include "formats/sound/CAIFFReader.h"
 #include "formats/sound/CAIFFWriter.h"
 #include "formats/sound/SoundFrames.h"
 #include "formats/sound/SoundSampleWriting.h"
-#include "formats/streams/CSafeSaveFile.h"
 #include "framework/exceptions/GeneralExceptions.h"
+#include "framework/streams/CSafeSaveFile.h"
+#include "sound/CWaveSample.h"
+#include "sound/WAVE_SAMPLE.h"
 
 namespace {
 

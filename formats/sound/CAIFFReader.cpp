@@ -5,8 +5,8 @@
 
 #include "formats/chunks/ByteOrder.h"
 #include "formats/sound/FormType.h"
-#include "formats/streams/CMedia.h"
 #include "framework/exceptions/GeneralExceptions.h"
+#include "framework/streams/CMedia.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "formats/chunks/ByteOrder.h"
 #include "formats/sound/FormType.h"
-#include "formats/streams/CMedia.h"
 #include "framework/exceptions/GeneralExceptions.h"
+#include "framework/streams/CMedia.h"
 
 namespace {
 

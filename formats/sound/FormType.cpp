@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "formats/streams/CMedia.h"
+#include "framework/streams/CMedia.h"
 
 bool HasFormType(CMedia& stream, const char* type) {
     char found[4];

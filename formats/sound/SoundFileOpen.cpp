@@ -3,14 +3,14 @@
 #include <cstring>
 #include <new>
 
-#include "document/buffer/BAT.h"
-#include "document/buffer/CWaveSample.h"
 #include "formats/sound/CAIFFReader.h"
 #include "formats/sound/CWaveReader.h"
 #include "formats/sound/SoundFileExceptions.h"
 #include "formats/sound/SoundFrames.h"
-#include "formats/streams/COpenFile.h"
 #include "framework/files/CFileSpec.h"
+#include "framework/streams/COpenFile.h"
+#include "sound/BAT.h"
+#include "sound/CWaveSample.h"
 
 namespace {
 

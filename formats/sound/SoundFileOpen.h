@@ -9,7 +9,7 @@
 
 #include "formats/sound/ChannelChoice.h"
 #include "formats/sound/SoundFileInfo.h"
-#include "framework/resources/CaravelResources.h"
+#include "resources/CaravelResources.h"
 
 class CMedia;
 class CWaveSample;

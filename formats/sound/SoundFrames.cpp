@@ -1,9 +1,9 @@
 #include "formats/sound/SoundFrames.h"
 
-#include "document/buffer/CWaveSample.h"
-#include "document/buffer/ChannelExtraction.h"
-#include "formats/streams/CMedia.h"
 #include "framework/exceptions/GeneralExceptions.h"
+#include "framework/streams/CMedia.h"
+#include "sound/CWaveSample.h"
+#include "sound/ChannelExtraction.h"
 
 namespace {
 

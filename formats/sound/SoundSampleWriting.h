@@ -3,7 +3,7 @@
 // WriteSamples, without changing the sound.
 #include <cstdint>
 
-#include "document/buffer/WAVE_SAMPLE.h"
+#include "sound/WAVE_SAMPLE.h"
 
 template <class Writer>
 void WriteSoundSamples(Writer& writer, const WAVE_SAMPLE& sample) {

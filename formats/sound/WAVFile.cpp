@@ -1,12 +1,12 @@
 #include "formats/sound/WAVFile.h"
 
-#include "document/buffer/CWaveSample.h"
-#include "document/buffer/WAVE_SAMPLE.h"
 #include "formats/sound/CWaveReader.h"
 #include "formats/sound/CWaveWriter.h"
 #include "formats/sound/SoundFrames.h"
 #include "formats/sound/SoundSampleWriting.h"
-#include "formats/streams/CSafeSaveFile.h"
+#include "framework/streams/CSafeSaveFile.h"
+#include "sound/CWaveSample.h"
+#include "sound/WAVE_SAMPLE.h"
 
 void WriteWAV(const CFileSpec& file, const WAVE_SAMPLE& sample) {
     CSafeSaveFile stream(file);

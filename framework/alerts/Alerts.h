@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "framework/resources/AlertDefinition.h"
-#include "framework/resources/CaravelResources.h"
+#include "resources/CaravelResources.h"
 
 std::int32_t ShowAlert(ResourceId id);
 // With `text` in place of ^0.

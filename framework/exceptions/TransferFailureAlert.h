@@ -4,7 +4,7 @@
 #include <exception>
 #include <optional>
 
-#include "framework/resources/CaravelResources.h"
+#include "resources/CaravelResources.h"
 
 // Answers the alert for the exception held by `failure`, or nothing when the
 // user's own stop of a transmission needs no alert. Must not be given a null pointer.

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "framework/progress/CABCProgressWindow.h"
-#include "framework/resources/CaravelResources.h"
+#include "resources/CaravelResources.h"
 
 class CClock;
 

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/resources/CaravelResources.h"
 #include "framework/resources/MenuItemRecord.h"
+#include "resources/CaravelResources.h"
 
 // Where a search found an item: the menu holding it and the index in it.
 struct MenuItemLocation {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/resources/CaravelResources.h"
+#include "resources/CaravelResources.h"
 
 inline constexpr std::uint16_t ResourceNumberOf(ResourceId id)
 {

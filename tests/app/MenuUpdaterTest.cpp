@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/commands/QuilletCommands.h"
+#include "resources/QuilletCommands.h"
 
 namespace {
 

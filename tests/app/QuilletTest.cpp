@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "app/commands/QuilletCommands.h"
 #include "devices/sound/CRegisteredSoundCard.h"
 #include "devices/sound/CSoundChannel.h"
 #include "document/playback/CWavePlayer.h"
 #include "framework/alerts/CABCAlertPresenter.h"
+#include "framework/keys/CKeyEvent.h"
 #include "framework/resources/CMenuBar.h"
-#include "framework/ui/views/CKeyEvent.h"
-#include "framework/ui/windows/CDocumentWindow.h"
+#include "gui/framework/windows/CDocumentWindow.h"
+#include "resources/QuilletCommands.h"
 
 namespace {
 

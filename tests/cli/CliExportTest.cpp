@@ -1,10 +1,10 @@
 // quillet-cli export end to end, and documents as input to slice and export.
 #include <gtest/gtest.h>
 
-#include "formats/export/DocumentFile.h"
+#include "document/export/DocumentFile.h"
 #include "framework/files/CFileSpec.h"
 #include "tests/cli/CliRunner.h"
-#include "tests/exports/LoopFixture.h"
+#include "tests/support/LoopFixture.h"
 
 namespace {
 

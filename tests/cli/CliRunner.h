@@ -2,7 +2,7 @@
 // Runs the batch tool built beside the tests.
 #include <string>
 
-#include "tests/exports/ExportTestSupport.h"
+#include "tests/support/FileTestSupport.h"
 
 struct CliRun {
     int status = -1;

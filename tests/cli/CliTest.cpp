@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "document/synth/CDrumLoopSynthesizer.h"
 #include "formats/sound/AIFFFile.h"
 #include "framework/files/CFileSpec.h"
+#include "slicing/synth/CDrumLoopSynthesizer.h"
 #include "tests/cli/CliRunner.h"
 
 namespace {

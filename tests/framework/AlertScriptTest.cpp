@@ -5,8 +5,8 @@
 
 #include "framework/resources/AlertDefinition.h"
 #include "framework/resources/CAlertLayout.h"
-#include "framework/resources/CaravelResources.h"
 #include "framework/resources/ResourceScripts.h"
+#include "resources/CaravelResources.h"
 
 TEST(AlertScript, LocatorQuestionHasTwoButtonsWithYesAsDefault)
 {

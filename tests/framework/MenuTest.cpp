@@ -6,7 +6,7 @@
 #include "framework/exceptions/Exceptions.h"
 #include "framework/resources/CMenu.h"
 #include "framework/resources/CMenuBar.h"
-#include "framework/resources/CaravelResources.h"
+#include "resources/CaravelResources.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "formats/streams/CMemoryMedia.h"
+#include "framework/streams/CMemoryMedia.h"
 
 // The bytes of a literal, embedded zeros included.
 template <std::size_t N>

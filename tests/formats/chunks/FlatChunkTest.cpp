@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "formats/streams/CMemoryMedia.h"
-#include "tests/formats/chunks/ChunkTestBytes.h"
 #include "framework/exceptions/GeneralExceptions.h"
+#include "framework/streams/CMemoryMedia.h"
+#include "tests/formats/chunks/ChunkTestBytes.h"
 
 namespace {
 

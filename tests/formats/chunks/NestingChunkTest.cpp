@@ -10,11 +10,11 @@
 #include <string>
 
 #include "formats/chunks/ByteOrder.h"
-#include "formats/streams/CMemoryMedia.h"
-#include "tests/formats/chunks/ChunkTestBytes.h"
-#include "formats/streams/CSafeSaveFile.h"
 #include "framework/exceptions/GeneralExceptions.h"
 #include "framework/files/CFileSpec.h"
+#include "framework/streams/CMemoryMedia.h"
+#include "framework/streams/CSafeSaveFile.h"
+#include "tests/formats/chunks/ChunkTestBytes.h"
 
 namespace {
 

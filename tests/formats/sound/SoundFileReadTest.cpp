@@ -3,13 +3,13 @@
 
 #include <cstring>
 
-#include "document/buffer/CWaveSample.h"
 #include "formats/sound/AIFFFile.h"
 #include "formats/sound/WAVFile.h"
-#include "formats/streams/CMemoryMedia.h"
 #include "framework/exceptions/Exceptions.h"
-#include "tests/exports/ExportTestSupport.h"
+#include "framework/streams/CMemoryMedia.h"
+#include "sound/CWaveSample.h"
 #include "tests/formats/sound/SoundFileBytes.h"
+#include "tests/support/FileTestSupport.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <csignal>
 #include <sys/resource.h>
 
-#include "document/buffer/WAVE_SAMPLE.h"
 #include "formats/sound/AIFFFile.h"
 #include "formats/sound/WAVFile.h"
 #include "framework/exceptions/Exceptions.h"
 #include "framework/files/CFileSpec.h"
-#include "tests/exports/ExportTestSupport.h"
+#include "sound/WAVE_SAMPLE.h"
+#include "tests/support/FileTestSupport.h"
 
 namespace {
 

@@ -1,0 +1,15 @@
+#include "document/export/CSliceExportProgress.h"
+
+CSliceExportProgress::CSliceExportProgress(int count, ResourceId cancelText)
+    : operation_(Res::kStringSlicesLeft, Res::kStringStop),
+      count_(count),
+      cancelText_(cancelText) {}
+
+bool CSliceExportProgress::Continue(int done) {
+    operation_.Update(count_ - done, static_cast<std::uint16_t>(done * 100 / count_));
+    if (!operation_.WasCancelled()) return true;
+    operation_.SetTitle(cancelText_);
+    return false;
+}
+
+void CSliceExportProgress::Complete() { operation_.Update(0, 100); }

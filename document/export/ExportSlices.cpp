@@ -1,0 +1,50 @@
+#include "document/export/ExportSlices.h"
+
+#include <algorithm>
+
+#include "document/export/CABCExportFeedback.h"
+#include "document/export/CSliceExportProgress.h"
+#include "document/export/ExportChecks.h"
+#include "document/export/SliceFileName.h"
+#include "formats/sound/AIFFFile.h"
+#include "formats/sound/WAVFile.h"
+#include "framework/files/CFileSpec.h"
+#include "framework/files/FileTypes.h"
+#include "slicing/CSliceRenderSet.h"
+#include "sound/WAVE_SAMPLE.h"
+
+bool ExportSlices(CSliceRenderSet& renderSet, const CFileSpec& file, const CFileType& fileType,
+                  std::uint32_t extraFrames, std::uint32_t sampleRate, std::optional<int> sliceLimit,
+                  std::size_t nameLimit, CABCExportFeedback& feedback) {
+    CheckLoopHasLength(renderSet);
+    renderSet.SetExtraLength(extraFrames);
+    renderSet.SetTargetRate(sampleRate);
+    const int count = std::min(renderSet.Count(), sliceLimit.value_or(renderSet.Count()));
+    const bool wav = &fileType == &kWaveFileType;
+    const std::string extension = fileType.ExtensionList().front();
+
+    bool replaceAll = false;
+    CSliceExportProgress progress(count, Res::kStringSoundExportCancelled);
+    for (int i = 0; i < count; ++i) {
+        if (!progress.Continue(i)) return false;
+        const std::unique_ptr<WAVE_SAMPLE> slice = renderSet.Render(i);
+        const CFileSpec sliceFile(SliceFileName(file.FullPath(), i, extension, nameLimit).string());
+        if (!replaceAll && std::filesystem::exists(sliceFile.FullPath())) {
+            switch (feedback.AskReplace(sliceFile.NameWithExtension())) {
+            case CABCExportFeedback::ReplaceAnswer::kCancel:
+                return false;
+            case CABCExportFeedback::ReplaceAnswer::kReplaceAll:
+                replaceAll = true;
+                break;
+            case CABCExportFeedback::ReplaceAnswer::kReplace:
+                break;
+            }
+        }
+        if (wav)
+            WriteWAV(sliceFile, *slice);
+        else
+            WriteAIFF(sliceFile, *slice);
+    }
+    progress.Complete();
+    return true;
+}

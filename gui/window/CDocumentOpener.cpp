@@ -1,0 +1,70 @@
+#include "gui/window/CDocumentOpener.h"
+
+#include "document/export/CLoopDocument.h"
+#include "document/window/CLoopOpener.h"
+#include "framework/alerts/Alerts.h"
+#include "framework/files/FileTypes.h"
+#include "framework/resources/ResourceScripts.h"
+#include "gui/framework/application/CApplication.h"
+#include "gui/framework/windows/CFrameWindow.h"
+#include "gui/window/CFileChooser.h"
+#include "gui/window/COpenAudioFileDialog.h"
+#include "gui/window/CQuilletWindow.h"
+
+CDocumentOpener::CDocumentOpener(CApplication& application, std::shared_ptr<CWavePlayer> player,
+                                 std::function<bool()> soundAvailable, std::function<CMenuBar*()> menuBar)
+    : fApplication(application),
+      fSession(std::make_shared<DocumentSession>(std::move(soundAvailable), std::move(menuBar), std::move(player)))
+{
+}
+
+CDocumentOpener::~CDocumentOpener()
+{
+    fSession->player.StopPlayback();
+}
+
+void CDocumentOpener::RunOpenCommand()
+{
+    fSession->player.StopPlayback();
+    const CFileTypeList types{&kAIFFFileType, &kWaveFileType, &kQuilletDocumentFileType};
+    const std::optional<std::string> path =
+        CFileChooser::AskToOpen(nullptr, GetResourceString(Res::kStringOpenTitle), types);
+    if (path)
+        OpenFile(*path);
+}
+
+CQuilletWindow* CDocumentOpener::OpenFile(const std::string& path)
+{
+    CLoopOpener opener(*this);
+    return ShowWindow(opener.Open(path, fSession->preferences.NewDocumentSettings()));
+}
+
+CQuilletWindow* CDocumentOpener::OpenDemoLoop()
+{
+    return ShowWindow(CLoopOpener::DemoLoop(fSession->preferences.NewDocumentSettings()));
+}
+
+CQuilletWindow* CDocumentOpener::ShowWindow(std::unique_ptr<CLoopDocument> document)
+{
+    if (!document)
+        return nullptr;
+    try {
+        auto window = std::make_unique<CQuilletWindow>(fApplication, std::move(document), fSession);
+        CQuilletWindow& shown = static_cast<CQuilletWindow&>(fApplication.AddDocumentWindow(std::move(window)));
+        shown.Open();
+        return &shown;
+    } catch (...) {
+        ::ShowAlert(CLoopOpener::AlertFor(std::current_exception()));
+        return nullptr;
+    }
+}
+
+std::optional<ChannelChoice> CDocumentOpener::AskChannel(const std::string& path, const SoundFileInfo& info)
+{
+    return COpenAudioFileDialog::Ask(path, info, fSession->soundAvailable() ? &fSession->player : nullptr);
+}
+
+void CDocumentOpener::ShowAlert(ResourceId alert, const std::string& argument)
+{
+    ShowAlertWithArgument(alert, argument);
+}

@@ -1,0 +1,31 @@
+#pragma once
+// What every document window of the program shares: the one sample player,
+// the document preferences, whether a sound channel is open, and the menu
+// bar's records. Windows
+// hold it with shared ownership, so it outlives the last of them whatever
+// order the program ends in.
+#include <functional>
+#include <memory>
+#include <utility>
+
+#include "document/playback/CWavePlayer.h"
+#include "document/window/DocumentPreferences.h"
+
+class CMenuBar;
+
+struct DocumentSession {
+    // `shared`: the application's sample player (a session of its own without one).
+    DocumentSession(std::function<bool()> available, std::function<CMenuBar*()> menus,
+                    std::shared_ptr<CWavePlayer> shared = std::make_shared<CWavePlayer>())
+        : sharedPlayer(std::move(shared)), player(*sharedPlayer), soundAvailable(std::move(available)),
+          menuBar(std::move(menus))
+    {
+    }
+
+    std::shared_ptr<CWavePlayer> sharedPlayer;
+    CWavePlayer& player;
+    DocumentPreferences preferences;
+    std::function<bool()> soundAvailable;
+    // The menu records the windows enable and check their commands in.
+    std::function<CMenuBar*()> menuBar;
+};

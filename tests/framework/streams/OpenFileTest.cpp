@@ -1,0 +1,179 @@
+#include "framework/streams/COpenFile.h"
+#include "framework/streams/CSafeSaveFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "framework/exceptions/GeneralExceptions.h"
+#include "framework/files/CFileSpec.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A fresh folder under the build tree, removed afterwards.
+class FileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::path(QUILLET_BINARY_DIR) / "test-files" /
+            ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override
+    {
+        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(folder_);
+    }
+    CFileSpec FileAt(const std::string& name) const { return CFileSpec((folder_ / name).string()); }
+    std::string Slurp(const std::string& name) const
+    {
+        std::ostringstream text;
+        text << std::ifstream(folder_ / name, std::ios::binary).rdbuf();
+        return text.str();
+    }
+    void Put(const std::string& name, const std::string& text) const { std::ofstream(folder_ / name) << text; }
+    auto FileCount() const { return std::distance(fs::directory_iterator(folder_), fs::directory_iterator()); }
+
+    fs::path folder_;
+};
+
+} // namespace
+
+TEST_F(FileTest, WriteTruncatesThenReadsBack)
+{
+    Put("a.bin", "a long old text");
+    {
+        COpenFile file(FileAt("a.bin"), COpenFile::Access::kWrite);
+        file.Write(5, "hello");
+        file.WriteAt(1, 1, "E");
+        EXPECT_EQ(file.GetPosition(), 2);
+        EXPECT_EQ(file.GetSize(), 5);
+    }
+    COpenFile file(FileAt("a.bin"));
+    char text[6] = {};
+    file.ReadAt(0, 5, text);
+    EXPECT_STREQ(text, "hEllo");
+    EXPECT_EQ(file.ReadWordAt(3), 'l' | ('o' << 8));
+    EXPECT_EQ(file.GetSize(), 5);
+}
+
+TEST_F(FileTest, ReadingPastTheEndRaisesXRead)
+{
+    Put("a.bin", "abc");
+    COpenFile file(FileAt("a.bin"));
+    char text[4];
+    EXPECT_THROW(file.Read(4, text), XRead);
+    EXPECT_THROW(file.SetPosition(-1), XPosition);
+}
+
+TEST_F(FileTest, MissingFileOrFolderCannotBeOpened)
+{
+    EXPECT_THROW(COpenFile(FileAt("missing.bin")), XCreateFailed);
+    EXPECT_FALSE(FileExists(FileAt("missing.bin")));
+    EXPECT_FALSE(FileExists(CFileSpec(folder_.string())));
+    EXPECT_THROW(COpenFile(FileAt("no/such/folder.bin"), COpenFile::Access::kWrite), XCreateFailed);
+    Put("there.txt", "");
+    EXPECT_TRUE(FileExists(FileAt("there.txt")));
+}
+
+TEST_F(FileTest, NamedPipeDoesNotHang)
+{
+    ASSERT_EQ(::mkfifo((folder_ / "pipe").c_str(), 0600), 0);
+    // No one reads the pipe, so it cannot be written.
+    EXPECT_THROW(COpenFile(FileAt("pipe"), COpenFile::Access::kWrite), XCreateFailed);
+    COpenFile pipe(FileAt("pipe"));
+    char byte;
+    EXPECT_THROW(pipe.Read(1, &byte), XRead);
+}
+
+TEST_F(FileTest, FullDiskRaisesXWrite)
+{
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    COpenFile full(CFileSpec("/dev/full"), COpenFile::Access::kWrite);
+    EXPECT_THROW(full.Write(4, "data"), XWrite);
+}
+
+TEST_F(FileTest, SafeSaveReplacesTargetOnCommit)
+{
+    Put("song.aif", "old");
+    fs::permissions(folder_ / "song.aif", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    {
+        CSafeSaveFile file(FileAt("song.aif"));
+        EXPECT_EQ(fs::path(file.TemporaryPath()).parent_path(), folder_);
+        file.Write(3, "new");
+        EXPECT_EQ(Slurp("song.aif"), "old");
+        file.Commit();
+    }
+    EXPECT_EQ(Slurp("song.aif"), "new");
+    EXPECT_EQ(FileCount(), 1);
+    EXPECT_EQ(fs::status(folder_ / "song.aif").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(FileTest, SafeSaveWithoutCommitLeavesTargetAlone)
+{
+    Put("song.aif", "old");
+    try {
+        CSafeSaveFile file(FileAt("song.aif"));
+        file.Write(3, "new");
+        throw XWrite(); // a writer failing midway
+    } catch (const XWrite&) {
+    }
+    EXPECT_EQ(Slurp("song.aif"), "old");
+    EXPECT_EQ(FileCount(), 1);
+    {
+        CSafeSaveFile file(FileAt("fresh.aif"));
+        file.Write(3, "new");
+    }
+    EXPECT_EQ(FileCount(), 1);
+}
+
+TEST_F(FileTest, SafeSaveFollowsSymbolicLinks)
+{
+    Put("real.aif", "old");
+    fs::create_symlink(folder_ / "real.aif", folder_ / "link.aif");
+    CSafeSaveFile file(FileAt("link.aif"));
+    file.Write(3, "new");
+    file.Commit();
+    EXPECT_TRUE(fs::is_symlink(folder_ / "link.aif"));
+    EXPECT_EQ(Slurp("real.aif"), "new");
+}
+
+TEST_F(FileTest, SafeSaveOverAFolderOrInAReadOnlyFolderFails)
+{
+    fs::create_directory(folder_ / "sub");
+    EXPECT_THROW(CSafeSaveFile file(FileAt("sub")), XCreateFailed);
+    if (::geteuid() == 0) {
+        // Folder permissions do not bind root; /proc refuses new files to anyone.
+        EXPECT_THROW(CSafeSaveFile file(CFileSpec("/proc/song.aif")), XCreateFailed);
+        return;
+    }
+    Put("song.aif", "old");
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_THROW(CSafeSaveFile file(FileAt("song.aif")), XCreateFailed);
+    fs::permissions(folder_, fs::perms::owner_all);
+    EXPECT_EQ(Slurp("song.aif"), "old");
+    EXPECT_EQ(FileCount(), 2);
+}
+
+TEST_F(FileTest, FailedCommitRemovesTemporary)
+{
+    Put("song.aif", "old");
+    CSafeSaveFile file(FileAt("song.aif"));
+    file.Write(3, "new");
+    // The target is replaced by a folder meanwhile: the rename must fail.
+    fs::remove(folder_ / "song.aif");
+    fs::create_directory(folder_ / "song.aif");
+    fs::create_directory(folder_ / "song.aif" / "keep");
+    EXPECT_THROW(file.Commit(), XFile);
+    EXPECT_EQ(FileCount(), 1);
+    EXPECT_TRUE(fs::is_directory(folder_ / "song.aif" / "keep"));
+}

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <numeric>
+
+#include "sound/BAT.h"
+#include "sound/InterpolationTable.h"
+#include "sound/RateConversion.h"
+
+namespace {
+
+using Row = std::array<std::int16_t, 8>;
+
+std::vector<std::int16_t> Converted(const BAT& source, std::uint32_t frames, std::uint32_t from, std::uint32_t to)
+{
+    const std::uint32_t count = ConvertedFrameCount(frames, from, to);
+    BAT target(std::uint64_t{count} * 2);
+    ConvertRate(source, frames, from, target, to);
+    std::vector<std::int16_t> out(count);
+    target.ReadBytes(0, count * 2, out.data());
+    return out;
+}
+
+} // namespace
+
+TEST(InterpolationTable, AnchorRowsAreExact)
+{
+    EXPECT_EQ(kInterpolationTable[0], (Row{17, -94, 32588, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(kInterpolationTable[256], (Row{455, -3496, 19218, 19392, -3519, 460, 0, 0}));
+    EXPECT_EQ(kInterpolationTable[511], (Row{0, 8, -47, 32590, -47, 8, 0, 0}));
+}
+
+TEST(InterpolationTable, RowsAreSmoothSixTapKernelsOfGainNearUnity)
+{
+    for (std::size_t r = 0; r < 512; ++r) {
+        const auto& row = kInterpolationTable[r];
+        EXPECT_EQ(row[6], 0) << r;
+        EXPECT_EQ(row[7], 0) << r;
+        const int sum = std::accumulate(row.begin(), row.end(), 0);
+        EXPECT_NEAR(sum, 32511, 4) << r;
+        for (int j = 0; r > 0 && j < 6; ++j)
+            EXPECT_LE(std::abs(row[j] - kInterpolationTable[r - 1][j]), 100) << r << ' ' << j;
+    }
+}
+
+TEST(RateConversion, EqualRatesCopyTheBytes)
+{
+    BAT source(1000 * 2);
+    for (std::uint32_t i = 0; i < 1000; ++i)
+        source.WriteSample(i, static_cast<std::int16_t>(i * 37 - 20000));
+    const auto out = Converted(source, 1000, 44100, 44100);
+    ASSERT_EQ(out.size(), 1000u);
+    for (std::uint32_t i = 0; i < 1000; ++i)
+        ASSERT_EQ(out[i], source.ReadSample(i));
+}
+
+TEST(RateConversion, ImpulseAppearsOneFrameEarly)
+{
+    // At 2:1 the phase stays 0 and output k sums source frames 2k-3 .. 2k+4 with row 0.
+    BAT source(40 * 2);
+    source.WriteSample(11, 32767);
+    const auto out = Converted(source, 40, 44100, 22050);
+    ASSERT_EQ(out.size(), 20u);
+    for (std::size_t k = 0; k < out.size(); ++k) {
+        const int expected = k == 6 ? 32587 : k == 7 ? 16 : 0; // 32588 * 32767 >> 15, 17 * 32767 >> 15
+        EXPECT_EQ(out[k], expected) << k;
+    }
+}
+
+TEST(RateConversion, HighRatesDoNotOverflowTheStep)
+{
+    // 192000 * 32768 needs more than 32 bits; the step must still be exactly 4.
+    BAT source(400 * 2);
+    source.WriteSample(203, 32767);
+    const auto out = Converted(source, 400, 192000, 48000);
+    ASSERT_EQ(out.size(), 100u);
+    EXPECT_EQ(out[51], 32587); // 4 * 51 - 1 = 203
+    EXPECT_EQ(std::count(out.begin(), out.end(), 0), 99); // taps 0 and 1 of row 0 never reach it at step 4
+}
+
+TEST(RateConversion, DoublingAlternatesPhasesZeroAndHalf)
+{
+    BAT source(100 * 2);
+    for (std::uint32_t i = 0; i < 100; ++i)
+        source.WriteSample(i, 10000);
+    const auto out = Converted(source, 100, 22050, 44100);
+    ASSERT_EQ(out.size(), 200u);
+    EXPECT_EQ(out[100], 9921); // 32511 * 10000 >> 15
+    EXPECT_EQ(out[101], 9921); // 32510 * 10000 >> 15
+    EXPECT_EQ(out[0], 0);      // only silence before the start under row 0's taps
+}
+
+TEST(RateConversion, SumsAreClampedTo16Bits)
+{
+    // Output 7 at double rate uses row 256 over source frames 0..5.
+    BAT source(16 * 2);
+    const std::int16_t pattern[6] = {32767, -32767, 32767, 32767, -32767, 32767};
+    for (std::uint32_t i = 0; i < 6; ++i)
+        source.WriteSample(i, pattern[i]);
+    const auto out = Converted(source, 16, 22050, 44100);
+    EXPECT_EQ(out[7], 32767);
+}
+
+TEST(RateConversion, LengthFollowsTheRatioAndZeroRatesAndShortTargetsAreSafe)
+{
+    EXPECT_EQ(ConvertedFrameCount(1001, 44100, 22050), 500u);
+    EXPECT_EQ(ConvertedFrameCount(1000, 22050, 44100), 2000u);
+    BAT source(100 * 2);
+    EXPECT_EQ(ConvertedFrameCount(100, 0, 44100), 0u);
+    EXPECT_EQ(ConvertedFrameCount(100, 44100, 0), 0u);
+    BAT target(10 * 2);
+    ConvertRate(source, 100, 0, target, 44100);
+    ConvertRate(source, 100, 44100, target, 0);
+    ConvertRate(source, 100, 22050, target, 44100); // writes only the 10 frames that fit
+    ConvertRate(source, 100, 44100, target, 44100);
+}

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
@@ -41,6 +42,7 @@ constexpr ResourceId kAlertNotFound = 501000002;
 // Names of the four pseudo-samplers that a new installation lists.
 constexpr std::array<ResourceId, 4> kPseudoSamplerNames = {400133100, 400133101, 400133102, 400133103};
 constexpr std::uint16_t kSplashPicture = 128;
+const QString kHelpFileName = QStringLiteral("quillet-help.html");
 
 // The channel's second render callback: the player renders in the first.
 void LeaveRegion(std::int16_t*, std::uint32_t, void*) {}
@@ -375,7 +377,11 @@ std::string CQuillet::HelpFilePath()
     const QString program = QCoreApplication::applicationFilePath();
     if (program.isEmpty())
         throw XFileNotFound();
-    return (QFileInfo(program).absolutePath() + QStringLiteral("/quillet-help.html")).toStdString();
+    const QDir folder = QFileInfo(program).absoluteDir();
+    const QString beside = folder.filePath(kHelpFileName);
+    const QString installed =
+        QDir::cleanPath(folder.filePath(QStringLiteral(QUILLET_DATA_FROM_PROGRAM "/") + kHelpFileName));
+    return (QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside : installed).toStdString();
 }
 
 void CQuillet::OpenHelp()

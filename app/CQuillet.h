@@ -67,7 +67,8 @@ public:
     const CStartupSequence::Availability& GetAvailability() const { return availability_; }
     const CSoundSetup& GetSoundSetup() const { return sound_; }
     CWavePlayer& GetWavePlayer() const { return *player_; }
-    // Where the help file lies: beside the program, named after it.
+    // Where the help file lies: beside the program (as in the build folder),
+    // else in the data folder of the installation the program belongs to.
     static std::string HelpFilePath();
 
 protected:

@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  # toolchain
-  build-essential cmake ninja-build pkg-config git
+  # toolchain, and the icon renderer and packager of the install step
+  build-essential cmake ninja-build pkg-config git librsvg2-bin dpkg-dev fakeroot
   # libraries
   qt6-base-dev libjpeg62-turbo-dev librtaudio-dev libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -16,6 +16,8 @@ packages=(
   xvfb xauth imagemagick fonts-dejavu-core
   # window manager for the screenshots under xvfb
   openbox
+  # checkers of the package's desktop files and manual pages
+  desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin groff-base man-db
 )
 
 SUDO=""

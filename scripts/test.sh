@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the dependencies, then builds and runs every test: a normal build,
-# an address+undefined sanitizer build, and each libFuzzer target for a while.
+# Installs the dependencies, then builds and runs every test: a normal build
+# with its Debian package, an address+undefined sanitizer build, and each
+# libFuzzer target for a while.
 # FUZZ_SECONDS sets the time per fuzzer (default 60; 0 skips fuzzing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,6 +15,9 @@ echo "== normal build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Debian package"
+JOBS=$jobs ./scripts/check-package.sh build
 
 echo "== sanitizer build"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON

@@ -25,6 +25,8 @@
 #include "framework/files/FileTypes.h"
 #include "framework/resources/CAlertArguments.h"
 #include "framework/resources/ResourceScripts.h"
+#include "framework/streams/COpenFile.h"
+#include "gui/framework/application/CRecentDocumentsSettings.h"
 #include "gui/framework/menus/CNativeMenuBar.h"
 #include "gui/framework/windows/CDocumentWindow.h"
 #include "gui/framework/windows/CFrameWindow.h"
@@ -89,9 +91,10 @@ void CQuillet::StartUp()
         SetState(State::kEnded);
         return;
     }
+    recent_ = CRecentDocumentsSettings::Load();
     documents_ = std::make_unique<CDocumentOpener>(
         *this, player_, [this] { return IsSoundAvailable() && sound_.IsAvailable(); },
-        [this] { return Menus(); });
+        [this] { return Menus(); }, [this](const CFileSpec& file) { RememberDocument(file); });
     RunMenuUpdate();
     // With no document named, the program shows its demo loop, sliced.
     if (!OpenCommandLine(startCommandLine_, startFolder_))
@@ -150,6 +153,25 @@ void CQuillet::OpenFolder(const std::string& path)
     OpenDocumentFile(path);
 }
 
+void CQuillet::RememberDocument(const CFileSpec& file)
+{
+    recent_.Add(file);
+    CRecentDocumentsSettings::Store(recent_);
+}
+
+void CQuillet::OpenRecentDocument(std::size_t index)
+{
+    if (index >= recent_.Count())
+        return;
+    const CFileSpec chosen = recent_[index];
+    if (recent_.RemoveMissing(FileExists)) {
+        CRecentDocumentsSettings::Store(recent_);
+        ShowAlert(Res::kAlertRecentDocumentsRemoved);
+    }
+    if (FileExists(chosen))
+        OpenDocumentFile(chosen.FullPath());
+}
+
 void CQuillet::RegisterFileTypes()
 {
     soundFileTypes_ = CFileTypeList{&kWaveFileType, &kAIFFFileType};
@@ -178,7 +200,9 @@ CMenuBar* CQuillet::Menus() const
 
 void CQuillet::BuildMenus()
 {
-    SetMenuBar(std::make_unique<CMenuBar>(kMenuBar), kWindowsMenu);
+    auto menus = std::make_unique<CMenuBar>(kMenuBar);
+    CMenuUpdater::AddOpenRecentMenu(*menus, GetResourceString(Res::kStringOpenRecentMenuText));
+    SetMenuBar(std::move(menus), kWindowsMenu);
     beatsMenu_ = std::make_unique<CMenu>(kBeatsMenu);
     signatureMenu_ = std::make_unique<CMenu>(kSignatureMenu);
     for (CMenu* popup : {beatsMenu_.get(), signatureMenu_.get()}) {
@@ -318,6 +342,8 @@ void CQuillet::UpdateMenus()
     state.browserInstalled = browserInstalled_;
     state.canOpen = documents_ != nullptr;
     state.installedSamplers = installedSamplers_;
+    for (std::size_t i = 0; i < recent_.Count(); ++i)
+        state.recentDocuments.push_back(recent_[i].NameWithExtension());
     state.selectedSampler = selectedSampler_;
     state.defaultPitchToNewTempo = defaultPitchToNewTempo_;
     state.defaultSeparateSamples = defaultSeparateSamples_;
@@ -356,6 +382,10 @@ bool CQuillet::DoCommand(std::uint32_t command)
     case Cmd::kDownloadLoops: OpenWebPage(kLoopsPage); return true;
     case Cmd::kAbout: ShowAbout(); return true;
     default: break;
+    }
+    if (command >= Cmd::kFirstRecentDocument && command <= Cmd::kLastRecentDocument) {
+        OpenRecentDocument(command - Cmd::kFirstRecentDocument);
+        return true;
     }
     if (command >= Cmd::kFirstSamplerSelection && command <= Cmd::kLastSamplerSelection) {
         const std::size_t index = command - Cmd::kFirstSamplerSelection;

@@ -19,6 +19,7 @@
 #include "devices/sound/CABCSoundSetupHost.h"
 #include "devices/sound/CSoundSetup.h"
 #include "framework/files/CFileTypeList.h"
+#include "framework/files/CRecentDocuments.h"
 #include "gui/framework/application/CApplication.h"
 
 class CDocumentOpener;
@@ -114,6 +115,11 @@ private:
     int ShowAlert(ResourceId alert, const std::string& parameter) override;
     void ChannelChanged(CSoundChannel* channel) override;
 
+    // Puts a file opened or saved first in the recent documents.
+    void RememberDocument(const CFileSpec& file);
+    // Opens entry `index` of the recent documents; gone files leave the list
+    // with an alert.
+    void OpenRecentDocument(std::size_t index);
     void OpenWebPage(const char* address);
     void OpenHelp();
     void ShowAbout();
@@ -130,6 +136,7 @@ private:
     std::shared_ptr<CWavePlayer> player_;
     CSoundSetup sound_;
 
+    CRecentDocuments recent_;
     CFileTypeList soundFileTypes_;
     CFileTypeList sliceFileTypes_;
     std::unique_ptr<CMenu> beatsMenu_;

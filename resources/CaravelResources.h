@@ -72,6 +72,7 @@ inline constexpr ResourceId kStringLastTooltip = 400129220;
 
 // SSTR 130: menu texts.
 inline constexpr ResourceId kStringQuitMenuText = 400130020;
+inline constexpr ResourceId kStringOpenRecentMenuText = 400130021;
 
 // SSTR 133: sampler transmit and receive texts.
 inline constexpr ResourceId kStringTransmitToSampler = 400133001;  // "Transmit to "

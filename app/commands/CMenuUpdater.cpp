@@ -25,6 +25,7 @@ void CMenuUpdater::Update(CMenuBar& bar, const MenuState& state)
            state.canEditSamplerSettings && (state.midiAvailable || state.scsiAvailable));
     Enable(bar, Cmd::kReceive, state.canReceive);
     AddSamplerList(bar, state);
+    AddRecentDocuments(bar, state);
 
     if (state.documentCount == 0) {
         Check(bar, Cmd::kPitchToNewTempo, state.defaultPitchToNewTempo);
@@ -86,4 +87,39 @@ void CMenuUpdater::AddSamplerList(CMenuBar& bar, const MenuState& state)
         item.checked = i == selected;
         menu.AppendRecord(item);
     }
+}
+
+void CMenuUpdater::AddOpenRecentMenu(CMenuBar& bar, const std::string& label)
+{
+    const auto open = bar.FindCommand(Cmd::kOpen);
+    if (!open)
+        return;
+    MenuItemRecord recent;
+    recent.kind = kMenuItemSubmenu;
+    recent.disabled = true;
+    recent.command = Cmd::kOpenRecent;
+    recent.label = label;
+    recent.mnemonic = 't';
+    recent.submenu = std::make_shared<CMenu>();
+    open->menu->InsertRecord(open->index + 1, std::move(recent));
+}
+
+void CMenuUpdater::AddRecentDocuments(CMenuBar& bar, const MenuState& state)
+{
+    const auto recent = bar.FindCommand(Cmd::kOpenRecent);
+    if (!recent)
+        return;
+    CMenu& list = *recent->menu->Submenu(recent->index);
+    const std::size_t count = std::min<std::size_t>(state.recentDocuments.size(),
+                                                    Cmd::kLastRecentDocument - Cmd::kFirstRecentDocument + 1);
+    for (std::size_t i = 0; i < count; ++i) {
+        MenuItemRecord item;
+        item.temporary = true;
+        item.disabled = !state.canOpen;
+        item.command = Cmd::kFirstRecentDocument + static_cast<std::uint32_t>(i);
+        item.mnemonic = static_cast<char>('1' + i);
+        item.label = std::to_string(i + 1) + ' ' + state.recentDocuments[i];
+        list.AppendRecord(std::move(item));
+    }
+    recent->menu->SetEnabled(recent->index, state.canOpen && count > 0);
 }

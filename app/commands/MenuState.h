@@ -19,6 +19,8 @@ struct MenuState {
     bool canShowSystemInformation = false;
 
     std::vector<std::string> installedSamplers;
+    // The names File > Open Recent lists, most recent first.
+    std::vector<std::string> recentDocuments;
     std::uint16_t selectedSampler = 0;  // 65535 selects the first
 
     // Default document settings, shown while no document is open.

@@ -40,6 +40,8 @@ public:
     virtual std::optional<std::int16_t> AskLoopLength() = 0;
     // A file to write; nothing when the user cancels. name: the sound's name.
     virtual std::optional<ChosenFile> AskFileToWrite(FileKind kind, const char* name) = 0;
+    // The document was written to file.
+    virtual void DocumentSaved(const CFileSpec& file) = 0;
     virtual CABCExportFeedback& ExportFeedback() = 0;
     virtual void ShowAlert(ResourceId alert) = 0;
     // Hands a loop to the selected sampler's transmitter.

@@ -336,7 +336,9 @@ void CQuilletWindowModel::Save(bool askForFile)
         WriteDocument(*file, *fDocument);
     } catch (...) {
         fHost.ShowAlert(Res::kAlertDocumentSaveFailed);
+        return;
     }
+    fHost.DocumentSaved(*file);
 }
 
 void CQuilletWindowModel::Export(std::uint32_t command)

@@ -9,3 +9,8 @@ void CRecentDocuments::Add(const CFileSpec& file)
         entries_.resize(kMaxCount - 1);
     entries_.insert(entries_.begin(), file);
 }
+
+bool CRecentDocuments::RemoveMissing(const std::function<bool(const CFileSpec&)>& exists)
+{
+    return std::erase_if(entries_, [&exists](const CFileSpec& entry) { return !exists(entry); }) > 0;
+}

@@ -147,7 +147,7 @@ std::optional<MenuItemLocation> CMenu::FindCommand(std::uint32_t command)
 {
     for (std::size_t i = 0; i < fRecords.size(); ++i) {
         MenuItemRecord& record = fRecords[i];
-        if (record.kind == kMenuItemCommand && record.command == command)
+        if (record.kind != kMenuItemSeparator && record.command == command)
             return MenuItemLocation{this, i};
         if (record.submenu) {
             if (auto found = record.submenu->FindCommand(command))

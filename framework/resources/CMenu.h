@@ -64,8 +64,9 @@ public:
     void SetEnabled(std::size_t index, bool enabled);
     void SetChecked(std::size_t index, bool checked);
 
-    // Searches this menu and, where they stand, its submenus. The shortcut
-    // search answers index 666 and no menu when nothing matches.
+    // Searches this menu and, where they stand, its submenus; a submenu item
+    // is found by the command it carries. The shortcut search answers index
+    // 666 and no menu when nothing matches.
     std::optional<MenuItemLocation> FindCommand(std::uint32_t command);
     MenuItemLocation FindShortcut(char key);
 

@@ -3,6 +3,7 @@
 #include "document/export/CLoopDocument.h"
 #include "document/window/CLoopOpener.h"
 #include "framework/alerts/Alerts.h"
+#include "framework/files/CFileSpec.h"
 #include "framework/files/FileTypes.h"
 #include "framework/resources/ResourceScripts.h"
 #include "gui/framework/application/CApplication.h"
@@ -12,10 +13,12 @@
 #include "gui/window/CQuilletWindow.h"
 
 CDocumentOpener::CDocumentOpener(CApplication& application, std::shared_ptr<CWavePlayer> player,
-                                 std::function<bool()> soundAvailable, std::function<CMenuBar*()> menuBar)
+                                 std::function<bool()> soundAvailable, std::function<CMenuBar*()> menuBar,
+                                 std::function<void(const CFileSpec&)> fileUsed)
     : fApplication(application),
       fSession(std::make_shared<DocumentSession>(std::move(soundAvailable), std::move(menuBar), std::move(player)))
 {
+    fSession->fileUsed = std::move(fileUsed);
 }
 
 CDocumentOpener::~CDocumentOpener()
@@ -36,7 +39,10 @@ void CDocumentOpener::RunOpenCommand()
 CQuilletWindow* CDocumentOpener::OpenFile(const std::string& path)
 {
     CLoopOpener opener(*this);
-    return ShowWindow(opener.Open(path, fSession->preferences.NewDocumentSettings()));
+    CQuilletWindow* window = ShowWindow(opener.Open(path, fSession->preferences.NewDocumentSettings()));
+    if (window && fSession->fileUsed)
+        fSession->fileUsed(CFileSpec(path));
+    return window;
 }
 
 CQuilletWindow* CDocumentOpener::OpenDemoLoop()

@@ -20,9 +20,10 @@ class CDocumentOpener : private CABCOpenQuestions {
 public:
     // player: the application's sample player; soundAvailable tells whether a
     // sound channel is open; menuBar gives the menu records (nullptr before
-    // they are built).
+    // they are built); fileUsed learns every file a window opened or saved.
     CDocumentOpener(CApplication& application, std::shared_ptr<CWavePlayer> player,
-                    std::function<bool()> soundAvailable, std::function<CMenuBar*()> menuBar);
+                    std::function<bool()> soundAvailable, std::function<CMenuBar*()> menuBar,
+                    std::function<void(const CFileSpec&)> fileUsed);
     ~CDocumentOpener() override;
 
     // File Open: stops playback, asks for a file and opens it.

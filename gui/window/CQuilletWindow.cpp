@@ -413,6 +413,12 @@ std::optional<CABCQuilletWindowHost::ChosenFile> CQuilletWindow::AskFileToWrite(
     return ChosenFile{choice->file, choice->type};
 }
 
+void CQuilletWindow::DocumentSaved(const CFileSpec& file)
+{
+    if (fSession->fileUsed)
+        fSession->fileUsed(file);
+}
+
 void CQuilletWindow::ShowAlert(ResourceId alert)
 {
     ::ShowAlert(alert);

@@ -76,6 +76,7 @@ private:
     bool AskMoveLeftLocator() override;
     std::optional<std::int16_t> AskLoopLength() override;
     std::optional<ChosenFile> AskFileToWrite(FileKind kind, const char* name) override;
+    void DocumentSaved(const CFileSpec& file) override;
     CABCExportFeedback& ExportFeedback() override { return fFeedback; }
     void ShowAlert(ResourceId alert) override;
     void Transmit(CSliceRenderSet&) override {}

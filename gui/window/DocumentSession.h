@@ -1,9 +1,9 @@
 #pragma once
 // What every document window of the program shares: the one sample player,
-// the document preferences, whether a sound channel is open, and the menu
-// bar's records. Windows
-// hold it with shared ownership, so it outlives the last of them whatever
-// order the program ends in.
+// the document preferences, whether a sound channel is open, the menu bar's
+// records, and who is told of the files documents come from and go to.
+// Windows hold it with shared ownership, so it outlives the last of them
+// whatever order the program ends in.
 #include <functional>
 #include <memory>
 #include <utility>
@@ -11,6 +11,7 @@
 #include "document/playback/CWavePlayer.h"
 #include "document/window/DocumentPreferences.h"
 
+class CFileSpec;
 class CMenuBar;
 
 struct DocumentSession {
@@ -28,4 +29,6 @@ struct DocumentSession {
     std::function<bool()> soundAvailable;
     // The menu records the windows enable and check their commands in.
     std::function<CMenuBar*()> menuBar;
+    // Told of every file a window was opened from or saved to (may be empty).
+    std::function<void(const CFileSpec&)> fileUsed;
 };

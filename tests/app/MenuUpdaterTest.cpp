@@ -132,3 +132,37 @@ TEST_F(MenuUpdaterTest, WebItemsNeedABrowser)
     EXPECT_TRUE(Enabled(Cmd::kDownloadLoops));
     EXPECT_TRUE(Enabled(Cmd::kTechInfo));
 }
+
+TEST_F(MenuUpdaterTest, OpenRecentFollowsOpenAndListsUpToFourDocuments)
+{
+    CMenuUpdater::AddOpenRecentMenu(bar_, "Open Recent");
+    const auto open = bar_.FindCommand(Cmd::kOpen);
+    const auto recent = bar_.FindCommand(Cmd::kOpenRecent);
+    ASSERT_TRUE(open && recent);
+    EXPECT_EQ(recent->menu, open->menu);
+    EXPECT_EQ(recent->index, open->index + 1);
+    EXPECT_EQ(CMenu::NativeItemText(recent->menu->Record(recent->index)), "Open Recen&t");
+
+    struct Case {
+        std::vector<std::string> documents;
+        bool canOpen;
+        bool menuEnabled;
+        std::size_t listed;
+    };
+    const std::vector<std::string> five = {"a.qlt", "b.aif", "c.wav", "d.qlt", "e.qlt"};
+    for (const Case& c : {Case{{}, true, false, 0}, Case{{"a.qlt", "b.aif"}, false, false, 2},
+                          Case{five, true, true, 4}, Case{{"a.qlt"}, true, true, 1}}) {
+        state_.recentDocuments = c.documents;
+        state_.canOpen = c.canOpen;
+        Update();
+        const std::shared_ptr<CMenu> list = recent->menu->Submenu(recent->index);
+        EXPECT_EQ(Enabled(Cmd::kOpenRecent), c.menuEnabled);
+        ASSERT_EQ(list->ItemCount(), c.listed);
+        for (std::size_t i = 0; i < c.listed; ++i) {
+            const MenuItemRecord item = list->Record(i);
+            EXPECT_EQ(item.command, Cmd::kFirstRecentDocument + i);
+            EXPECT_EQ(item.disabled, !c.canOpen);
+            EXPECT_EQ(CMenu::NativeItemText(item), "&" + std::to_string(i + 1) + " " + c.documents[i]);
+        }
+    }
+}

@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMimeData>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -12,11 +18,19 @@
 
 #include "devices/sound/CRegisteredSoundCard.h"
 #include "devices/sound/CSoundChannel.h"
+#include "document/export/CLoopDocument.h"
+#include "document/export/DocumentFile.h"
 #include "document/playback/CWavePlayer.h"
+#include "document/window/CLoopOpener.h"
+#include "document/window/DocumentPreferences.h"
+#include "formats/sound/AIFFFile.h"
 #include "framework/alerts/CABCAlertPresenter.h"
 #include "framework/keys/CKeyEvent.h"
 #include "framework/resources/CMenuBar.h"
 #include "gui/framework/windows/CDocumentWindow.h"
+#include "gui/framework/windows/CFrameWindow.h"
+#include "gui/framework/windows/CModalDialog.h"
+#include "gui/window/COpenAudioFileDialog.h"
 #include "resources/QuilletCommands.h"
 
 namespace {
@@ -95,6 +109,72 @@ RunResult RunOnce(const std::string& commandLine, const std::string& folder, con
     CABCAlertPresenter::Install(screen);
     result.alerts = alerts.shown;
     return result;
+}
+
+// The demo loop in mono as a sound file and as a document, in a scratch folder.
+struct LoopFiles {
+    LoopFiles()
+    {
+        std::filesystem::create_directories(folder);
+        const std::unique_ptr<CLoopDocument> loop = CLoopOpener::DemoLoop(DocumentPreferences().NewDocumentSettings());
+        WriteAIFF(CFileSpec(sound.string()), loop->Sound());
+        WriteDocument(CFileSpec(document.string()), *loop);
+    }
+    ~LoopFiles() { std::filesystem::remove_all(folder); }
+
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                         ("quillet-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    const std::filesystem::path sound = folder / "drop loop.aif";
+    const std::filesystem::path document = folder / "drop loop.qlt";
+};
+
+// Answers Open in every Open Audio File dialog while it exists, counting them.
+class OpenDialogAnswerer {
+public:
+    OpenDialogAnswerer()
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (CModalDialog* dialog = CModalDialog::Front()) {
+                dialog->EndModal(COpenAudioFileDialog::kOpen);
+                ++answered;
+            }
+        });
+        timer_.start(10);
+    }
+    int answered = 0;
+
+private:
+    QTimer timer_;
+};
+
+// Drags files over `target` and drops them there, as the window system does
+// with files from a file manager: as links and as text.
+void DropFiles(QWidget& target, const std::vector<std::filesystem::path>& files)
+{
+    QList<QUrl> urls;
+    QStringList text;
+    for (const auto& file : files) {
+        urls.append(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+        text.append(urls.back().toString());
+    }
+    QMimeData data;
+    data.setUrls(urls);
+    data.setText(text.join('\n'));
+    const QPoint middle(target.width() / 2, target.height() / 2);
+    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &enter);
+    QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &drop);
+}
+
+// The items of File > Open Recent.
+std::vector<std::string> RecentItems(CQuillet& quillet)
+{
+    const auto recent = quillet.Menus()->FindCommand(Cmd::kOpenRecent);
+    std::vector<std::string> labels;
+    for (const MenuItemRecord& item : recent->menu->Submenu(recent->index)->Records())
+        labels.push_back(item.label);
+    return labels;
 }
 
 }  // namespace
@@ -179,4 +259,46 @@ TEST(CQuillet, BackgroundReleasesTheCardAndTakesItBackWithItsSetting)
         EXPECT_TRUE(sound.Channel()->IsRunning());
     });
     EXPECT_TRUE(run.soundAvailable);
+}
+
+TEST(CQuillet, DroppedFilesOpenAndFileOpenRecentListsThemInTheNextRun)
+{
+    const LoopFiles files;
+    OpenDialogAnswerer dialogs;
+    RunOnce("", "/", "", [&files](CQuillet& quillet) {
+        ASSERT_EQ(quillet.DocumentWindows().size(), 1u);  // the demo loop
+        DropFiles(quillet.Frame(), {files.sound, files.document});
+        ASSERT_EQ(quillet.DocumentWindows().size(), 3u);
+        // On a document window, its text fields included.
+        QWidget& window = *quillet.DocumentWindows().front()->SubWindow()->widget();
+        DropFiles(window, {files.document});
+        const QList<QLineEdit*> fields = window.findChildren<QLineEdit*>();
+        const auto field = std::find_if(fields.begin(), fields.end(), [](QLineEdit* f) { return f->isEnabled(); });
+        ASSERT_NE(field, fields.end());
+        DropFiles(**field, {files.sound});
+        EXPECT_EQ(quillet.DocumentWindows().size(), 5u);
+    });
+    // Sound files ask for their channel as File > Open does; documents open at once.
+    EXPECT_EQ(dialogs.answered, 2);
+    RunOnce("", "/", "", [](CQuillet& quillet) {
+        EXPECT_EQ(RecentItems(quillet), (std::vector<std::string>{"1 drop loop.aif", "2 drop loop.qlt"}));
+        quillet.DispatchCommand(Cmd::kFirstRecentDocument + 1);
+        EXPECT_EQ(quillet.DocumentWindows().size(), 2u);
+        EXPECT_EQ(RecentItems(quillet), (std::vector<std::string>{"1 drop loop.qlt", "2 drop loop.aif"}));
+    });
+}
+
+TEST(CQuillet, RecentDocumentThatIsGoneLeavesTheListWithAnAlert)
+{
+    const LoopFiles files;
+    const OpenDialogAnswerer dialogs;
+    RunOnce("\"" + files.sound.string() + "\" \"" + files.document.string() + "\"", "/");
+    std::filesystem::remove(files.sound);
+    const RunResult run = RunOnce("", "/", "", [](CQuillet& quillet) {
+        quillet.DispatchCommand(Cmd::kFirstRecentDocument + 1);
+        EXPECT_EQ(quillet.DocumentWindows().size(), 1u);
+        EXPECT_EQ(RecentItems(quillet), std::vector<std::string>{"1 drop loop.qlt"});
+    });
+    ASSERT_FALSE(run.alerts.empty());
+    EXPECT_NE(run.alerts.back().find("Some documents could not be found."), std::string::npos) << run.alerts.back();
 }

@@ -266,6 +266,7 @@ TEST_F(QuilletWindowModelTest, ExportFailuresShowTheirAlerts)
     window.DoCommand(Cmd::kSaveAs);
     EXPECT_EQ(host.alerts, (std::vector<ResourceId>{Res::kAlertSLXExportFailed, Res::kAlertMIDIFileFailed,
                                                     Res::kAlertSliceExportFailed, Res::kAlertDocumentSaveFailed}));
+    EXPECT_TRUE(host.saved.empty());
 }
 
 TEST_F(QuilletWindowModelTest, SaveClearsTheUnsavedMarkAndSavesAgainWithoutAsking)
@@ -283,6 +284,7 @@ TEST_F(QuilletWindowModelTest, SaveClearsTheUnsavedMarkAndSavesAgainWithoutAskin
     window.DoCommand(Cmd::kSave);
     EXPECT_EQ(host.askedFiles.size(), 1u);
     EXPECT_TRUE(host.alerts.empty());
+    EXPECT_EQ(host.saved, (std::vector<std::string>{path.string(), path.string()}));
 }
 
 TEST_F(QuilletWindowModelTest, TransmitOnlyWithASamplerAndALoopLength)

@@ -32,6 +32,7 @@ public:
         askedFiles.push_back(kind);
         return fileAnswer;
     }
+    void DocumentSaved(const CFileSpec& file) override { saved.push_back(file.FullPath()); }
     CABCExportFeedback& ExportFeedback() override { return *this; }
     void ShowAlert(ResourceId alert) override { alerts.push_back(alert); }
     void Transmit(CSliceRenderSet&) override { ++transmissions; }
@@ -59,6 +60,7 @@ public:
     int transmissions = 0;
     int acceptedLimit = 0;
     std::vector<FileKind> askedFiles;
+    std::vector<std::string> saved;
     std::vector<ResourceId> alerts;
     std::optional<CSlicingSettings> storedDefaults;
 };

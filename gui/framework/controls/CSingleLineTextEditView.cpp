@@ -8,6 +8,8 @@ CSingleLineTextEditView::CSingleLineTextEditView(CGroupView* parent, int left, i
 {
     auto& edit = static_cast<QLineEdit&>(Widget());
     edit.setMaxLength(maxLength);
+    // Dropped files pass on to the window, which opens them.
+    edit.setAcceptDrops(false);
     SetFocusable(true);
     QObject::connect(&edit, &QLineEdit::textEdited, [this] { Notify(*this, kValueChanged); });
 }

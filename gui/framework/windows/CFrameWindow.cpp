@@ -6,17 +6,10 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QMdiArea>
-#include <QSettings>
 
 #include "framework/progress/CLengthyOperation.h"
 #include "gui/framework/application/CApplication.h"
-
-namespace {
-QSettings FrameworkSettings()
-{
-    return QSettings(QStringLiteral("Marlpit"), QString::fromStdString(CLowLevelApplication::Name()));
-}
-}  // namespace
+#include "gui/framework/application/UserSettings.h"
 
 CFrameWindow::CFrameWindow(CApplication& application)
     : fApplication(application), fArea(new QMdiArea)
@@ -29,7 +22,7 @@ CFrameWindow::CFrameWindow(CApplication& application)
 
 void CFrameWindow::RestorePlacement()
 {
-    const QSettings settings = FrameworkSettings();
+    const QSettings settings = UserSettings();
     const QByteArray placement = settings.value(QStringLiteral("MainFramePlacement")).toByteArray();
     if (!placement.isEmpty())
         restoreGeometry(placement);
@@ -39,7 +32,7 @@ void CFrameWindow::RestorePlacement()
 
 void CFrameWindow::StorePlacement() const
 {
-    QSettings settings = FrameworkSettings();
+    QSettings settings = UserSettings();
     settings.setValue(QStringLiteral("MainFramePlacement"), saveGeometry());
     settings.setValue(QStringLiteral("StayOnTop"),
                       windowFlags().testFlag(Qt::WindowStaysOnTopHint));

@@ -99,3 +99,16 @@ TEST_F(RecentDocumentsTest, KeepsTheFourMostRecent)
     EXPECT_EQ(recent[1].Name(), "e");
     EXPECT_EQ(recent[3].Name(), "b");
 }
+
+TEST_F(RecentDocumentsTest, RemoveMissingDropsWhatIsNotFoundKeepingTheOrder)
+{
+    CRecentDocuments recent;
+    for (const char* name : {"a.qlt", "b.qlt", "c.qlt", "d.qlt"})
+        recent.Add(FileAt(name));
+    const auto found = [](const CFileSpec& file) { return file.Name() != "b" && file.Name() != "d"; };
+    EXPECT_TRUE(recent.RemoveMissing(found));
+    ASSERT_EQ(recent.Count(), 2u);
+    EXPECT_EQ(recent[0].Name(), "c");
+    EXPECT_EQ(recent[1].Name(), "a");
+    EXPECT_FALSE(recent.RemoveMissing(found));
+}

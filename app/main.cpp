@@ -23,7 +23,8 @@ namespace {
 
 constexpr const char* kSceneOption = "--screenshot-scene=";
 
-// The program's icon: the splash picture's colours, slice bars and a "Q".
+// The program's icon where the installed one is not found: the splash
+// picture's colours, slice bars and a "Q".
 QIcon MakeIcon()
 {
     QIcon icon;
@@ -60,7 +61,9 @@ int main(int argc, char** argv)
 {
     QApplication qt(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
-    QApplication::setWindowIcon(MakeIcon());
+    // The desktop matches the windows to the installed menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillet.Quillet"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.quillet.Quillet"), MakeIcon()));
 
     std::string scene;
     std::vector<std::string> names;

@@ -78,10 +78,10 @@ data="$work/data"
 mkdir -p "$data/mime/packages" "$data/applications"
 cp "$share/mime/packages/$app_id.xml" "$data/mime/packages/"
 cp "$share/applications/$app_id.desktop" "$data/applications/"
-update-mime-database "$data/mime" || fail "update-mime-database"
-update-desktop-database "$data/applications" || fail "update-desktop-database"
 # The desktop offers only programs it finds on the PATH.
 export XDG_DATA_HOME="$data" XDG_DATA_DIRS=/usr/share XDG_CONFIG_HOME="$work/config" PATH="$usr/bin:$PATH"
+update-mime-database "$data/mime" || fail "update-mime-database"
+update-desktop-database "$data/applications" || fail "update-desktop-database"
 content_type() { gio info -a standard::content-type "$1" | sed -n 's/^ *standard::content-type: //p'; }
 cp "$work/loop.qlt" "$work/unnamed-document"
 cp "$work/loop.slx" "$work/unnamed-slices"
@@ -109,7 +109,7 @@ done
 
 step "removing the package"
 "${dpkg_root[@]}" --remove quillet > "$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg --remove failed"; }
-left=$(find "$usr" -mindepth 1 2>/dev/null | head -5)
+left=$(find "$root" -mindepth 1 -path "$root/var" -prune -o -print | head -5)
 [ -z "$left" ] || fail "removing the package left files behind: $left"
 
 echo "== package $(basename "$deb") installs, runs, validates and removes cleanly"

@@ -30,6 +30,8 @@ QUILLET_EXCEPTION(XExternalDeviceCommunicationError, XExternalDeviceException);
 QUILLET_EXCEPTION(XMIDICommunicationException, XExternalDeviceCommunicationError);
 QUILLET_EXCEPTION(XSysexCommunicationException, XMIDICommunicationException);
 QUILLET_EXCEPTION(XSysexTimedOut, XSysexCommunicationException);
+// More arrived than the input ring could hold before it was read.
+QUILLET_EXCEPTION(XSysexBufferOverrun, XSysexCommunicationException);
 QUILLET_EXCEPTION(XSysexInvalidFormat, XSysexCommunicationException);
 QUILLET_EXCEPTION(XAKAIInvalidFormat, XSysexInvalidFormat);
 QUILLET_EXCEPTION(XAKAIUnexpectedSysexReceived, XSysexInvalidFormat);

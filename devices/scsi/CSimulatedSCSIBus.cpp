@@ -6,19 +6,6 @@
 
 #include "framework/time/CClock.h"
 
-namespace {
-
-SCSIResult SenseResult(std::uint8_t key, std::uint8_t additionalCode)
-{
-    // Fixed-format sense data: current error, sense key, 6 additional bytes.
-    std::uint8_t sense[SCSIResult::kSenseLength] = {0x70, 0, key, 0, 0, 0, 0, 6, 0, 0, 0, 0, additionalCode, 0};
-    if (key == 2)
-        sense[13] = 0x01;  // becoming ready
-    return SCSIResult::CheckCondition(sense, sizeof sense);
-}
-
-}  // namespace
-
 CSimulatedSCSIBus::CSimulatedSCSIBus(const std::string& busName)
     : CSCSIBus(kInterfaceName, busName, kAdapterName, kAdapterId, 8)
 {
@@ -58,9 +45,9 @@ SCSIResult CSimulatedSCSIBus::Execute(const SCSIDevice& device, const SCSIComman
         case SimulatedSCSIFault::Kind::kBusy:
             return SCSIResult::Of(SCSIResult::kBusy);
         case SimulatedSCSIFault::Kind::kNotReady:
-            return SenseResult(2, 0x04);
+            return SCSIResult::FixedSense(2, 0x04, 0x01);  // not ready, becoming ready
         case SimulatedSCSIFault::Kind::kCheckCondition:
-            return SenseResult(fault.senseKey, 0);
+            return SCSIResult::FixedSense(fault.senseKey, 0);
         case SimulatedSCSIFault::Kind::kTimeOut:
             CClock::Current().Sleep(device.timeout);
             return SCSIResult::Of(SCSIResult::kTimedOut);

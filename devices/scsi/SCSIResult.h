@@ -27,6 +27,9 @@ struct SCSIResult {
     static SCSIResult Of(std::int32_t kind) { return SCSIResult{kind, {}, 0, 0}; }
     // Kind 2 with the first 14 of `count` sense bytes (zero-filled when fewer).
     static SCSIResult CheckCondition(const std::uint8_t* bytes, std::size_t count);
+    // Kind 2 with fixed-format sense data: the sense key, the additional
+    // sense code and its qualifier.
+    static SCSIResult FixedSense(std::uint8_t senseKey, std::uint8_t code, std::uint8_t qualifier = 0);
     // Kind 0, or kind 261 when `residual` bytes were not moved.
     static SCSIResult Moved(std::uint32_t residual) { return SCSIResult{residual ? kShort : kGood, {}, 0, residual}; }
     // The sense key of a check condition (fixed-format sense data).

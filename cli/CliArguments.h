@@ -26,6 +26,8 @@ public:
     // The one argument left that is not an option, after every option was taken;
     // CliUsageError when there is none, more than one, or an unknown option is left.
     std::string TakeFile();
+    // The arguments not taken yet.
+    const std::vector<std::string>& Remaining() const { return arguments_; }
     // The file TakeFile answered (empty before).
     const std::string& File() const { return file_; }
 

@@ -7,13 +7,14 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliFailure.h"
+#include "cli/DevicesCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/SliceCommand.h"
 
 namespace {
 
-const std::array<const CliCommand*, 3> kCommands = {&kInfoCommand, &kSliceCommand, &kExportCommand};
+const std::array<const CliCommand*, 4> kCommands = {&kInfoCommand, &kSliceCommand, &kExportCommand, &kDevicesCommand};
 
 void PrintUsage(std::ostream& out, const CliCommand& command) {
     out << "usage: quillet-cli " << command.name << ' ' << command.usage << '\n';
@@ -26,6 +27,7 @@ void PrintHelp(std::ostream& out) {
            "info    prints the sound's name, rate, channels, frames and length\n"
            "slice   finds the attacks of the loop and prints its slicing and tempo\n"
            "export  writes the loop's document file, SLX file, groove MIDI file or slice files\n"
+           "devices lists the MIDI ports and the SCSI buses with their targets\n"
            "\n"
            "  --channel left|right|mix   which channel of a stereo file to use (left)\n"
            "  --sensitivity S            0..999: how many attacks become slices (500)\n"

@@ -179,6 +179,7 @@ inline constexpr ResourceId kAlertNoWebBrowser = 500129100;
 inline constexpr ResourceId kAlertTooLittleMemory = 500129400;
 inline constexpr ResourceId kAlertOSTooOld = 500129401;
 inline constexpr ResourceId kAlertSCSIDeviceDisabled = 500129402;
+inline constexpr ResourceId kAlertSCSIAccessDenied = 500129403;  // ^0: device, ^1: group
 inline constexpr ResourceId kAlertUnsupportedColourDepth = 500129450;
 
 // SALR 132: per-destination transmit alerts.

@@ -7,7 +7,7 @@ packages=(
   # toolchain, and the icon renderer and packager of the install step
   build-essential cmake ninja-build pkg-config git librsvg2-bin dpkg-dev fakeroot
   # libraries
-  qt6-base-dev libjpeg62-turbo-dev librtaudio-dev libasound2-dev
+  qt6-base-dev libjpeg62-turbo-dev librtaudio-dev libasound2-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzers (libFuzzer ships with clang's runtime)
   clang libclang-rt-14-dev

@@ -43,6 +43,14 @@ std::int32_t ShowAlertDefinition(const AlertDefinition& alert)
     return gPresenter->Present(alert);
 }
 
+std::string AlertLine(ResourceId id, const CAlertArguments& arguments)
+{
+    const AlertDefinition definition = ParseAlertScript(GetAlertScript(id), arguments);
+    std::string text = definition.title.empty() ? definition.message : definition.title + " " + definition.message;
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    return text;
+}
+
 std::int32_t AlertCloseAnswer(const AlertDefinition& alert)
 {
     const std::size_t count = std::min<std::size_t>(alert.buttonCount, AlertDefinition::kMaxButtons);

@@ -11,12 +11,23 @@ struct CliRun {
 };
 
 // Runs quillet-cli with the arguments; its standard output and error apart.
-inline CliRun RunCli(const std::string& arguments) {
+// `environment` is put before the command, e.g. "QUILLET_MIDI_PORTS=loopback".
+inline CliRun RunCli(const std::string& arguments, const std::string& environment = "") {
     CTempFolder folder;
     const std::string err = (folder / "err").string();
     CliRun run;
-    run.out = RunCommand(QUILLET_BINARY_DIR "/cli/quillet-cli " + arguments + " 2>'" + err + "'", &run.status);
+    run.out = RunCommand(environment + " " QUILLET_BINARY_DIR "/cli/quillet-cli " + arguments + " 2>'" + err + "'",
+                         &run.status);
     const auto bytes = ReadFileBytes(err);
     run.err.assign(bytes.begin(), bytes.end());
     return run;
+}
+
+// Evaluates a python expression over the JSON object `j` that the tool printed.
+inline std::string Python(const std::string& json, const std::string& expression) {
+    CTempFolder folder;
+    const std::string script = "import json, sys\nj = json.load(open(sys.argv[1]))\nprint(" + expression + ")\n";
+    WriteFileBytes(folder / "out.json", std::vector<std::uint8_t>(json.begin(), json.end()));
+    WriteFileBytes(folder / "check.py", std::vector<std::uint8_t>(script.begin(), script.end()));
+    return RunCommand("python3 '" + (folder / "check.py").string() + "' '" + (folder / "out.json").string() + "'");
 }

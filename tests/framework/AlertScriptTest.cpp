@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/alerts/Alerts.h"
 #include "framework/resources/AlertDefinition.h"
 #include "framework/resources/CAlertLayout.h"
 #include "framework/resources/ResourceScripts.h"
@@ -149,4 +150,13 @@ TEST(AlertLayout, ReturnAndEnterPressTheDefaultAndEscapeNothing)
     EXPECT_EQ(layout.ButtonCode(layout.PressedByKey(AlertKey::Return)), 33);
     EXPECT_EQ(layout.SystemIcon(), CAlertLayout::kStopIcon);
     EXPECT_EQ(layout.ItemRect(CAlertLayout::kTextItem), (AlertRect{37, 10, 143, 44}));
+}
+
+TEST(AlertScript, AlertLineFillsBothNamesOfTheRefusedSCSIDevice)
+{
+    CAlertArguments names("/dev/sg2");
+    names.Add("disk");
+    EXPECT_EQ(AlertLine(Res::kAlertSCSIAccessDenied, names),
+              "SCSI device not accessible! You may not use the SCSI device \"/dev/sg2\". Please ask your administrator "
+              "to add you to the group \"disk\", then log in again.");
 }

@@ -234,6 +234,23 @@ void CQuillet::StartSound()
     sound_.RequireCards();
 }
 
+bool CQuillet::StartMIDI()
+{
+    midiPorts_.ListPortsFromEnvironment();
+    return midiPorts_.InputCount() > 0 && midiPorts_.OutputCount() > 0;
+}
+
+bool CQuillet::StartSCSI()
+{
+    scsiBuses_.ListBusesFromEnvironment();
+    for (const SCSIAccessProblem& problem : scsiBuses_.AccessProblems()) {
+        CAlertArguments names(problem.device);
+        names.Add(problem.group);
+        ShowAlertWithArguments(Res::kAlertSCSIAccessDenied, names);
+    }
+    return scsiBuses_.BusCount() > 0;
+}
+
 void CQuillet::CloseSplashScreen()
 {
     if (splash_)

@@ -4,8 +4,9 @@
 // the sound card go while the program is in the background, and tears
 // everything down at the end. It owns the sound output and the one sample
 // player that every document window plays through. Parts that are not in
-// the program yet (MIDI, SCSI, preferences, samplers) answer as a missing
-// service does, and their commands stay disabled.
+// the program yet (preferences, samplers) answer as a missing service does,
+// and their commands stay disabled. It also owns the MIDI port lists and the
+// SCSI buses found at start-up.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -16,6 +17,8 @@
 #include "app/sound/CSoundChannelRelease.h"
 #include "app/startup/CABCStartupServices.h"
 #include "app/startup/CStartupSequence.h"
+#include "devices/midi/CMIDIPortLists.h"
+#include "devices/scsi/CSCSIBusTable.h"
 #include "devices/sound/CABCSoundSetupHost.h"
 #include "devices/sound/CSoundSetup.h"
 #include "framework/files/CFileTypeList.h"
@@ -67,6 +70,8 @@ public:
     CMenuBar* Menus() const;
     const CStartupSequence::Availability& GetAvailability() const { return availability_; }
     const CSoundSetup& GetSoundSetup() const { return sound_; }
+    const CMIDIPortLists& GetMIDIPorts() const { return midiPorts_; }
+    const CSCSIBusTable& GetSCSIBuses() const { return scsiBuses_; }
     CWavePlayer& GetWavePlayer() const { return *player_; }
     // Where the help file lies: beside the program (as in the build folder),
     // else in the data folder of the installation the program belongs to.
@@ -90,8 +95,12 @@ private:
     void BuildMenus() override;
     void AllocateScratchBuffers() override;
     void StartSound() override;
-    bool StartMIDI() override { return false; }
-    bool StartSCSI() override { return false; }
+    // The ports of the ALSA cards and the stand-ins; whether there is at
+    // least one input and one output.
+    bool StartMIDI() override;
+    // The SCSI generic buses and the stand-ins; a device the user may not
+    // open is named with the group to join. Whether there is a bus.
+    bool StartSCSI() override;
     void CloseSplashScreen() override;
     PreferencesOutcome ReadPreferences() override { return PreferencesOutcome::kNoUsableFile; }
     void SetDefaultPreferences() override;
@@ -135,6 +144,8 @@ private:
     // document windows share the player and may outlive the application.
     std::shared_ptr<CWavePlayer> player_;
     CSoundSetup sound_;
+    CMIDIPortLists midiPorts_;
+    CSCSIBusTable scsiBuses_;
 
     CRecentDocuments recent_;
     CFileTypeList soundFileTypes_;

@@ -28,7 +28,12 @@ std::int32_t ShowAlert(ResourceId id)
 
 std::int32_t ShowAlertWithArgument(ResourceId id, std::string_view text)
 {
-    return ShowAlertDefinition(ParseAlertScript(GetAlertScript(id), CAlertArguments(text)));
+    return ShowAlertWithArguments(id, CAlertArguments(text));
+}
+
+std::int32_t ShowAlertWithArguments(ResourceId id, const CAlertArguments& arguments)
+{
+    return ShowAlertDefinition(ParseAlertScript(GetAlertScript(id), arguments));
 }
 
 std::int32_t ShowAlertText(std::string_view script)

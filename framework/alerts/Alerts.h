@@ -13,6 +13,8 @@
 std::int32_t ShowAlert(ResourceId id);
 // With `text` in place of ^0.
 std::int32_t ShowAlertWithArgument(ResourceId id, std::string_view text);
+// With the arguments in place of ^0 to ^3.
+std::int32_t ShowAlertWithArguments(ResourceId id, const CAlertArguments& arguments);
 // From a script held in memory (already formatted by the caller).
 std::int32_t ShowAlertText(std::string_view script);
 std::int32_t ShowAlertDefinition(const AlertDefinition& alert);

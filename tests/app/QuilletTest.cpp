@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QTimer>
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -190,6 +191,25 @@ TEST(CQuillet, StartsWithoutSoundOrPreferencesAndQuits)
     EXPECT_TRUE(run.openEnabled);
     EXPECT_TRUE(run.quitEnabled);
     EXPECT_EQ(run.transmitLabel, "Transmit to New Window");
+}
+
+TEST(CQuillet, ListsTheMIDIPortsAndSCSIBusesTheEnvironmentNames)
+{
+    setenv(CMIDIPortLists::kStandInVariable, "loopback", 1);
+    setenv(CSCSIBusTable::kStandInVariable, "simulated", 1);
+    CStartupSequence::Availability availability;
+    std::string port, bus;
+    RunOnce("", "/", "", [&](CQuillet& quillet) {
+        availability = quillet.GetAvailability();
+        port = quillet.GetMIDIPorts().OutputAt(quillet.GetMIDIPorts().OutputCount() - 1).PortName();
+        bus = quillet.GetSCSIBuses().BusAt(quillet.GetSCSIBuses().BusCount() - 1)->BusName();
+    });
+    unsetenv(CMIDIPortLists::kStandInVariable);
+    unsetenv(CSCSIBusTable::kStandInVariable);
+    EXPECT_TRUE(availability.midi);
+    EXPECT_TRUE(availability.scsi);
+    EXPECT_EQ(port, CMIDIPortLists::kLoopbackName);
+    EXPECT_EQ(bus, CSCSIBusTable::kSimulatedBusName);
 }
 
 TEST(CQuillet, MissingFileOnTheCommandLineIsNamed)

@@ -25,7 +25,8 @@ public:
     static constexpr std::size_t kDeferredPieces = 16;
     static constexpr std::size_t kDeferredPieceSize = 2048;
 
-    // `trace` (may be null) records every byte that arrives.
+    // The parser must outlive the input. `trace` (may be null) records every
+    // byte that arrives.
     CMIDIInput(CRegisteredMIDIInput& port, CMIDIInputParser& parser, std::unique_ptr<CSysexTraceWriter> trace);
     virtual ~CMIDIInput();
     CMIDIInput(const CMIDIInput&) = delete;

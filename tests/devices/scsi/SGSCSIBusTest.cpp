@@ -13,7 +13,7 @@
 #include "devices/scsi/SCSICommands.h"
 #include "devices/scsi/SGResultMapping.h"
 #include "framework/exceptions/DeviceExceptions.h"
-#include "tests/exports/ExportTestSupport.h"
+#include "tests/support/FileTestSupport.h"
 
 namespace fs = std::filesystem;
 

@@ -12,7 +12,7 @@
 #include "framework/exceptions/DeviceExceptions.h"
 #include "framework/time/CClockScope.h"
 #include "framework/time/CManualClock.h"
-#include "tests/exports/ExportTestSupport.h"
+#include "tests/support/FileTestSupport.h"
 
 namespace {
 

@@ -81,7 +81,7 @@ TEST(DocumentFile, RoundTripKeepsSlicingSettingsAndLocators) {
     EXPECT_EQ(opened.document->Sound().LoopStart(), 1000);
     EXPECT_EQ(opened.document->Sound().LoopEnd(), 25000);
     EXPECT_EQ(opened.document->Tempo(), doc->Tempo());
-    EXPECT_EQ(Samples(opened.document->Sound()), Samples(doc->Sound()));
+    EXPECT_EQ(SamplesOf(opened.document->Sound()), SamplesOf(doc->Sound()));
     EXPECT_EQ(opened.document->Slices().CountOf(SliceFilter::kCounted), doc->Slices().CountOf(SliceFilter::kCounted));
     EXPECT_FALSE(opened.document->IsDirty());
 }
@@ -116,7 +116,7 @@ TEST(DocumentFile, DamagedOrLaterSlicingOpensTheSoundUnsliced) {
     DocumentOpening damaged = Reopen(path);
     ASSERT_TRUE(damaged.document);
     EXPECT_EQ(damaged.alert, Res::kAlertDocumentInfoDamaged);
-    EXPECT_EQ(Samples(damaged.document->Sound()), Samples(doc->Sound()));
+    EXPECT_EQ(SamplesOf(damaged.document->Sound()), SamplesOf(doc->Sound()));
     EXPECT_EQ(damaged.document->Settings().bars, 0);  // the defaults of a new document
 
     bytes = good;

@@ -38,13 +38,6 @@ std::vector<std::uint32_t> RenderedLengths(const CSliceRenderSet& set)
 
 using Lengths = std::vector<std::uint32_t>;
 
-std::vector<std::int16_t> SamplesOf(const WAVE_SAMPLE& sound)
-{
-    std::vector<std::int16_t> samples(sound.Frames());
-    sound.Samples().ReadBytes(0, sound.Frames() * 2, samples.data());
-    return samples;
-}
-
 } // namespace
 
 TEST(CSliceRenderSet, SegmentsRunBetweenTheLocators)

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "document/export/CABCExportFeedback.h"
 #include "document/window/CABCQuilletWindowHost.h"
 #include "slicing/CSlicingSettings.h"
+#include "tests/support/LoopFixture.h"
 
-class FakeWindowHost : public CABCQuilletWindowHost, public CABCExportFeedback {
+class FakeWindowHost : public CABCQuilletWindowHost {
 public:
     bool IsSoundAvailable() const override { return soundAvailable; }
     bool CanTransmit() const override { return canTransmit; }
@@ -33,17 +33,10 @@ public:
         return fileAnswer;
     }
     void DocumentSaved(const CFileSpec& file) override { saved.push_back(file.FullPath()); }
-    CABCExportFeedback& ExportFeedback() override { return *this; }
+    CABCExportFeedback& ExportFeedback() override { return feedback; }
     void ShowAlert(ResourceId alert) override { alerts.push_back(alert); }
     void Transmit(CSliceRenderSet&) override { ++transmissions; }
     void RefreshAllWindows() override { ++refreshes; }
-
-    bool AcceptFirstSlices(ExportKind, int limit) override
-    {
-        acceptedLimit = limit;
-        return acceptFirstSlices;
-    }
-    ReplaceAnswer AskReplace(const std::string&) override { return ReplaceAnswer::kReplaceAll; }
 
     bool soundAvailable = true;
     bool canTransmit = false;
@@ -52,15 +45,14 @@ public:
     bool moveLeftLocatorAnswer = false;
     std::optional<std::int16_t> loopLengthAnswer;
     std::optional<ChosenFile> fileAnswer;
-    bool acceptFirstSlices = true;
 
     int locatorQuestions = 0;
     int loopLengthQuestions = 0;
     int refreshes = 0;
     int transmissions = 0;
-    int acceptedLimit = 0;
     std::vector<FileKind> askedFiles;
     std::vector<std::string> saved;
     std::vector<ResourceId> alerts;
     std::optional<CSlicingSettings> storedDefaults;
+    CScriptedFeedback feedback;
 };

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <csignal>
 #include <stdexcept>
 #include <sys/wait.h>
 
@@ -17,6 +18,20 @@ CTempFolder::CTempFolder() {
 CTempFolder::~CTempFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
+}
+
+CFileSizeLimit::CFileSizeLimit(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+CFileSizeLimit::~CFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+std::ptrdiff_t FileCount(const std::filesystem::path& folder) {
+    return std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator());
 }
 
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file) {
@@ -54,6 +69,12 @@ std::string RunCommand(const std::string& command, int* exitStatus) {
     const int status = pclose(pipe);
     if (exitStatus) *exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return output;
+}
+
+std::string RunPython(const std::string& script, const std::string& argument) {
+    CTempFolder folder;
+    WriteFileBytes(folder / "script.py", std::vector<std::uint8_t>(script.begin(), script.end()));
+    return RunCommand("/usr/bin/python3 '" + (folder / "script.py").string() + "' '" + argument + "'");
 }
 
 std::vector<std::int16_t> SoxSamples(const std::filesystem::path& file) {

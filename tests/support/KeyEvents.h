@@ -19,13 +19,11 @@ inline CKeyEvent MainKey(char key, std::uint32_t modifiers = 0, CKeyEvent::Kind 
 
 // A key known by its framework code (keypad keys, arrows), with the Qt key
 // it came from.
-inline CKeyEvent CodeKey(std::int32_t code, int nativeKey = 0, std::uint32_t modifiers = 0,
-                         CKeyEvent::Kind kind = CKeyEvent::kKeyDown)
+inline CKeyEvent CodeKey(std::int32_t code, int nativeKey = 0, std::uint32_t modifiers = 0)
 {
     CKeyEvent event;
     event.code = code;
     event.nativeKey = nativeKey;
     event.modifiers = modifiers;
-    event.kind = kind;
     return event;
 }

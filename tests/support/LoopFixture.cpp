@@ -18,9 +18,3 @@ std::unique_ptr<CLoopDocument> MakeLoop(std::uint32_t frames, std::uint32_t rate
     document->ApplySensitivity();
     return document;
 }
-
-std::vector<std::int16_t> Samples(const WAVE_SAMPLE& sound) {
-    std::vector<std::int16_t> v(sound.Frames());
-    for (std::uint32_t i = 0; i < sound.Frames(); ++i) v[i] = sound.Sample(i);
-    return v;
-}

@@ -8,6 +8,7 @@
 
 #include "document/export/CABCExportFeedback.h"
 #include "document/export/CLoopDocument.h"
+#include "tests/support/SoundBuilder.h"
 
 // A sound of frames frames at rate whose sample i is SampleAt(i), with a
 // locked slice point at each position; locators over the whole sound, one
@@ -15,18 +16,15 @@
 std::unique_ptr<CLoopDocument> MakeLoop(std::uint32_t frames, std::uint32_t rate,
                                         const std::vector<std::uint32_t>& slicePositions);
 std::int16_t SampleAt(std::uint32_t i);
-std::vector<std::int16_t> Samples(const WAVE_SAMPLE& sound);
 
 class CScriptedFeedback : public CABCExportFeedback {
 public:
     bool acceptFirstSlices = true;
     ReplaceAnswer replaceAnswer = ReplaceAnswer::kReplace;
-    int sliceQuestions = 0;
     int lastLimit = 0;
     std::vector<std::string> replaceQuestions;
 
     bool AcceptFirstSlices(ExportKind, int limit) override {
-        ++sliceQuestions;
         lastLimit = limit;
         return acceptFirstSlices;
     }

@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "devices/sound/CStreamSoundChannel.h"
-#include "sound/WAVE_SAMPLE.h"
 
 namespace {
 
@@ -72,13 +71,4 @@ std::size_t PlaybackRig::FirstSound()
     while (i < heard.size() && heard[i] == 0)
         ++i;
     return i;
-}
-
-std::unique_ptr<WAVE_SAMPLE> MakeSound(std::uint32_t rate, std::uint32_t frames,
-                                       const std::function<std::int16_t(std::uint32_t)>& value)
-{
-    auto sound = std::make_unique<WAVE_SAMPLE>("test", rate, frames);
-    for (std::uint32_t i = 0; i < frames; ++i)
-        sound->Samples().WriteSample(i, value(i));
-    return sound;
 }

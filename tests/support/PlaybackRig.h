@@ -11,8 +11,7 @@
 #include "devices/sound/CStreamSoundChannel.h"
 #include "document/playback/CWavePlayer.h"
 #include "document/playback/CWavePlayerNotifier.h"
-
-class WAVE_SAMPLE;
+#include "tests/support/SoundBuilder.h"
 
 // Counts the notifications of one playback.
 class CountingNotifier : public CWavePlayerNotifier {
@@ -43,7 +42,3 @@ public:
     std::unique_ptr<CSoundChannel> channel;
     int playbacks = 0;
 };
-
-// A sound of `frames` frames whose frame i holds value(i).
-std::unique_ptr<WAVE_SAMPLE> MakeSound(std::uint32_t rate, std::uint32_t frames,
-                                       const std::function<std::int16_t(std::uint32_t)>& value);

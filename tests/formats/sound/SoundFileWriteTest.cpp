@@ -2,9 +2,6 @@
 // exactly our samples.
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 #include "formats/sound/AIFFFile.h"
 #include "formats/sound/WAVFile.h"
 #include "framework/exceptions/Exceptions.h"
@@ -41,23 +38,6 @@ template <std::size_t N>
 std::vector<std::uint8_t> Text(const char (&text)[N]) {
     return {text, text + N - 1};
 }
-
-// Files may grow to at most `bytes` while the object lives: a larger write
-// fails as on a full disk.
-class CFileSizeLimit {
-public:
-    explicit CFileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~CFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-private:
-    rlimit saved_{};
-};
 
 void WriteAIFFFile(const CFileSpec& file, const WAVE_SAMPLE& sound) { WriteAIFF(file, sound); }
 

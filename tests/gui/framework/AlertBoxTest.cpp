@@ -1,5 +1,5 @@
-// The alert box: button order and codes, default and arrow-key focus, Return,
-// Escape and closing, growing text, and the presenter seam.
+// The alert box: button order and codes, default and arrow-key focus, Escape
+// and closing, growing text, and the presenter seam.
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
@@ -9,13 +9,12 @@
 #include <QWidget>
 
 #include "framework/alerts/Alerts.h"
-#include "framework/alerts/CABCAlertPresenter.h"
 #include "framework/resources/ResourceScripts.h"
-#include "framework/time/CManualClock.h"
 #include "gui/framework/alerts/CAlertBox.h"
 #include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/views/CIconView.h"
 #include "gui/framework/views/CStaticTextView.h"
+#include "tests/support/RecordingAlerts.h"
 
 namespace {
 
@@ -29,58 +28,39 @@ void Key(CAlertBox& box, Qt::Key key)
     QTest::keyClick(&box.Button(box.FocusedButton())->Widget(), key);
 }
 
-TEST(AlertBox, TwoButtonsShowTheLastWrittenAtTheLeftAsDefault)
+TEST(AlertBox, ButtonsStandWhereTheLayoutPutsThemAndAnswerTheirCodesUnderTheIcon)
 {
-    CAlertBox box(Alert(Res::kAlertMoveLeftLocator));  // ...[No][Yes]
-    ASSERT_NE(box.Button(2), nullptr);
-    EXPECT_EQ(box.Button(3), nullptr);
-    EXPECT_TRUE(box.Button(1)->HasDefaultLook());
-    // The pair is centred: shifted right by 29 units.
-    EXPECT_EQ(box.Button(1)->GetFrame().left, box.Units().ToPixelsX(39));
-    EXPECT_EQ(box.IconView().GetIcon(), CIconView::Icon::kInformation);
-}
-
-TEST(AlertBox, ReturnPressesTheDefaultAfterEightTicks)
-{
-    CManualClock clock;
-    CClock* previous = CClock::Install(&clock);
-    CAlertBox box(Alert(Res::kAlertMoveLeftLocator));
-    box.Open();
-    Key(box, Qt::Key_Return);
-    EXPECT_TRUE(box.HasEnded());
-    EXPECT_EQ(box.Result(), kAlertButtonSlot0);
-    EXPECT_EQ(clock.Milliseconds(), 133);
-    CClock::Install(previous);
-}
-
-TEST(AlertBox, ThreeButtonsInReverseScriptOrderGiveTheirCodes)
-{
-    const char* labels[] = {"Cancel", "Replace All", "Replace"};
-    for (int item = 1; item <= 3; ++item) {
-        CAlertBox box(Alert(Res::kAlertFileExists));  // [Replace][Replace All][Cancel]
-        EXPECT_EQ(box.Button(item)->Text(), labels[item - 1]);
-        QTimer::singleShot(0, [&] { QTest::mouseClick(&box.Button(item)->Widget(), Qt::LeftButton); });
-        EXPECT_EQ(box.RunModal(), 32 + item);
+    struct Case {
+        AlertDefinition alert;
+        int buttons;    // the last one is clicked
+        int firstLeft;  // in dialog units
+        CIconView::Icon icon;
+    };
+    const Case cases[] = {{Alert(Res::kAlertMoveLeftLocator), 2, 39, CIconView::Icon::kInformation},
+                          {Alert(Res::kAlertFileExists), 3, 10, CIconView::Icon::kExclamation},
+                          {ParseAlertScript(""), 1, 68, CIconView::Icon::kNone},
+                          {ParseAlertScript("[STOP]Stop.[OK]"), 1, 68, CIconView::Icon::kStop}};
+    for (const Case& c : cases) {
+        CAlertBox box(c.alert);
+        EXPECT_EQ(box.Button(c.buttons + 1), nullptr) << c.buttons;
+        EXPECT_TRUE(box.Button(1)->HasDefaultLook());
+        EXPECT_EQ(box.Button(1)->GetFrame().left, box.Units().ToPixelsX(c.firstLeft));
+        EXPECT_EQ(box.IconView().GetIcon(), c.icon);
+        QTimer::singleShot(0, [&] { QTest::mouseClick(&box.Button(c.buttons)->Widget(), Qt::LeftButton); });
+        EXPECT_EQ(box.RunModal(), 32 + c.buttons);
     }
-    CAlertBox box(Alert(Res::kAlertFileExists));
-    EXPECT_EQ(box.TextView().Text().rfind("The file already exists! ", 0), 0u);
-    EXPECT_EQ(box.IconView().GetIcon(), CIconView::Icon::kExclamation);
 }
 
-TEST(AlertBox, ArrowsMoveTheFocusRoundTheButtons)
+TEST(AlertBox, ArrowsMoveTheFocusRoundTheButtonsAndReturnPressesTheDefault)
 {
     CAlertBox box(Alert(Res::kAlertFileExists));
     box.Open();
     EXPECT_EQ(box.FocusedButton(), 1);
     Key(box, Qt::Key_Right);
     EXPECT_EQ(box.FocusedButton(), 2);
-    Key(box, Qt::Key_Right);
-    EXPECT_EQ(box.FocusedButton(), 3);
-    Key(box, Qt::Key_Right);
-    EXPECT_EQ(box.FocusedButton(), 1);
+    Key(box, Qt::Key_Left);
     Key(box, Qt::Key_Left);
     EXPECT_EQ(box.FocusedButton(), 3);
-    // Return still presses the default, whatever has the focus.
     Key(box, Qt::Key_Return);
     EXPECT_EQ(box.Result(), kAlertButtonSlot0);
 }
@@ -93,7 +73,6 @@ TEST(AlertBox, EscapeAndCloseAnswerCancelOrElseCloseAnswersTheDefault)
         std::int32_t result;  // -1: the box stays open
     };
     const Case cases[] = {{Alert(Res::kAlertFileExists), true, kAlertButtonSlot0},  // "Cancel" is the last written
-                          {ParseAlertScript("[WARN]Go on?[Cancel][OK]"), false, kAlertButtonSlot1},
                           {Alert(Res::kAlertMoveLeftLocator), true, -1},
                           {Alert(Res::kAlertMoveLeftLocator), false, kAlertButtonSlot0}};
     for (const Case& c : cases) {
@@ -110,17 +89,6 @@ TEST(AlertBox, EscapeAndCloseAnswerCancelOrElseCloseAnswersTheDefault)
             EXPECT_EQ(box.Result(), c.result) << c.alert.message;
         }
     }
-}
-
-TEST(AlertBox, OneButtonIsCentredAndEmptyScriptStillHasIt)
-{
-    CAlertBox box(ParseAlertScript(""));
-    ASSERT_NE(box.Button(1), nullptr);
-    EXPECT_EQ(box.Button(2), nullptr);
-    EXPECT_EQ(box.Button(1)->GetFrame().left, box.Units().ToPixelsX(68));
-    EXPECT_EQ(box.IconView().GetIcon(), CIconView::Icon::kNone);
-    // Without an icon the text starts at the icon's left edge.
-    EXPECT_EQ(box.TextView().GetFrame().left, box.Units().ToPixelsX(10));
 }
 
 TEST(AlertBox, LongTextMakesTheBoxTaller)
@@ -169,22 +137,11 @@ TEST(AlertBox, TextWrapsBetweenWordsAndBreaksOnlyAWordWiderThanTheBox)
     EXPECT_EQ(broken.back().substr(broken.back().size() - 5), "word.");
 }
 
-struct AnsweringPresenter : CABCAlertPresenter {
-    std::int32_t Present(const AlertDefinition& alert) override
-    {
-        shown = alert;
-        return kAlertButtonSlot1;
-    }
-    AlertDefinition shown;
-};
-
 TEST(ShowAlert, PresenterSeesTheSubstitutedAlert)
 {
-    AnsweringPresenter presenter;
-    CABCAlertPresenter* previous = CABCAlertPresenter::Install(&presenter);
+    RecordingAlerts presenter(kAlertButtonSlot1);
     EXPECT_EQ(ShowAlertWithArgument(Res::kAlertFileExists, "a[b]^1"), kAlertButtonSlot1);
-    EXPECT_NE(presenter.shown.message.find("a(b)~1"), std::string::npos);
-    CABCAlertPresenter::Install(previous);
+    EXPECT_NE(presenter.shown.at(0).message.find("a(b)~1"), std::string::npos);
 }
 
 TEST(ShowAlert, WithoutPresenterAnswersAsClosing)

@@ -133,7 +133,7 @@ TEST(Views, PointerShapeComesFromTheViewOrItsAncestors)
     EXPECT_EQ(window.CursorAt(150, 70, 0), CursorShape::kArrow);
 }
 
-TEST(Views, ControlTakingTheKeyboardFocusBecomesTheFocusView)
+TEST(Views, ControlTakingTheKeyboardFocusBecomesTheFocusViewAndADestroyedOneIsForgotten)
 {
     CNotedWindow window;
     auto* drawn = new CStaticTextView(&window.Root(), {0, 0, 10, 10}, "x");
@@ -141,23 +141,15 @@ TEST(Views, ControlTakingTheKeyboardFocusBecomesTheFocusView)
     auto* field = new CSingleLineTextEditView(&window.Root(), 20, 0, 80, 4);
     window.Open();
     drawn->Activate();
+    EXPECT_EQ(window.FocusView(), drawn);
     QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
     QCoreApplication::sendEvent(&field->Widget(), &focusIn);
     EXPECT_EQ(window.FocusView(), field);
-}
-
-TEST(Views, DestroyedFocusViewIsForgotten)
-{
-    CNotedWindow window;
-    auto* view = new CStaticTextView(&window.Root(), {0, 0, 10, 10}, "x");
-    view->SetFocusable(true);
-    view->Activate();
-    EXPECT_EQ(window.FocusView(), view);
-    delete view;
+    delete field;
     EXPECT_EQ(window.FocusView(), nullptr);
 }
 
-TEST(SaveQuestion, FillsKindAndNameAndAnswersByButton)
+TEST(SaveQuestion, FillsKindAndNameAndAnswersByButtonOrCancelOnClosing)
 {
     CSaveQuestionDialog dialog("Quillet!", "100%s loop");
     EXPECT_EQ(dialog.Question().Text(), "Save changes to the Quillet! document \"100%s loop\" before closing?");
@@ -169,15 +161,12 @@ TEST(SaveQuestion, FillsKindAndNameAndAnswersByButton)
     dialog.Open();
     QTest::mouseClick(&dialog.Button(CSaveQuestionDialog::kNo)->Widget(), Qt::LeftButton);
     EXPECT_EQ(dialog.Result(), CSaveQuestionDialog::kNo);
-}
-
-TEST(SaveQuestion, CloseBoxAnswersCancel)
-{
-    CSaveQuestionDialog dialog("Quillet!", "Loop");
-    dialog.Open();
+    // The close box answers Cancel.
+    CSaveQuestionDialog closed("Quillet!", "Loop");
+    closed.Open();
     QCloseEvent close;
-    QCoreApplication::sendEvent(&dialog.Widget(), &close);
-    EXPECT_EQ(dialog.Result(), CSaveQuestionDialog::kCancel);
+    QCoreApplication::sendEvent(&closed.Widget(), &close);
+    EXPECT_EQ(closed.Result(), CSaveQuestionDialog::kCancel);
 }
 
 }  // namespace

@@ -2,73 +2,14 @@
 // operations, in virtual time with a presenter that records what it shows.
 #include <gtest/gtest.h>
 
-#include <limits>
-
-#include "framework/exceptions/Exceptions.h"
-#include "framework/progress/CABCProgressPresenter.h"
 #include "framework/progress/CLengthyOperation.h"
-#include "framework/time/CManualClock.h"
+#include "tests/support/InstalledClock.h"
+#include "tests/support/RecordingProgress.h"
 
 namespace {
 
-struct RecordedWindow : CABCProgressWindow {
-    void Refresh(const std::string& title, std::int32_t value, std::uint16_t percent) override
-    {
-        if (pressed)
-            cancelled = true;
-        lastTitle = title;
-        lastValue = value;
-        lastPercent = percent;
-        ++refreshes;
-    }
-    void ProcessEvents() override { ++eventPasses; }
-    bool Cancelled() const override { return cancelled; }
-
-    bool pressed = false;
-    bool cancelled = false;
-    std::string lastTitle;
-    std::int32_t lastValue = -1;
-    std::uint16_t lastPercent = 0;
-    int refreshes = 0;
-    int eventPasses = 0;
-};
-
-struct RecordingPresenter : CABCProgressPresenter {
-    void SetWaitCursor() override { ++waitCursors; }
-    void SetArrowCursor() override {}
-    std::unique_ptr<CABCProgressWindow> CreateProgressWindow(const std::string&, const std::string& button,
-                                                             std::int32_t, std::uint16_t) override
-    {
-        if (failCreation)
-            throw XBase();
-        ++windowsMade;
-        buttonText = button;
-        auto made = std::make_unique<RecordedWindow>();
-        window = made.get();
-        return made;
-    }
-    void Beep() override { ++beeps; }
-
-    int waitCursors = 0;
-    int windowsMade = 0;
-    int beeps = 0;
-    bool failCreation = false;
-    std::string buttonText;
-    RecordedWindow* window = nullptr;
-};
-
 class LengthyOperationTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        fPreviousClock = CClock::Install(&clock);
-        fPreviousPresenter = CABCProgressPresenter::Install(&presenter);
-    }
-    void TearDown() override
-    {
-        CClock::Install(fPreviousClock);
-        CABCProgressPresenter::Install(fPreviousPresenter);
-    }
     // Runs updates every 50 ms for `milliseconds`.
     void Work(CLengthyOperation& operation, std::int64_t milliseconds)
     {
@@ -78,21 +19,23 @@ protected:
         }
     }
 
-    CManualClock clock{1000};
+    InstalledClock clock{1000};
     RecordingPresenter presenter;
-
-private:
-    CClock* fPreviousClock = nullptr;
-    CABCProgressPresenter* fPreviousPresenter = nullptr;
 };
 
-TEST_F(LengthyOperationTest, WaitCursorAfterHalfASecondButNoWindowBeforeFive)
+TEST_F(LengthyOperationTest, WaitCursorAfterHalfASecondButNoWindowBeforeFiveOrWhenItMayNotShow)
 {
-    for (const auto& [milliseconds, waitCursor] : {std::pair{450, false}, std::pair{3000, true}}) {
+    struct Case {
+        std::int64_t milliseconds;
+        bool mayShow;
+        bool waitCursor;
+    };
+    for (const Case& c : {Case{450, true, false}, Case{3000, true, true}, Case{10000, false, true}}) {
         presenter.waitCursors = 0;
         CLengthyOperation operation("Working", "Stop");
-        Work(operation, milliseconds);
-        EXPECT_EQ(presenter.waitCursors > 0, waitCursor) << milliseconds;
+        operation.SetMayShow(c.mayShow);
+        Work(operation, c.milliseconds);
+        EXPECT_EQ(presenter.waitCursors > 0, c.waitCursor) << c.milliseconds;
         EXPECT_EQ(presenter.windowsMade, 0);
         EXPECT_FALSE(operation.HasWindow());
     }
@@ -112,14 +55,6 @@ TEST_F(LengthyOperationTest, WindowAppearsAfterFiveSecondsAlsoWhereAThirtyTwoBit
         EXPECT_EQ(presenter.window->lastValue, 7);
         EXPECT_GT(presenter.window->eventPasses, 0);
     }
-}
-
-TEST_F(LengthyOperationTest, MayShowOffKeepsWindowAway)
-{
-    CLengthyOperation operation("Working", "Stop");
-    operation.SetMayShow(false);
-    Work(operation, 10000);
-    EXPECT_FALSE(operation.HasWindow());
 }
 
 TEST_F(LengthyOperationTest, ShowNowShowsTheWindowAtOnceThenServesItAtMostEveryTwelveTicks)
@@ -197,16 +132,6 @@ TEST_F(LengthyOperationTest, FailedWindowLetsTheWorkGoOn)
     operation.Update(1, 1);
     EXPECT_FALSE(operation.HasWindow());
     EXPECT_FALSE(operation.WasCancelled());
-}
-
-TEST_F(LengthyOperationTest, IsRunningWhileAnOperationExists)
-{
-    EXPECT_FALSE(CLengthyOperation::IsRunning());
-    {
-        CLengthyOperation operation("Working", "Stop");
-        EXPECT_TRUE(CLengthyOperation::IsRunning());
-    }
-    EXPECT_FALSE(CLengthyOperation::IsRunning());
 }
 
 TEST(LengthyOperationWithoutScreen, RunsSilently)

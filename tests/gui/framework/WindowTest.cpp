@@ -5,10 +5,11 @@
 #include <QTest>
 #include <QWidget>
 #include <functional>
+#include <tuple>
 #include <vector>
 
+#include "document/window/CDocumentKeyMap.h"
 #include "framework/progress/CLengthyOperation.h"
-#include "framework/time/CManualClock.h"
 #include "gui/framework/application/CApplication.h"
 #include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/views/CKeyCodeTable.h"
@@ -16,6 +17,7 @@
 #include "gui/framework/windows/CDocumentWindow.h"
 #include "gui/framework/windows/CFrameWindow.h"
 #include "gui/framework/windows/CModalDialog.h"
+#include "tests/support/InstalledClock.h"
 
 namespace {
 
@@ -127,14 +129,10 @@ protected:
     CRecordingApplication application;
 };
 
-TEST_F(WindowTest, CommandWithoutWindowsGoesToTheApplication)
-{
-    EXPECT_FALSE(application.DispatchCommand(1000));
-    EXPECT_EQ(gLog, (std::vector<std::string>{"application"}));
-}
-
 TEST_F(WindowTest, CommandGoesFromFocusViewToWindowToApplication)
 {
+    EXPECT_FALSE(application.DispatchCommand(1000));  // no window yet
+    EXPECT_EQ(gLog, (std::vector<std::string>{"application"}));
     struct Case {
         bool viewHandles;
         bool windowHandles;
@@ -223,19 +221,23 @@ TEST_F(WindowTest, TrackingEndsOnceWhateverEndsIt)
     EXPECT_EQ(CLowLevelApplication::FastIdleCount(), 0);
 }
 
-TEST(KeyCodeTable, KeysFollowTheKeyboardRows)
+TEST(KeyCodeTable, KeysFollowTheKeyboardRowsAndMatchTheDocumentKeyMap)
 {
-    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_F, false), 49);
-    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Q, false), 32);
-    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_M, false), 66);
-    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_F15, false), 16);
-    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_0, false), 27);
-    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Return, false), 44);
-    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Enter, true), 105);
-    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_3, true), 102);
-    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Minus, true), 95);
-    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Colon, false), 55);
-    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_BracketRight, false), 0);
+    using Map = CDocumentKeyMap;
+    const std::tuple<int, bool, std::int32_t> keys[] = {
+        {Qt::Key_F, false, 49}, {Qt::Key_Q, false, 32}, {Qt::Key_M, false, 66}, {Qt::Key_F15, false, 16},
+        {Qt::Key_0, false, 27}, {Qt::Key_Return, false, 44}, {Qt::Key_3, true, 102}, {Qt::Key_Colon, false, 55},
+        {Qt::Key_BracketRight, false, 0}, {Qt::Key_0, true, Map::kKeypad0}, {Qt::Key_1, true, Map::kKeypad1},
+        {Qt::Key_2, true, Map::kKeypad2}, {Qt::Key_4, true, Map::kKeypad4}, {Qt::Key_6, true, Map::kKeypad6},
+        {Qt::Key_7, true, Map::kKeypad7}, {Qt::Key_8, true, Map::kKeypad8}, {Qt::Key_9, true, Map::kKeypad9},
+        {Qt::Key_Minus, true, Map::kKeypadMinus}, {Qt::Key_Plus, true, Map::kKeypadPlus},
+        {Qt::Key_Enter, true, Map::kKeypadEnter}, {Qt::Key_Left, false, Map::kLeftArrow},
+        {Qt::Key_Right, false, Map::kRightArrow}, {Qt::Key_Up, false, Map::kUpArrow}};
+    for (const auto& [key, keypad, code] : keys)
+        EXPECT_EQ(CKeyCodeTable::Code(key, keypad), code) << key << keypad;
+    EXPECT_EQ(Qt::ControlModifier, Map::kControlModifier);
+    EXPECT_EQ(Qt::AltModifier, Map::kAltModifier);
+    EXPECT_EQ(Qt::ShiftModifier, Map::kShiftModifier);
 }
 
 TEST_F(WindowTest, HeldKeyGivesDownThenRepeatThenUp)
@@ -255,39 +257,31 @@ TEST_F(WindowTest, HeldKeyGivesDownThenRepeatThenUp)
     EXPECT_EQ(view->keys.back().kind, CKeyEvent::kKeyUp);
 }
 
-TEST(ModalDialog, ReturnPressesTheDefaultButtonAfterShowingItPressed)
+TEST(ModalDialog, ReturnAndEscapePressTheirButtonsOrReachTheFocusView)
 {
-    CManualClock clock;
-    CClock* previous = CClock::Install(&clock);
-    CButtonDialog dialog;
-    dialog.SetDefaultButton(dialog.yes);
-    dialog.Open();
-    QTest::keyClick(&dialog.Widget(), Qt::Key_Return);
-    EXPECT_TRUE(dialog.HasEnded());
-    EXPECT_EQ(dialog.Result(), 1);
-    EXPECT_EQ(clock.Milliseconds(), 133);  // 8 ticks of 1/60 s
-    CClock::Install(previous);
-}
-
-TEST(ModalDialog, EscapePressesTheCancelButton)
-{
-    CButtonDialog dialog;
-    dialog.SetCancelButton(dialog.cancel);
-    dialog.Open();
-    dialog.Widget().setFocus();
-    QTest::keyClick(&dialog.Widget(), Qt::Key_Escape);
-    EXPECT_EQ(dialog.Result(), 2);
-}
-
-TEST(ModalDialog, ReturnWithoutDefaultButtonStillReachesTheWindow)
-{
-    CButtonDialog dialog;
-    dialog.Open();
-    dialog.focus->Activate();
-    QTest::keyClick(&dialog.Widget(), Qt::Key_Return);
-    EXPECT_FALSE(dialog.HasEnded());
-    ASSERT_FALSE(dialog.focus->keys.empty());
-    EXPECT_EQ(dialog.focus->keys.front().code, CKeyCodeTable::kReturn);
+    struct Case {
+        Qt::Key key;
+        bool withButtons;
+        std::int32_t result;  // 0: the dialog stays open
+    };
+    for (const Case& c : {Case{Qt::Key_Return, true, 1}, Case{Qt::Key_Escape, true, 2}, Case{Qt::Key_Return, false, 0}}) {
+        InstalledClock clock;
+        CButtonDialog dialog;
+        if (c.withButtons) {
+            dialog.SetDefaultButton(dialog.yes);
+            dialog.SetCancelButton(dialog.cancel);
+        }
+        dialog.Open();
+        dialog.focus->Activate();
+        QTest::keyClick(&dialog.Widget(), c.key);
+        EXPECT_EQ(dialog.HasEnded() ? dialog.Result() : 0, c.result) << c.key;
+        // The button is shown pressed for 8 ticks of 1/60 s first.
+        EXPECT_EQ(clock.Milliseconds(), c.result ? 133 : 0) << c.key;
+        if (!c.withButtons) {
+            ASSERT_FALSE(dialog.focus->keys.empty());
+            EXPECT_EQ(dialog.focus->keys.front().code, CKeyCodeTable::kReturn);
+        }
+    }
 }
 
 }  // namespace

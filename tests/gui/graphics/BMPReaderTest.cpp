@@ -6,7 +6,6 @@
 #include "tests/gui/graphics/GraphicsTestFiles.h"
 
 using graphics_test::Convert;
-using graphics_test::MediaOf;
 
 // A 3 × 2 picture whose rows need padding: top row red, green, blue; bottom
 // row white, black, grey.
@@ -18,7 +17,7 @@ TEST(CBMPReader, ReadsAConvertMadeBmpTopRowFirst)
                                "three-by-two.bmp", "BMP3:");
     if (bytes.empty())
         GTEST_SKIP() << "ImageMagick convert is not available";
-    CMemoryMedia media = MediaOf(bytes);
+    BytesMedia media(bytes);
     const auto bitmap = CBMPReader::Read(media);
     ASSERT_EQ(bitmap->GetWidth(), 3);
     ASSERT_EQ(bitmap->GetHeight(), 2);
@@ -57,21 +56,17 @@ TEST(CBMPReader, RejectsWhatItCannotRead)
 {
     auto notBmp = Header(2, 2, 24);
     notBmp[0] = 'X';
-    CMemoryMedia a = MediaOf(notBmp);
-    EXPECT_THROW(CBMPReader::Read(a), XBadFormat);
-
-    CMemoryMedia b = MediaOf(Header(2, 2, 8));
-    EXPECT_THROW(CBMPReader::Read(b), XUnsupportedFormat);
-
-    CMemoryMedia c = MediaOf(Header(0, 2, 24));
-    EXPECT_THROW(CBMPReader::Read(c), XBadFormat);
-
     // The header promises two rows of 8 bytes; one is there.
     auto truncated = Header(2, 2, 24);
     truncated.resize(54 + 8);
-    CMemoryMedia d = MediaOf(truncated);
-    EXPECT_THROW(CBMPReader::Read(d), XRead);
-
-    CMemoryMedia e = MediaOf({'B', 'M', 0});
-    EXPECT_THROW(CBMPReader::Read(e), XRead);
+    for (const auto& bytes : {notBmp, Header(0, 2, 24)}) {
+        BytesMedia media(bytes);
+        EXPECT_THROW(CBMPReader::Read(media), XBadFormat);
+    }
+    BytesMedia eightBits(Header(2, 2, 8));
+    EXPECT_THROW(CBMPReader::Read(eightBits), XUnsupportedFormat);
+    for (const auto& bytes : {truncated, std::vector<std::uint8_t>{'B', 'M', 0}}) {
+        BytesMedia media(bytes);
+        EXPECT_THROW(CBMPReader::Read(media), XRead);
+    }
 }

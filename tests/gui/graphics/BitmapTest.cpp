@@ -7,7 +7,7 @@
 #include "gui/graphics/CBitmap32.h"
 #include "gui/graphics/CBitmap8.h"
 
-TEST(CABCBitmap, RowsArePaddedToFourBytes)
+TEST(CABCBitmap, RowsArePaddedToFourBytesAndSizesKeptToSixteenBits)
 {
     EXPECT_EQ(CBitmap1(9, 2).GetBytesPerRow(), 4);
     EXPECT_EQ(CBitmap24(9, 2).GetBytesPerRow(), 28);
@@ -15,10 +15,7 @@ TEST(CABCBitmap, RowsArePaddedToFourBytes)
     EXPECT_EQ(CBitmap32(5, 1).GetBytesPerRow(), 20);
     EXPECT_EQ(CBitmap8(5, 1, CPalette()).GetBytesPerRow(), 8);
     EXPECT_EQ(CBitmap1(33, 1).GetBytesPerRow(), 8);
-}
-
-TEST(CABCBitmap, SizeOutsideSixteenBitsCannotBeMade)
-{
+    // A size outside sixteen bits cannot be made.
     EXPECT_THROW(CBitmap32(-1, 4), XOutOfMemory);
     EXPECT_THROW(CBitmap32(4, 40000), XOutOfMemory);
     EXPECT_NO_THROW(CBitmap32(0, 0));

@@ -11,7 +11,6 @@
 #include "tests/gui/graphics/GraphicsTestFiles.h"
 
 using graphics_test::Convert;
-using graphics_test::MediaOf;
 
 namespace {
 
@@ -35,7 +34,7 @@ TEST(CJPEGDecoder, EveryDepthGetsTheColoursInItsLayout)
     if (bytes.empty())
         GTEST_SKIP() << "ImageMagick convert is not available";
 
-    CMemoryMedia m32 = MediaOf(bytes);
+    BytesMedia m32(bytes);
     const auto b32 = CJPEGDecoder::Decode(m32, 32);
     ASSERT_EQ(b32->GetWidth(), 16);
     ASSERT_EQ(b32->GetHeight(), 8);
@@ -44,13 +43,13 @@ TEST(CJPEGDecoder, EveryDepthGetsTheColoursInItsLayout)
     EXPECT_EQ(p[3], 0);
     EXPECT_TRUE(Near(p[4 * 12], 255) && Near(p[4 * 12 + 2], 0));
 
-    CMemoryMedia m24 = MediaOf(bytes);
+    BytesMedia m24(bytes);
     const auto b24 = CJPEGDecoder::Decode(m24, 24);
     const std::uint8_t* q = b24->LockPixels();
     EXPECT_TRUE(Near(q[0], 0) && Near(q[2], 255));
     EXPECT_TRUE(Near(q[3 * 12], 255) && Near(q[3 * 12 + 2], 0));
 
-    CMemoryMedia m16 = MediaOf(bytes);
+    BytesMedia m16(bytes);
     const auto b16 = CJPEGDecoder::Decode(m16, 16);
     const std::uint8_t* r = b16->LockPixels();
     const unsigned red = r[0] | r[1] << 8;
@@ -62,7 +61,7 @@ TEST(CJPEGDecoder, EveryDepthGetsTheColoursInItsLayout)
     CPalette map;
     map[3] = {255, 0, 0};
     map[7] = {0, 0, 255};
-    CMemoryMedia m8 = MediaOf(bytes);
+    BytesMedia m8(bytes);
     const auto b8 = CJPEGDecoder::Decode(m8, 8, &map);
     EXPECT_EQ(b8->LockPixels()[0], 3);
     EXPECT_EQ(b8->LockPixels()[12], 7);
@@ -77,13 +76,13 @@ TEST(CJPEGDecoder, SplashPictureIsEmbedded)
 
 TEST(CJPEGDecoder, TruncatedPictureOrNoJpegIsABadFormat)
 {
-    CMemoryMedia gif = MediaOf({'G', 'I', 'F', '8', '9', 'a', 0, 0});
+    BytesMedia gif(std::vector<std::uint8_t>{'G', 'I', 'F', '8', '9', 'a', 0, 0});
     EXPECT_THROW(CJPEGDecoder::Decode(gif, 24), XJPegBadFormat);
     const auto bytes = RedBlueJpeg();
     if (bytes.empty())
         GTEST_SKIP() << "ImageMagick convert is not available";
     for (std::size_t keep : {std::size_t{0}, std::size_t{2}, std::size_t{40}, bytes.size() / 2, bytes.size() - 3}) {
-        CMemoryMedia media = MediaOf(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<long>(keep)));
+        BytesMedia media(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<long>(keep)));
         EXPECT_THROW(CJPEGDecoder::Decode(media, 32), XJPegBadFormat) << keep;
     }
 }
@@ -100,11 +99,11 @@ TEST(CJPEGDecoder, TwelveBitPrecisionIsUnsupported)
             break;
         }
     }
-    CMemoryMedia media = MediaOf(bytes);
+    BytesMedia media(bytes);
     EXPECT_THROW(CJPEGDecoder::Decode(media, 32), XJPegUnsupportedFormat);
 }
 
-TEST(CJPEGDecoder, MessageCodesMapByName)
+TEST(CJPEGDecoder, MessageCodesMapByNameAndEightBitsNeedAColourMap)
 {
     EXPECT_THROW(CJPEGDecoder::ThrowForMessageCode(JERR_OUT_OF_MEMORY), XJPegOutOfMemory);
     EXPECT_THROW(CJPEGDecoder::ThrowForMessageCode(JERR_VIRTUAL_BUG), XJPegInternalError);
@@ -112,11 +111,7 @@ TEST(CJPEGDecoder, MessageCodesMapByName)
     EXPECT_THROW(CJPEGDecoder::ThrowForMessageCode(JERR_NO_SOI), XJPegBadFormat);
     EXPECT_THROW(CJPEGDecoder::ThrowForMessageCode(JERR_BAD_DCT_COEF), XJPegBadFormat);
     EXPECT_THROW(CJPEGDecoder::ThrowForMessageCode(JMSG_LASTMSGCODE + 5), XJPegInternalError);
-}
-
-TEST(CJPEGDecoder, EightBitsNeedAColourMap)
-{
-    CMemoryMedia media = MediaOf({0xFF, 0xD8});
+    BytesMedia media(std::vector<std::uint8_t>{0xFF, 0xD8});
     EXPECT_THROW(CJPEGDecoder::Decode(media, 8), XInternalError);
     EXPECT_THROW(CJPEGDecoder::Decode(media, 12), XInternalError);
 }

@@ -28,16 +28,13 @@ TEST(CPalette, CubeIndexOfWhiteAndBlack)
         EXPECT_EQ(CPalette::CubeIndex(cube[i]), i) << i;
 }
 
-TEST(CPalette, ColorTableMustBeExactly708Bytes)
+TEST(CPalette, ColorTableMustBeExactly708BytesLikeTheEmbeddedOne)
 {
     std::uint8_t bytes[709] = {7, 8, 9};
     EXPECT_THROW(CPalette::ReadColorTable(bytes, 707), XBadFormat);
     EXPECT_THROW(CPalette::ReadColorTable(bytes, 709), XBadFormat);
     EXPECT_EQ(CPalette::ReadColorTable(bytes, 708)[0], (RGBColor{7, 8, 9}));
-}
-
-TEST(CPictureResources, ColorTable128IsEmbedded)
-{
+    // Colour table 128 is embedded.
     const auto colors = CPictureResources::LoadColorTable(128);
     EXPECT_EQ(colors[0], (RGBColor{0, 0, 0}));
     EXPECT_EQ(colors[215], (RGBColor{255, 255, 255}));

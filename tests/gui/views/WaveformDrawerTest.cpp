@@ -107,7 +107,7 @@ TEST(WaveformDrawer, FullScaleSquareFillsEveryColumnDownToTheLastRow)
     }
 }
 
-TEST(WaveformDrawer, SquareSeenSampleBySampleDrawsItsEdgesWithoutGaps)
+TEST(WaveformDrawer, SquareSeenSampleBySampleDrawsItsEdgesWithoutGapsAndNothingPastItsEnd)
 {
     // Zoomed in below one frame per pixel: each frame spans four columns.
     const auto square = Square(256, 8);
@@ -120,6 +120,12 @@ TEST(WaveformDrawer, SquareSeenSampleBySampleDrawsItsEdgesWithoutGaps)
     EXPECT_EQ(picture.Painted(33), 1);
     EXPECT_EQ(picture.At(33, 39), CWaveformPalette::kWaveform);
     EXPECT_EQ(picture.Painted(64), 39); // the rising edge
+    // Columns past the sound stay background.
+    Picture past(50, 20);
+    past.Draw(*Square(100, 4), CFrameScale(0, 200, 50), WaveformStyle::k3D);
+    EXPECT_EQ(past.Painted(24), 19);
+    EXPECT_EQ(past.Painted(25), 0);
+    EXPECT_EQ(past.Painted(49), 0);
 }
 
 TEST(WaveformDrawer, OverviewFromExactly32FramesPerPixel)
@@ -141,14 +147,4 @@ TEST(WaveformDrawer, OverviewFromExactly32FramesPerPixel)
     EXPECT_EQ(fromSamples.Painted(1), 1);
     EXPECT_EQ(fromSamples.Painted(2), 1);
     EXPECT_GT(fromSamples.Painted(3), 1);
-}
-
-TEST(WaveformDrawer, ColumnsPastTheSoundStayBackground)
-{
-    const auto square = Square(100, 4);
-    Picture picture(50, 20);
-    picture.Draw(*square, CFrameScale(0, 200, 50), WaveformStyle::k3D);
-    EXPECT_EQ(picture.Painted(24), 19);
-    EXPECT_EQ(picture.Painted(25), 0);
-    EXPECT_EQ(picture.Painted(49), 0);
 }

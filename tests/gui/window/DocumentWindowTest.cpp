@@ -4,11 +4,9 @@
 #include <QLineEdit>
 #include <Qt>
 
-#include "framework/alerts/CABCAlertPresenter.h"
 #include "gui/framework/application/CApplication.h"
 #include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/controls/CSingleLineTextEditView.h"
-#include "gui/framework/views/CKeyCodeTable.h"
 #include "gui/framework/views/CStaticTextView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
 #include "gui/framework/windows/CFrameWindow.h"
@@ -16,6 +14,7 @@
 #include "gui/window/CNoLengthSpecifiedDialog.h"
 #include "gui/window/COpenAudioFileDialog.h"
 #include "gui/window/CQuilletWindow.h"
+#include "tests/support/RecordingAlerts.h"
 #include "tests/support/WindowFixture.h"
 
 namespace {
@@ -26,35 +25,6 @@ void Type(CSingleLineTextEditView& field, const char* text)
     auto& edit = static_cast<QLineEdit&>(field.Widget());
     edit.setText(QString::fromLatin1(text));
     Q_EMIT edit.textEdited(edit.text());
-}
-
-class AnsweringAlerts : public CABCAlertPresenter {
-public:
-    std::int32_t Present(const AlertDefinition& alert) override
-    {
-        titles.push_back(alert.message);
-        return answer;
-    }
-    std::int32_t answer = 33;
-    std::vector<std::string> titles;
-};
-
-TEST(DocumentKeyCodes, MatchTheFrameworkKeyTable)
-{
-    using Map = CDocumentKeyMap;
-    const std::pair<int, std::int32_t> keypad[] = {
-        {Qt::Key_0, Map::kKeypad0}, {Qt::Key_1, Map::kKeypad1}, {Qt::Key_2, Map::kKeypad2},
-        {Qt::Key_4, Map::kKeypad4}, {Qt::Key_6, Map::kKeypad6}, {Qt::Key_7, Map::kKeypad7},
-        {Qt::Key_8, Map::kKeypad8}, {Qt::Key_9, Map::kKeypad9}, {Qt::Key_Minus, Map::kKeypadMinus},
-        {Qt::Key_Plus, Map::kKeypadPlus}, {Qt::Key_Enter, Map::kKeypadEnter}};
-    for (const auto& [key, code] : keypad)
-        EXPECT_EQ(CKeyCodeTable::Code(key, true), code) << key;
-    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Left, false), Map::kLeftArrow);
-    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Right, false), Map::kRightArrow);
-    EXPECT_EQ(CKeyCodeTable::Code(Qt::Key_Up, false), Map::kUpArrow);
-    EXPECT_EQ(Qt::ControlModifier, Map::kControlModifier);
-    EXPECT_EQ(Qt::AltModifier, Map::kAltModifier);
-    EXPECT_EQ(Qt::ShiftModifier, Map::kShiftModifier);
 }
 
 TEST(NoLengthSpecifiedDialog, OKNeedsAtLeastOneBar)
@@ -87,8 +57,7 @@ TEST(OpenAudioFileDialog, DescribesTheFileAndStartsOnTheLeftChannel)
 
 TEST(AlertExportFeedback, TooManySlicesNamesTheLimitAndTheFile)
 {
-    AnsweringAlerts alerts;
-    CABCAlertPresenter* previous = CABCAlertPresenter::Install(&alerts);
+    RecordingAlerts alerts;
     CAlertExportFeedback feedback;
     EXPECT_TRUE(feedback.AcceptFirstSlices(CABCExportFeedback::ExportKind::kMIDI, 92));  // OK
     alerts.answer = 34;                                                                   // Cancel
@@ -96,21 +65,15 @@ TEST(AlertExportFeedback, TooManySlicesNamesTheLimitAndTheFile)
     EXPECT_EQ(feedback.AskReplace("Beat 001.wav"), CABCExportFeedback::ReplaceAnswer::kReplaceAll);
     alerts.answer = 35;
     EXPECT_EQ(feedback.AskReplace("Beat 001.wav"), CABCExportFeedback::ReplaceAnswer::kReplace);
-    CABCAlertPresenter::Install(previous);
-    ASSERT_EQ(alerts.titles.size(), 4u);
-    EXPECT_NE(alerts.titles[0].find("first 92 slices will be included in the MIDI file"), std::string::npos);
-    EXPECT_NE(alerts.titles[1].find("first 1000 slices will be included in the SLX file"), std::string::npos);
-    EXPECT_NE(alerts.titles[2].find("Beat 001.wav"), std::string::npos);
+    ASSERT_EQ(alerts.shown.size(), 4u);
+    EXPECT_NE(alerts.shown[0].message.find("first 92 slices will be included in the MIDI file"), std::string::npos);
+    EXPECT_NE(alerts.shown[1].message.find("first 1000 slices will be included in the SLX file"), std::string::npos);
+    EXPECT_NE(alerts.shown[2].message.find("Beat 001.wav"), std::string::npos);
 }
 
 class DocumentWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        previous = CABCAlertPresenter::Install(&alerts);
-        application.Frame().show();
-    }
-    void TearDown() override { CABCAlertPresenter::Install(previous); }
+    void SetUp() override { application.Frame().show(); }
 
     CQuilletWindow& OpenWindow(std::initializer_list<std::uint32_t> points)
     {
@@ -120,33 +83,27 @@ protected:
         return added;
     }
 
-    AnsweringAlerts alerts;
-    CABCAlertPresenter* previous = nullptr;
     CApplication application{"Quillet"};
+    RecordingAlerts alerts;  // in front of the application's alert boxes
     std::shared_ptr<DocumentSession> session =
         std::make_shared<DocumentSession>([] { return false; }, [] { return nullptr; });
 };
 
-TEST_F(DocumentWindowTest, OpensWithTitleToolbarTooltipsAndLimits)
+TEST_F(DocumentWindowTest, OpensWithTitleToolbarTooltipsLimitsAndTheLeftLocatorQuestion)
 {
     CQuilletWindow& window = OpenWindow({0, 30000});
     EXPECT_EQ(window.Title(), "Beat (44.1kHz)");
     EXPECT_EQ(window.TooltipAt(10, 10), "Stop");
     EXPECT_EQ(window.Widget().minimumWidth(), CQuilletWindow::kMinimumWidth);
     EXPECT_EQ(window.Widget().minimumHeight(), CQuilletWindow::kMinimumHeight);
-    EXPECT_TRUE(alerts.titles.empty());
+    EXPECT_TRUE(alerts.shown.empty());  // the first point is on the left locator already
+    CQuilletWindow& asking = OpenWindow({1200});  // answered Yes, written last
+    ASSERT_EQ(alerts.shown.size(), 1u);
+    EXPECT_NE(alerts.shown[0].message.find("left locator"), std::string::npos);
+    EXPECT_EQ(asking.Model().Sound().LoopStart(), 1200);
 }
 
-TEST_F(DocumentWindowTest, LeftLocatorQuestionAnsweredYesMovesIt)
-{
-    alerts.answer = 33;  // Yes, written last
-    CQuilletWindow& window = OpenWindow({1200});
-    ASSERT_EQ(alerts.titles.size(), 1u);
-    EXPECT_NE(alerts.titles[0].find("left locator"), std::string::npos);
-    EXPECT_EQ(window.Model().Sound().LoopStart(), 1200);
-}
-
-TEST_F(DocumentWindowTest, KeysReachTheModelAndTheTitleFollows)
+TEST_F(DocumentWindowTest, KeysReachTheModelUnlessAFieldHasTheFocusAndTheTitleFollows)
 {
     CQuilletWindow& window = OpenWindow({});
     window.HandleKey(Qt::Key_5, false, false, false, 0, '5');
@@ -154,19 +111,15 @@ TEST_F(DocumentWindowTest, KeysReachTheModelAndTheTitleFollows)
     window.HandleKey(Qt::Key_4, false, false, false, Qt::ControlModifier, '4');
     EXPECT_EQ(window.Model().Tool(), DocumentTool::kPen);
     EXPECT_EQ(window.Title(), "Beat (44.1kHz) *");
-}
-
-TEST_F(DocumentWindowTest, DigitsTypedIntoTheBarsFieldStayThere)
-{
-    CQuilletWindow& window = OpenWindow({});
+    // Digits typed into the bars field stay there.
     CView* bars = nullptr;
     for (int x = 300; x < 420 && !bars; ++x)
         if (CView* view = window.Root().HitTest(x, 40); view && dynamic_cast<CSingleLineTextEditView*>(view))
             bars = view;
     ASSERT_NE(bars, nullptr);
     bars->Activate();
-    EXPECT_FALSE(window.HandleKey(Qt::Key_5, false, false, false, 0, '5'));
-    EXPECT_EQ(window.Model().Settings().sensitivity, 0);
+    EXPECT_FALSE(window.HandleKey(Qt::Key_9, false, false, false, 0, '9'));
+    EXPECT_EQ(window.Model().Settings().sensitivity, 550);
 }
 
 TEST_F(DocumentWindowTest, LeavingAWindowKeepsItsTogglesForNewDocuments)

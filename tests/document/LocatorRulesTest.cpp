@@ -23,16 +23,13 @@ CSliceList LockedPoints(std::initializer_list<std::uint32_t> positions, std::int
 
 }  // namespace
 
-TEST(LocatorRules, DraggingTheLeftLocatorOntoTheRightStops256FramesBefore)
+TEST(LocatorRules, DraggedLocatorsStay256FramesApartInsideTheSound)
 {
     EXPECT_EQ(CLocatorRules::DragLeft(20000, 0, 20000), 20000 - 256);
     EXPECT_EQ(CLocatorRules::DragLeft(30000, 0, 20000), 20000 - 256);
     EXPECT_EQ(CLocatorRules::DragLeft(-50, 100, 20000), 0);
     EXPECT_EQ(CLocatorRules::DragLeft(1000, 7, 255), 7);
-}
-
-TEST(LocatorRules, DraggingTheRightLocatorStaysAfterTheLeftAndInsideTheSound)
-{
+    // The right locator stays after the left and inside the sound.
     EXPECT_EQ(CLocatorRules::DragRight(1000, kFrames, 1000, kFrames), 1256);
     EXPECT_EQ(CLocatorRules::DragRight(kFrames + 5000, 9000, 1000, kFrames), kFrames);
     EXPECT_EQ(CLocatorRules::DragRight(500, 300, kFrames - 100, kFrames), 300);
@@ -60,7 +57,7 @@ TEST(LocatorRules, RulerClicksSnapToTheSlicingUnlessAltIsHeld)
     EXPECT_EQ(CLocatorRules::ClickFrame(LockedPoints({}), 12345, kFrames, false), 12345);
 }
 
-TEST(RulerTime, LabelsShowDaysHoursMinutesSecondsAndTenths)
+TEST(RulerTime, LabelsShowDaysHoursMinutesSecondsAndTenthsSpacedApart)
 {
     EXPECT_EQ(CRulerTime::Format(0, 44100), " 00.00:00:00.0");
     EXPECT_EQ(CRulerTime::Format(44100 * 62 + 22050, 44100), " 00.00:01:02.5");
@@ -70,10 +67,6 @@ TEST(RulerTime, LabelsShowDaysHoursMinutesSecondsAndTenths)
     // Cut toward zero: one frame short of a tenth is still 0.0.
     EXPECT_EQ(CRulerTime::Format(4409, 44100), " 00.00:00:00.0");
     EXPECT_EQ(CRulerTime::Format(4410, 44100), " 00.00:00:00.1");
-}
-
-TEST(RulerTime, TickSpacingKeepsLabelsApart)
-{
     // 100 frames per pixel at 44100 Hz: 100 pixels are 0.23 s, so 0.5 s ticks.
     EXPECT_EQ(CRulerTime::TickSpacing(44100, 100.0, 100), 1000);
     EXPECT_EQ(CRulerTime::TickSpacing(44100, 0.05, 100), 200);

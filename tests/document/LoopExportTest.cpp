@@ -7,11 +7,11 @@
 #include "formats/slx/CSLXRecord.h"
 #include "framework/exceptions/Exceptions.h"
 #include "framework/files/FileTypes.h"
-#include "framework/progress/CABCProgressPresenter.h"
 #include "framework/time/CClock.h"
 #include "slicing/CSliceRenderSet.h"
 #include "tests/support/FileTestSupport.h"
 #include "tests/support/LoopFixture.h"
+#include "tests/support/RecordingProgress.h"
 
 namespace {
 
@@ -38,10 +38,11 @@ std::vector<SLXEntry> SLXEntries(const std::vector<std::uint8_t>& file, std::uin
 // A loop with locked slice points, its render set, a folder to export into
 // and the answers to the export's questions.
 struct ExportRig {
-    ExportRig(std::uint32_t frames, const std::vector<std::uint32_t>& slices, bool separate = true)
-        : doc(Separate(MakeLoop(frames, 44100, slices), separate)), set(doc->Sound(), doc->Slices(), doc->Settings()) {}
-    static std::unique_ptr<CLoopDocument> Separate(std::unique_ptr<CLoopDocument> loop, bool separate) {
+    ExportRig(std::uint32_t frames, const std::vector<std::uint32_t>& slices, bool separate = true, std::int32_t left = 0)
+        : doc(Prepared(MakeLoop(frames, 44100, slices), separate, left)), set(doc->Sound(), doc->Slices(), doc->Settings()) {}
+    static std::unique_ptr<CLoopDocument> Prepared(std::unique_ptr<CLoopDocument> loop, bool separate, std::int32_t left) {
         loop->Settings().separateSamples = separate;
+        loop->Sound().SetLoop(left, static_cast<std::int32_t>(loop->Sound().Frames()), true);
         return loop;
     }
     bool Slices(const char* name, const CFileType& type) {
@@ -54,61 +55,29 @@ struct ExportRig {
     CScriptedFeedback feedback;
 };
 
-// A clock that runs ten seconds ahead at every look, and a progress window
-// whose Stop button is already pressed: the export stops at its first
+// A clock that runs ten seconds ahead at every look, and progress windows
+// whose Stop button is pressed at once: the export stops at its first
 // progress report after the window appears.
-class CRacingClock : public CClock {
+class StopPressed : public CClock {
 public:
+    StopPressed() : previous_(Install(this)) { presenter_.pressAtOnce = true; }
+    ~StopPressed() override { Install(previous_); }
     std::int64_t Milliseconds() const override { return now_ += 10000; }
     void Sleep(std::int64_t ms) override { now_ += ms; }
 
 private:
     mutable std::int64_t now_ = 0;
-};
-
-class CStoppedWindow : public CABCProgressWindow {
-public:
-    void Refresh(const std::string&, std::int32_t, std::uint16_t) override {}
-    void ProcessEvents() override {}
-    bool Cancelled() const override { return true; }
-};
-
-class CStoppingPresenter : public CABCProgressPresenter {
-public:
-    void SetWaitCursor() override {}
-    void SetArrowCursor() override {}
-    std::unique_ptr<CABCProgressWindow> CreateProgressWindow(const std::string&, const std::string&, std::int32_t,
-                                                             std::uint16_t) override {
-        return std::make_unique<CStoppedWindow>();
-    }
-    void Beep() override {}
-};
-
-class StopPressed {
-public:
-    StopPressed() : clock_(CClock::Install(&racing_)), presenter_(CABCProgressPresenter::Install(&stopping_)) {}
-    ~StopPressed() {
-        CClock::Install(clock_);
-        CABCProgressPresenter::Install(presenter_);
-    }
-
-private:
-    CRacingClock racing_;
-    CStoppingPresenter stopping_;
-    CClock* clock_;
-    CABCProgressPresenter* presenter_;
+    CClock* previous_;
+    RecordingPresenter presenter_;
 };
 
 }  // namespace
 
 TEST(SLXExport, SlicesTableAndSamples) {
     // One bar of 4/4 over 8000 frames, slices on the left locator and in the middle.
-    auto doc = MakeLoop(9000, 44100, {1000, 5000});
-    doc->Sound().SetLoop(1000, 9000, true);
-    CSliceRenderSet set(doc->Sound(), doc->Slices(), doc->Settings());
-    CTempFolder folder;
-    CScriptedFeedback feedback;
-    ASSERT_TRUE(ExportSLX(set, FileAt(folder / "Funky.slx"), 44100, feedback));
+    ExportRig rig(9000, {1000, 5000}, true, 1000);
+    const auto& folder = rig.folder;
+    ASSERT_TRUE(ExportSLX(rig.set, FileAt(folder / "Funky.slx"), 44100, rig.feedback));
     std::uint32_t loopTicks = 0;
     const auto entries = SLXEntries(ReadFileBytes(folder / "Funky.slx"), &loopTicks);
     EXPECT_EQ(loopTicks, 3840u);
@@ -163,7 +132,7 @@ TEST(SLXExport, StoppingLeavesTheOldFile) {
         EXPECT_FALSE(ExportSLX(rig.set, FileAt(rig.folder / "Funky.slx"), 44100, rig.feedback));
     }
     EXPECT_EQ(ReadFileBytes(rig.folder / "Funky.slx"), (std::vector<std::uint8_t>{1, 2, 3}));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(rig.folder.Path()), {}), 1);
+    EXPECT_EQ(FileCount(rig.folder.Path()), 1);
 }
 
 TEST(Exports, ALoopWithoutLengthIsRefused) {

@@ -79,22 +79,15 @@ TEST_F(LoopOpenerTest, StereoFileOpensTheChosenChannelAnalysedOrNothingWhenCance
     EXPECT_TRUE(questions.alerts.empty());
 }
 
-TEST_F(LoopOpenerTest, MissingFileShowsTheNotFoundAlertWithItsName)
+TEST_F(LoopOpenerTest, MissingFileOrOneThatIsNoSoundShowsItsAlertWithoutAsking)
 {
-    EXPECT_FALSE(opener.Open(ScratchPath("missing.aif"), defaults));
-    ASSERT_EQ(questions.alerts.size(), 1u);
-    EXPECT_EQ(questions.alerts[0].first, Res::kAlertFileNotFound);
-    EXPECT_EQ(questions.alerts[0].second, "missing.aif");
-    EXPECT_TRUE(questions.asked.empty());
-}
-
-TEST_F(LoopOpenerTest, FileThatIsNoSoundShowsAnAlertWithoutAsking)
-{
-    const std::string path = ScratchPath("notes.wav");
-    std::ofstream(path) << "these are not samples";
-    EXPECT_FALSE(opener.Open(path, defaults));
-    ASSERT_EQ(questions.alerts.size(), 1u);
-    EXPECT_NE(questions.alerts[0].first, 0u);
+    const std::string notes = ScratchPath("notes.wav");
+    std::ofstream(notes) << "these are not samples";
+    for (const std::string& path : {ScratchPath("missing.aif").string(), notes})
+        EXPECT_FALSE(opener.Open(path, defaults)) << path;
+    ASSERT_EQ(questions.alerts.size(), 2u);
+    EXPECT_EQ(questions.alerts[0], std::make_pair(Res::kAlertFileNotFound, std::string("missing.aif")));
+    EXPECT_EQ(questions.alerts[1].first, Res::kAlertCouldNotLoadSoundFile);
     EXPECT_TRUE(questions.asked.empty());
 }
 
@@ -136,10 +129,6 @@ TEST_F(LoopOpenerTest, DemoLoopIsTwoBarsWithAPointAtEveryLoudHit)
     }
     EXPECT_GT(kicks, 0);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(SoundFileDescription, NamesTheFormatAndLimitsAutoPlayToThirtySeconds)
 {

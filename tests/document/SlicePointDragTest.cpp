@@ -8,7 +8,7 @@ namespace {
 
 class SlicePointDragTest : public ::testing::Test, public WindowFixture {};
 
-TEST_F(SlicePointDragTest, PointStopsOneFrameShortOfItsNeighbours)
+TEST_F(SlicePointDragTest, PointStopsOneFrameShortOfItsNeighboursHiddenOnesToo)
 {
     CQuilletWindowModel& window = Window({1000, 3000, 5000});
     EXPECT_EQ(window.DragMarker(1, 200, true), 1001);
@@ -16,6 +16,8 @@ TEST_F(SlicePointDragTest, PointStopsOneFrameShortOfItsNeighbours)
     EXPECT_EQ(window.DragMarker(0, -50, true), 0);
     EXPECT_EQ(window.DragMarker(2, 99999, true), 88199);
     EXPECT_EQ(window.Slices().Entry(1).position, 4999u);
+    window.Slices().Insert(2000)->state = CSlice::kHidden;
+    EXPECT_EQ(window.DragMarker(0, 2500, true), 1999);
 }
 
 TEST_F(SlicePointDragTest, SnapsToAZeroCrossingInsideItsRoom)
@@ -43,30 +45,17 @@ TEST_F(SlicePointDragTest, MovedPointBecomesLockedAndDirty)
     EXPECT_EQ(slice.position, 4321u);
 }
 
-TEST_F(SlicePointDragTest, PointWithoutRoomStays)
+TEST_F(SlicePointDragTest, PointWithoutRoomOrWithAnotherToolStays)
 {
     CQuilletWindowModel& window = Window({1000, 1001, 1002});
     CSlice& middle = window.Slices().Entry(1);
     middle.state = CSlice::kNormal;
     EXPECT_EQ(window.DragMarker(1, 9000, true), 1001);
     EXPECT_EQ(middle.state, CSlice::kNormal);
-}
-
-TEST_F(SlicePointDragTest, HiddenNeighboursBlockToo)
-{
-    CQuilletWindowModel& window = Window({1000, 3000});
-    CSlice* hidden = window.Slices().Insert(2000);
-    hidden->state = CSlice::kHidden;
-    EXPECT_EQ(window.DragMarker(0, 2500, true), 1999);
-    EXPECT_EQ(window.Slices().Entry(1).position, 2000u);
-}
-
-TEST_F(SlicePointDragTest, OnlyTheArrowToolDrags)
-{
-    CQuilletWindowModel& window = Window({1000, 3000});
-    window.SetTool(DocumentTool::kPen);
-    EXPECT_EQ(window.DragMarker(0, 2000, true), 1000);
-    EXPECT_EQ(window.DragMarker(5, 2000, true), 0);
+    CQuilletWindowModel& pen = Window({1000, 3000});
+    pen.SetTool(DocumentTool::kPen);
+    EXPECT_EQ(pen.DragMarker(0, 2000, true), 1000);
+    EXPECT_EQ(pen.DragMarker(5, 2000, true), 0);
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <functional>
 #include <thread>
 
-#include "framework/time/CManualClock.h"
 #include "sound/WAVE_SAMPLE.h"
+#include "tests/support/InstalledClock.h"
 #include "tests/support/PlaybackRig.h"
 
 namespace {
@@ -149,12 +149,11 @@ TEST(WavePlayer, AStartThatTheStreamNeverAcknowledgesIsWithdrawn)
     auto sound = MakeSound(44100, 3000, Ramp);
     CountingNotifier notifier;
 
-    CManualClock clock;
-    CClock* previous = CClock::Install(&clock);
-    player.PlayLoop(*sound, 0, &notifier);
-    CClock::Install(previous);
-
-    EXPECT_GE(clock.Milliseconds(), CWavePlayer::kAcknowledgeMilliseconds);
+    {
+        InstalledClock clock;
+        player.PlayLoop(*sound, 0, &notifier);
+        EXPECT_GE(clock.Milliseconds(), CWavePlayer::kAcknowledgeMilliseconds);
+    }
     EXPECT_EQ(player.PlayingSample(), nullptr);
     EXPECT_EQ(notifier.started, 0);
     EXPECT_EQ(notifier.stopped, 0);
@@ -182,10 +181,10 @@ TEST(WavePlayer, AStopThatTheStreamNeverAcknowledgesEndsThePlaybackAndSilencesIt
     feeder.join();
     ASSERT_EQ(notifier.started, 1);
 
-    CManualClock clock;
-    CClock* previous = CClock::Install(&clock);
-    player.StopPlayback();  // the stream has died
-    CClock::Install(previous);
+    {
+        InstalledClock clock;
+        player.StopPlayback();  // the stream has died
+    }
     EXPECT_EQ(notifier.stopped, 1);
     EXPECT_EQ(playbacks, 0);
     EXPECT_EQ(player.PlayingSample(), nullptr);

@@ -14,15 +14,7 @@ int Brightness(const RGBColor16& c)
 
 }  // namespace
 
-TEST(WaveformPalette, FixedInterfaceColoursComeFirst)
-{
-    const CWaveformPalette palette(kDefaultColor, 50);
-    EXPECT_EQ(palette.At(10), (RGBColor16{9216, 58624, 10496}));
-    EXPECT_EQ(palette.At(14), (RGBColor16{0, 0, 16384}));
-    EXPECT_EQ(palette.At(15), (RGBColor16{8192, 8192, 32768}));
-}
-
-TEST(WaveformPalette, Position132IsTheWaveformColourAndTheRampsRunDarkToLight)
+TEST(WaveformPalette, FixedColoursThenTheWaveformColourAt132WithRampsRunningDarkToLight)
 {
     const CWaveformPalette palette(kDefaultColor, 50);
     EXPECT_EQ(palette.At(CWaveformPalette::kWaveform), kDefaultColor);
@@ -34,6 +26,12 @@ TEST(WaveformPalette, Position132IsTheWaveformColourAndTheRampsRunDarkToLight)
     EXPECT_NEAR(palette.At(CWaveformPalette::kBrightest).green, grey + (64228 - grey) * 0.5, 1.0);
     // The darkest: the colour ÷ 1000, seven tenths of the way from grey.
     EXPECT_NEAR(palette.At(CWaveformPalette::kDarkest).blue, grey + (65 - grey) * 0.7, 1.0);
+    // The fixed interface colours come first; eight-bit entries keep the high bytes.
+    EXPECT_EQ(palette.At(10), (RGBColor16{9216, 58624, 10496}));
+    EXPECT_EQ(palette.At(14), (RGBColor16{0, 0, 16384}));
+    EXPECT_EQ(palette.At(15), (RGBColor16{8192, 8192, 32768}));
+    EXPECT_EQ(palette.EightBitEntries()[CWaveformPalette::kWaveform - CWaveformPalette::kFirstPosition],
+              (RGBColor{138, 125, 255}));
 }
 
 TEST(WaveformPalette, ContrastTintsLeanTowardGrey)
@@ -59,11 +57,4 @@ TEST(WaveformPalette, LocatorsUseTheInverseColour)
     const RGBColor16 grey = CWaveformPalette(color, 100).LocatorColor();
     EXPECT_EQ(grey.red, grey.green);
     EXPECT_EQ(grey.green, grey.blue);
-}
-
-TEST(WaveformPalette, EightBitEntriesKeepTheHighBytes)
-{
-    const CWaveformPalette palette(kDefaultColor, 50);
-    const auto eight = palette.EightBitEntries();
-    EXPECT_EQ(eight[CWaveformPalette::kWaveform - CWaveformPalette::kFirstPosition], (RGBColor{138, 125, 255}));
 }

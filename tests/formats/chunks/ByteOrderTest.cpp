@@ -39,7 +39,7 @@ TEST(ByteOrder, IdsAreTerminatedAndShortIdsNotOverRead)
     EXPECT_EQ(0, std::memcmp(out, "ab\0\0", 4));
 }
 
-TEST(ByteOrder, ExtendedLayoutsAndRoundTrips)
+TEST(ByteOrder, ExtendedLayoutsAndRoundTripsAndValuesOutOfRangeAreSafe)
 {
     EXPECT_EQ(Extended(44100), (Bytes10{0x40, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(Extended(22050), (Bytes10{0x40, 0x0D, 0xAC, 0x44, 0, 0, 0, 0, 0, 0}));
@@ -48,10 +48,7 @@ TEST(ByteOrder, ExtendedLayoutsAndRoundTrips)
     for (double v : {44100.9, 8000.0, 96000.0, 0.75, 0.3, -12345.678, 1e300})
         EXPECT_NEAR(ReadExtended(Extended(v).data()), v, std::fabs(v) * 1e-12) << v;
     EXPECT_EQ(static_cast<unsigned>(ReadExtended(Extended(44100.9).data())), 44100u);
-}
-
-TEST(ByteOrder, ExtendedOutOfRangeValuesAreSafe)
-{
+    // Values out of range are safe.
     EXPECT_EQ(Extended(std::nan("")), Bytes10{});
     EXPECT_TRUE(std::isinf(ReadExtended(Extended(HUGE_VAL).data())));
     EXPECT_EQ(ReadExtended(Extended(1e-320).data()), 1e-320);

@@ -21,7 +21,7 @@ const std::string kTwoChunkForm = Bytes(
 
 } // namespace
 
-TEST(CIFFWriter, OddChunkGetsNoPadByte)
+TEST(CIFFWriter, OddChunkGetsNoPadByteAndRiffSizesAreLittleEndian)
 {
     CMemoryMedia media(64);
     CIFFWriter writer(media);
@@ -33,16 +33,13 @@ TEST(CIFFWriter, OddChunkGetsNoPadByte)
     writer.EndForm();
     EXPECT_EQ(media.GetPosition(), 33);
     EXPECT_EQ(Contents(media, 33), kTwoChunkForm);
-}
-
-TEST(CIFFWriter, RiffWriterWritesLittleEndianSizes)
-{
-    CMemoryMedia media(32);
-    RIFF_WRITER writer(media);
-    writer.BeginForm("RIFF", "WAVE");
-    writer.WriteChunk("data", "\x01\x02\x03\x04", 4);
-    writer.EndForm();
-    EXPECT_EQ(Contents(media, 24), Bytes("RIFF\x10\0\0\0WAVEdata\x04\0\0\0\x01\x02\x03\x04"));
+    // The RIFF writer writes little-endian sizes.
+    CMemoryMedia riff(32);
+    RIFF_WRITER riffWriter(riff);
+    riffWriter.BeginForm("RIFF", "WAVE");
+    riffWriter.WriteChunk("data", "\x01\x02\x03\x04", 4);
+    riffWriter.EndForm();
+    EXPECT_EQ(Contents(riff, 24), Bytes("RIFF\x10\0\0\0WAVEdata\x04\0\0\0\x01\x02\x03\x04"));
 }
 
 TEST(CIFFWriter, UnfinishedHeaderCarriesMarker)
@@ -100,7 +97,7 @@ TEST(CIFFReader, LittleEndianAndOtherGroupId)
     EXPECT_THROW(formReader.FindChunk("fmt ", size), XBadFormat);
 }
 
-TEST(CIFFReader, BrokenGroupsAreBadFormat)
+TEST(CIFFReader, BrokenGroupsAndOverlongReadsAreBadFormat)
 {
     const std::string broken[] = {
         Bytes("FORM\0\0\0\x03TEST"),                          // group smaller than its type
@@ -117,15 +114,11 @@ TEST(CIFFReader, BrokenGroupsAreBadFormat)
     }
     BytesMedia emptyGroup(Bytes("FORM\0\0\0\x04TEST"));
     EXPECT_FALSE(CIFFReader(emptyGroup).FindChunk("ABCD", size));
-}
-
-TEST(CIFFReader, ReadingMoreThanTheChunkHoldsIsBadFormat)
-{
-    BytesMedia media(kTwoChunkForm);
-    CIFFReader reader(media);
+    // Reading more than the chunk holds is a bad format.
+    BytesMedia form(kTwoChunkForm);
+    CIFFReader reader(form);
     char data[8] = {};
     EXPECT_THROW(reader.ReadChunk("ABCD", data, 4), XBadFormat);
-    std::uint32_t size = 0;
     EXPECT_THROW(reader.ReadChunk("ABCD", data, 2, 2, size), XBadFormat);
     EXPECT_TRUE(reader.ReadChunk("ABCD", data, 3));
 }

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <string>
 
 #include "formats/chunks/ByteOrder.h"
@@ -15,6 +13,7 @@
 #include "framework/streams/CMemoryMedia.h"
 #include "framework/streams/CSafeSaveFile.h"
 #include "tests/formats/chunks/ChunkTestBytes.h"
+#include "tests/support/FileTestSupport.h"
 
 namespace {
 
@@ -51,7 +50,7 @@ const std::string kCatFile = Bytes(
 
 } // namespace
 
-TEST(CIFFWriter2, OddChunkGetsZeroPadByte)
+TEST(CIFFWriter2, OddChunkGetsZeroPadByteAndGroupsNest)
 {
     CMemoryMedia media(16);
     media.Data()[11] = 0xFF;
@@ -59,12 +58,8 @@ TEST(CIFFWriter2, OddChunkGetsZeroPadByte)
     writer.WriteChunk("ABCD", 3, "xyz");
     EXPECT_EQ(media.GetPosition(), 12);
     EXPECT_EQ(Contents(media, 12), Bytes("ABCD\0\0\0\x03xyz\0"));
-}
-
-TEST(CIFFWriter2, NestedCatLayout)
-{
-    CMemoryMedia media(64);
-    EXPECT_EQ(WriteCatFile(media), kCatFile);
+    CMemoryMedia cat(64);
+    EXPECT_EQ(WriteCatFile(cat), kCatFile);
 }
 
 TEST(CRIFFWriter2, RiffWithListLayout)
@@ -139,42 +134,24 @@ TEST(CIFFReader2, FindCatAndChunkAtOneLevel)
     EXPECT_FALSE(empty.ReadFirst(record));
 }
 
-TEST(CIFFReader2, LittleEndianSizes)
+TEST(CIFFReader2, LittleEndianRiffIsAPlainChunkAndAMissingFinalPadByteEndsTheLevel)
 {
-    BytesMedia media(Bytes("RIFF\x06\0\0\0WAVEab"));
-    CIFFReader2 reader(media, ChunkByteOrder::kLittleEndian);
+    BytesMedia riff(Bytes("RIFF\x06\0\0\0WAVEab"));
     CIFFChunkInfo record;
-    ASSERT_TRUE(reader.ReadFirst(record));
-    // RIFF is read as a plain chunk.
+    ASSERT_TRUE(CIFFReader2(riff, ChunkByteOrder::kLittleEndian).ReadFirst(record));
     EXPECT_EQ(record.kind, CIFFChunkInfo::kChunk);
     EXPECT_STREQ(record.name, "RIFF");
     EXPECT_EQ(record.size, 6u);
-}
 
-TEST(CIFFReader2, MissingFinalPadByteEndsTheLevel)
-{
     BytesMedia media(Bytes("abcd\0\0\0\x01x\0efgh\0\0\0\x01y"));
     CIFFReader2 reader(media, ChunkByteOrder::kBigEndian);
-    CIFFChunkInfo record;
     ASSERT_TRUE(reader.ReadFirst(record));
     ASSERT_TRUE(reader.ReadNext(record, record));
     EXPECT_STREQ(record.name, "efgh");
     EXPECT_FALSE(reader.ReadNext(record, record));
 }
 
-TEST(CIFFReader2, ChunkRunningPastItsParentIsBadFormat)
-{
-    // The inner chunk claims 16 bytes; its group holds only 4 of them.
-    BytesMedia media(Bytes("FORM\0\0\0\x10TYPEinnr\0\0\0\x10" "abcdNEXT\0\0\0\0"));
-    CIFFReader2 reader(media, ChunkByteOrder::kBigEndian);
-    CIFFChunkInfo form;
-    ASSERT_TRUE(reader.ReadFirst(form));
-    CIFFReader2 inside(reader, form);
-    CIFFChunkInfo chunk;
-    EXPECT_THROW(inside.ReadFirst(chunk), XBadFormat);
-}
-
-TEST(CIFFReader2, BadHeadersAreBadFormat)
+TEST(CIFFReader2, BadHeadersAndChunksRunningPastTheirParentAreBadFormat)
 {
     CIFFChunkInfo record;
     BytesMedia tinyGroup(Bytes("LIST\0\0\0\x02TY"));
@@ -183,6 +160,13 @@ TEST(CIFFReader2, BadHeadersAreBadFormat)
     EXPECT_THROW(CIFFReader2(beyondStream, ChunkByteOrder::kBigEndian).ReadFirst(record), XBadFormat);
     BytesMedia tooShort(Bytes("abcd\0\0\0"));
     EXPECT_FALSE(CIFFReader2(tooShort, ChunkByteOrder::kBigEndian).ReadFirst(record));
+    // The inner chunk claims 16 bytes; its group holds only 4 of them.
+    BytesMedia media(Bytes("FORM\0\0\0\x10TYPEinnr\0\0\0\x10" "abcdNEXT\0\0\0\0"));
+    CIFFReader2 reader(media, ChunkByteOrder::kBigEndian);
+    ASSERT_TRUE(reader.ReadFirst(record));
+    CIFFReader2 inside(reader, record);
+    CIFFChunkInfo chunk;
+    EXPECT_THROW(inside.ReadFirst(chunk), XBadFormat);
 }
 
 TEST(CIFFReader2, RecordsFromElsewhereAreRefused)
@@ -216,8 +200,7 @@ TEST(CIFFReader2, IsValidFile)
 
 TEST(CRIFFWriter2, WaveFileReadBySox)
 {
-    const std::filesystem::path folder = std::filesystem::path(QUILLET_BINARY_DIR) / "test-files";
-    std::filesystem::create_directories(folder);
+    CTempFolder folder;
     const std::string path = (folder / "nested-writer.wav").string();
     {
         CSafeSaveFile file{CFileSpec(path)};
@@ -232,11 +215,5 @@ TEST(CRIFFWriter2, WaveFileReadBySox)
         writer.EndChunk(riff);
         file.Commit();
     }
-    FILE* pipe = ::popen(("soxi -s '" + path + "' && soxi -r '" + path + "'").c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char output[256] = {};
-    const std::size_t got = std::fread(output, 1, sizeof output - 1, pipe);
-    ::pclose(pipe);
-    EXPECT_EQ(std::string(output, got), "3\n22050\n");
-    std::filesystem::remove(path);
+    EXPECT_EQ(RunCommand("soxi -s '" + path + "' && soxi -r '" + path + "'"), "3\n22050\n");
 }

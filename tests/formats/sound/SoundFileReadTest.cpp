@@ -1,23 +1,15 @@
 // The AIFF and WAV readers: files of our own, of sox and hand-made ones.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "formats/sound/AIFFFile.h"
 #include "formats/sound/WAVFile.h"
 #include "framework/exceptions/Exceptions.h"
-#include "framework/streams/CMemoryMedia.h"
 #include "sound/CWaveSample.h"
 #include "tests/formats/sound/SoundFileBytes.h"
 #include "tests/support/FileTestSupport.h"
+#include "tests/support/MemoryBytes.h"
 
 namespace {
-
-std::unique_ptr<CMemoryMedia> MediaOf(const std::vector<std::uint8_t>& bytes) {
-    auto media = std::make_unique<CMemoryMedia>(static_cast<std::int64_t>(bytes.size()));
-    std::memcpy(media->Data(), bytes.data(), bytes.size());
-    return media;
-}
 
 std::vector<std::int16_t> SamplesOf(const CWaveSample& sound) {
     return {sound.Data(), sound.Data() + sound.Frames()};
@@ -83,13 +75,7 @@ TEST(AIFFReader, KeepsTheChosenChannelOfAStereoFile) {
               (std::vector<std::int16_t>{46, 95, -148, -1}));
 }
 
-TEST(AIFFReader, RefusesEightBitsAsUnsupported) {
-    AIFFImage image;
-    image.bits = 8;
-    EXPECT_THROW(ReadAIFF(*MediaOf(image.Bytes()), "x"), XUnsupportedFormat);
-}
-
-TEST(AIFFReader, RefusesEachBrokenFileAsBadBeforeAllocating) {
+TEST(AIFFReader, RefusesEachBrokenFileAsBadBeforeAllocatingAndEightBitsAsUnsupported) {
     using Breakage = void (*)(AIFFImage&);
     const std::pair<const char*, Breakage> broken[] = {
         {"33 bits", [](AIFFImage& i) { i.bits = 33; }},
@@ -115,6 +101,8 @@ TEST(AIFFReader, RefusesEachBrokenFileAsBadBeforeAllocating) {
     auto truncated = whole.Bytes();
     truncated.resize(truncated.size() - 3);
     EXPECT_THROW(ReadAIFF(*MediaOf(truncated), "x"), XBadFormat);
+    whole.bits = 8;
+    EXPECT_THROW(ReadAIFF(*MediaOf(whole.Bytes()), "x"), XUnsupportedFormat);
 }
 
 TEST(WAVReader, ReadsWhatSoxWritesInMonoAndStereo) {

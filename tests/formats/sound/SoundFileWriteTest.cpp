@@ -6,26 +6,14 @@
 #include "formats/sound/WAVFile.h"
 #include "framework/exceptions/Exceptions.h"
 #include "framework/files/CFileSpec.h"
-#include "sound/WAVE_SAMPLE.h"
 #include "tests/support/FileTestSupport.h"
+#include "tests/support/SoundBuilder.h"
 
 namespace {
 
 std::vector<std::int16_t> Ramp(std::uint32_t frames) {
     std::vector<std::int16_t> samples(frames);
     for (std::uint32_t i = 0; i < frames; ++i) samples[i] = static_cast<std::int16_t>(i * 797 - 32768);
-    return samples;
-}
-
-std::unique_ptr<WAVE_SAMPLE> SoundOf(const std::vector<std::int16_t>& samples, std::uint32_t rate) {
-    auto sound = std::make_unique<WAVE_SAMPLE>("test", rate, static_cast<std::uint32_t>(samples.size()));
-    for (std::uint32_t i = 0; i < samples.size(); ++i) sound->Samples().WriteSample(i, samples[i]);
-    return sound;
-}
-
-std::vector<std::int16_t> SamplesOf(const WAVE_SAMPLE& sound) {
-    std::vector<std::int16_t> samples(sound.Frames());
-    for (std::uint32_t i = 0; i < sound.Frames(); ++i) samples[i] = sound.Sample(i);
     return samples;
 }
 
@@ -73,15 +61,7 @@ TEST(AIFFWriter, WritesTheChunksInOrderWithTheirExactBytes) {
     EXPECT_EQ(SamplesOf(*sound), samples);  // the sound is unchanged
 }
 
-TEST(AIFFWriter, WritesAnEmptySSNDChunkForASoundWithoutFrames) {
-    CTempFolder folder;
-    WriteAIFF(CFileSpec((folder / "a.aif").string()), *SoundOf({}, 44100));
-    const auto bytes = ReadFileBytes(folder / "a.aif");
-    EXPECT_EQ(Slice(bytes, 38, 8), (std::vector<std::uint8_t>{'S', 'S', 'N', 'D', 0, 0, 0, 8}));
-    EXPECT_EQ(Slice(bytes, 54, 4), Text("INST"));
-}
-
-TEST(AIFFWriter, AppendsTheAPPLChunkWithItsSignature) {
+TEST(AIFFWriter, AppendsTheAPPLChunkWithItsSignatureAndWritesAnEmptySSND) {
     CTempFolder folder;
     const char data[] = {1, 2, 3, 4};
     WriteAIFF(CFileSpec((folder / "a.aif").string()), *SoundOf(Ramp(3), 44100), "QLSO", data, sizeof data);
@@ -89,6 +69,11 @@ TEST(AIFFWriter, AppendsTheAPPLChunkWithItsSignature) {
     ASSERT_GE(bytes.size(), 16u);
     EXPECT_EQ(Slice(bytes, bytes.size() - 16, 16),
               (std::vector<std::uint8_t>{'A', 'P', 'P', 'L', 0, 0, 0, 8, 'Q', 'L', 'S', 'O', 1, 2, 3, 4}));
+    // A sound without frames has an empty SSND chunk.
+    WriteAIFF(CFileSpec((folder / "e.aif").string()), *SoundOf({}, 44100));
+    const auto empty = ReadFileBytes(folder / "e.aif");
+    EXPECT_EQ(Slice(empty, 38, 8), (std::vector<std::uint8_t>{'S', 'S', 'N', 'D', 0, 0, 0, 8}));
+    EXPECT_EQ(Slice(empty, 54, 4), Text("INST"));
 }
 
 TEST(AIFFWriter, StereoFramesReachSoxInterleaved) {
@@ -113,12 +98,12 @@ TEST(SoundFileWriters, AFullDiskKeepsTheOldFile) {
             EXPECT_THROW(write(CFileSpec((folder / name).string()), *sound), XWrite) << name;
         }
         EXPECT_EQ(ReadFileBytes(folder / name), old);
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()), 1);
+        EXPECT_EQ(FileCount(folder.Path()), 1);
         EXPECT_EQ(SamplesOf(*sound), samples);
     }
 }
 
-TEST(WAVWriter, WritesFmtAndDataWithTheirExactBytes) {
+TEST(WAVWriter, WritesFmtAndDataWithTheirExactBytesAndNoDataWithoutFrames) {
     CTempFolder folder;
     const auto samples = Ramp(3);
     WriteWAV(CFileSpec((folder / "a.wav").string()), *SoundOf(samples, 22050));
@@ -128,12 +113,9 @@ TEST(WAVWriter, WritesFmtAndDataWithTheirExactBytes) {
               (std::vector<std::uint8_t>{'R', 'I', 'F', 'F', 42, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0,
                                          0, 0, 1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x44, 0xAC, 0, 0, 2, 0, 16, 0}));
     EXPECT_EQ(Slice(bytes, 36, 10), (std::vector<std::uint8_t>{'d', 'a', 't', 'a', 6, 0, 0, 0, 0x00, 0x80}));
-}
-
-TEST(WAVWriter, LeavesOutTheDataChunkForASoundWithoutFrames) {
-    CTempFolder folder;
-    WriteWAV(CFileSpec((folder / "a.wav").string()), *SoundOf({}, 44100));
-    EXPECT_EQ(ReadFileBytes(folder / "a.wav").size(), 36u);
+    // A sound without frames has no data chunk.
+    WriteWAV(CFileSpec((folder / "e.wav").string()), *SoundOf({}, 44100));
+    EXPECT_EQ(ReadFileBytes(folder / "e.wav").size(), 36u);
 }
 
 TEST(SoundFileWriters, SoxAndLibsndfileReadExactlyOurSamples) {

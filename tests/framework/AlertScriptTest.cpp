@@ -9,45 +9,37 @@
 #include "framework/resources/ResourceScripts.h"
 #include "resources/CaravelResources.h"
 
-TEST(AlertScript, LocatorQuestionHasTwoButtonsWithYesAsDefault)
+TEST(AlertLayout, ButtonsRunFromTheLastWrittenAtTheLeftCentredUnderTheText)
 {
-    const AlertDefinition alert = ParseAlertScript(GetAlertScript(Res::kAlertMoveLeftLocator));
-    EXPECT_EQ(alert.kind, kAlertKindNote);
-    EXPECT_EQ(alert.title, "");
-    EXPECT_EQ(alert.message, "Do you want to move the left locator to the first slice point?");
-    ASSERT_EQ(alert.buttonCount, 2);
-
-    const CAlertLayout layout(alert);
-    EXPECT_EQ(layout.ButtonLabel(1), "Yes");
-    EXPECT_EQ(layout.ButtonCode(1), 33);
-    EXPECT_EQ(layout.ButtonLabel(2), "No");
-    EXPECT_EQ(layout.ButtonCode(2), 34);
-    EXPECT_FALSE(layout.HasItem(3));
-    EXPECT_EQ(layout.DefaultButton(), 1);
-    // The pair is centred: both move right by 29 units.
-    EXPECT_EQ(layout.ItemRect(1), (AlertRect{39, 60, 54, 14}));
-    EXPECT_EQ(layout.ItemRect(2), (AlertRect{97, 60, 54, 14}));
-    EXPECT_EQ(layout.SystemIcon(), CAlertLayout::kInformationIcon);
-}
-
-TEST(AlertScript, FileExistsShowsCancelAtTheLeftAsDefault)
-{
-    const AlertDefinition alert = ParseAlertScript(GetAlertScript(Res::kAlertFileExists), CAlertArguments("Funky #002.aif"));
-    EXPECT_EQ(alert.kind, kAlertKindWarning);
-    EXPECT_EQ(alert.title, "The file already exists!");
-    ASSERT_EQ(alert.buttonCount, 3);
-
-    const CAlertLayout layout(alert);
-    EXPECT_EQ(layout.ButtonLabel(1), "Cancel");
-    EXPECT_EQ(layout.ButtonCode(1), 33);
-    EXPECT_EQ(layout.ButtonLabel(2), "Replace All");
-    EXPECT_EQ(layout.ButtonCode(2), 34);
-    EXPECT_EQ(layout.ButtonLabel(3), "Replace");
-    EXPECT_EQ(layout.ButtonCode(3), 35);
-    EXPECT_EQ(layout.ItemRect(1), (AlertRect{10, 60, 54, 14}));
-    EXPECT_EQ(layout.ItemRect(3), (AlertRect{126, 60, 54, 14}));
-    EXPECT_EQ(layout.Text().rfind("The file already exists! There is already a file by the name \"Funky #002.aif\".", 0), 0u);
-    EXPECT_EQ(layout.SystemIcon(), CAlertLayout::kExclamationIcon);
+    struct Case {
+        std::string script;
+        std::vector<std::string> labels;  // left to right, answering 33, 34, 35
+        int firstLeft;                    // in dialog units; buttons are 54 × 14, 4 apart
+        int icon;
+        AlertRect text;
+    };
+    const Case cases[] = {
+        {GetAlertScript(Res::kAlertMoveLeftLocator), {"Yes", "No"}, 39, CAlertLayout::kInformationIcon, {37, 10, 143, 44}},
+        {GetAlertScript(Res::kAlertFileExists), {"Cancel", "Replace All", "Replace"}, 10, CAlertLayout::kExclamationIcon,
+         {37, 10, 143, 44}},
+        {"[STOP]x[Cancel][OK]", {"OK", "Cancel"}, 39, CAlertLayout::kStopIcon, {37, 10, 143, 44}},
+        // No buttons written: one unlabelled; no icon: the text starts at the icon's left edge.
+        {"", {""}, 68, CAlertLayout::kNoIcon, {10, 10, 170, 44}},
+    };
+    for (const Case& c : cases) {
+        const CAlertLayout layout(ParseAlertScript(c.script));
+        ASSERT_EQ(layout.ButtonCount(), static_cast<int>(c.labels.size())) << c.script;
+        for (int item = CAlertLayout::kButton1; item <= layout.ButtonCount(); ++item) {
+            EXPECT_EQ(layout.ButtonLabel(item), c.labels[static_cast<std::size_t>(item - 1)]) << c.script;
+            EXPECT_EQ(layout.ButtonCode(item), 32 + item) << c.script;
+            EXPECT_EQ(layout.ItemRect(item), (AlertRect{c.firstLeft + 58 * (item - 1), 60, 54, 14})) << c.script;
+        }
+        EXPECT_EQ(layout.HasItem(3), layout.ButtonCount() == 3) << c.script;
+        EXPECT_EQ(layout.DefaultButton(), 1);
+        EXPECT_EQ(layout.SystemIcon(), c.icon) << c.script;
+        EXPECT_EQ(layout.ItemRect(CAlertLayout::kTextItem), c.text) << c.script;
+    }
+    EXPECT_EQ(CAlertLayout(ParseAlertScript("")).Text(), " ");
 }
 
 TEST(AlertScript, ArgumentsAreCleanedOfBracketsAndCircumflex)
@@ -57,8 +49,9 @@ TEST(AlertScript, ArgumentsAreCleanedOfBracketsAndCircumflex)
     arguments.Add("second");
     const AlertDefinition alert = ParseAlertScript("[STOP]Name ^0, then ^1.[OK]", arguments);
     EXPECT_EQ(alert.message, "Name x(Evil)~1y, then second.");
-    EXPECT_EQ(alert.buttonCount, 1);
-    EXPECT_EQ(alert.buttons[0], "OK");
+    // The title leads the text of the box.
+    const CAlertLayout exists(ParseAlertScript(GetAlertScript(Res::kAlertFileExists), CAlertArguments("Funky #002.aif")));
+    EXPECT_EQ(exists.Text().rfind("The file already exists! There is already a file by the name \"Funky #002.aif\".", 0), 0u);
 }
 
 TEST(AlertScript, ArgumentsAreLimitedInLengthAndNumber)
@@ -68,23 +61,6 @@ TEST(AlertScript, ArgumentsAreLimitedInLengthAndNumber)
         arguments.Add(std::string(100, static_cast<char>('a' + i)));
     ASSERT_EQ(arguments.Count(), 4u);
     EXPECT_EQ(arguments[0], std::string(64, 'a'));
-}
-
-TEST(AlertScript, EmptyScriptGivesOneUnlabelledButtonReturning33)
-{
-    const AlertDefinition alert = ParseAlertScript("");
-    EXPECT_EQ(alert.kind, kAlertKindNone);
-    EXPECT_EQ(alert.buttonCount, 0);
-
-    const CAlertLayout layout(alert);
-    EXPECT_EQ(layout.ButtonCount(), 1);
-    EXPECT_EQ(layout.ButtonLabel(1), "");
-    EXPECT_EQ(layout.ButtonCode(1), 33);
-    EXPECT_EQ(layout.ItemRect(1), (AlertRect{68, 60, 54, 14}));
-    EXPECT_EQ(layout.Text(), " ");
-    // No icon: the text starts at the icon's left edge and keeps its right edge.
-    EXPECT_EQ(layout.SystemIcon(), CAlertLayout::kNoIcon);
-    EXPECT_EQ(layout.ItemRect(CAlertLayout::kTextItem), (AlertRect{10, 10, 170, 44}));
 }
 
 TEST(AlertScript, ParsesKindTitleMessageAndButtons)
@@ -122,7 +98,7 @@ TEST(AlertScript, ParsesKindTitleMessageAndButtons)
     }
 }
 
-TEST(AlertLayout, ArrowKeysWalkTheButtonsAndWrap)
+TEST(AlertLayout, ArrowKeysWalkTheButtonsAndWrapReturnAndEnterPressTheDefault)
 {
     const CAlertLayout three(ParseAlertScript("[NOTE]x[A][B][C]"));
     EXPECT_EQ(three.InitialFocus(), 1);
@@ -131,25 +107,15 @@ TEST(AlertLayout, ArrowKeysWalkTheButtonsAndWrap)
     EXPECT_EQ(three.MoveFocus(2, AlertKey::Left), 1);
     EXPECT_EQ(three.MoveFocus(1, AlertKey::Right), 2);
     EXPECT_EQ(three.MoveFocus(3, AlertKey::Right), 1);
-
     const CAlertLayout two(ParseAlertScript("[NOTE]x[No][Yes]"));
     EXPECT_EQ(two.MoveFocus(2, AlertKey::Right), 1);
     EXPECT_EQ(two.MoveFocus(1, AlertKey::Left), 2);
-
     const CAlertLayout one(ParseAlertScript("[NOTE]x[OK]"));
     EXPECT_EQ(one.MoveFocus(1, AlertKey::Left), 1);
     EXPECT_EQ(one.MoveFocus(1, AlertKey::Right), 1);
-}
-
-TEST(AlertLayout, ReturnAndEnterPressTheDefaultAndEscapeNothing)
-{
-    const CAlertLayout layout(ParseAlertScript("[STOP]x[Cancel][OK]"));
-    EXPECT_EQ(layout.PressedByKey(AlertKey::Return), 1);
-    EXPECT_EQ(layout.PressedByKey(AlertKey::Enter), 1);
-    EXPECT_EQ(layout.PressedByKey(AlertKey::Escape), CAlertLayout::kNoItem);
-    EXPECT_EQ(layout.ButtonCode(layout.PressedByKey(AlertKey::Return)), 33);
-    EXPECT_EQ(layout.SystemIcon(), CAlertLayout::kStopIcon);
-    EXPECT_EQ(layout.ItemRect(CAlertLayout::kTextItem), (AlertRect{37, 10, 143, 44}));
+    EXPECT_EQ(two.PressedByKey(AlertKey::Return), 1);
+    EXPECT_EQ(two.PressedByKey(AlertKey::Enter), 1);
+    EXPECT_EQ(two.PressedByKey(AlertKey::Escape), CAlertLayout::kNoItem);
 }
 
 TEST(AlertScript, AlertLineFillsBothNamesOfTheRefusedSCSIDevice)

@@ -17,7 +17,7 @@ TEST(DialogUnits, ConvertWithTheFontsAverageWidthAndHeight)
     EXPECT_EQ(CDialogUnits::AverageWidthOfAlphabet(339), 7);  // 6.52 rounds up
 }
 
-TEST(DialogTemplate, AlertBoxTemplateHasItsFiveItems)
+TEST(DialogTemplate, TemplatesHoldTheirItemsAndTitles)
 {
     const CDialogTemplate dialog = CDialogTemplate::Load(10005);
     EXPECT_EQ(dialog.Width(), 190);
@@ -31,15 +31,12 @@ TEST(DialogTemplate, AlertBoxTemplateHasItsFiveItems)
     EXPECT_EQ(records[0].frame, (PixelRect{20, 120, 128, 148}));
     EXPECT_EQ(records[3].kind, DialogItemKind::kStaticText);
     EXPECT_EQ(records[4].kind, DialogItemKind::kIcon);
-}
-
-TEST(DialogTemplate, EmptyTitleGivesTheApplicationsName)
-{
+    // An empty title gives the application's name.
     EXPECT_EQ(CDialogTemplate::Load(10000).WindowTitle("Quillet"), "Quillet");
     EXPECT_EQ(CDialogTemplate::Load(10003).WindowTitle("Quillet"), "Save changes before close?");
 }
 
-TEST(DialogTemplate, ReadsEveryKindFlagAndEscape)
+TEST(DialogTemplate, ReadsEveryKindFlagAndEscapeAndCutsLongTexts)
 {
     const CDialogTemplate dialog = CDialogTemplate::Parse(
         "# comment\n"
@@ -55,16 +52,11 @@ TEST(DialogTemplate, ReadsEveryKindFlagAndEscape)
     EXPECT_FALSE(dialog.Items()[0].enabled);
     EXPECT_EQ(dialog.Items()[1].kind, DialogItemKind::kCheckBox);
     EXPECT_TRUE(dialog.Items()[1].enabled);
+    const auto cut = CDialogTemplate::Parse("size 1 1\nitem 1 static 0 0 1 1 \"" + std::string(300, 'x') + "\"\n");
+    EXPECT_EQ(cut.Items()[0].text.size(), DialogItemRecord::kMaxTextLength);
 }
 
-TEST(DialogTemplate, LongItemTextIsCut)
-{
-    const std::string text(300, 'x');
-    const auto dialog = CDialogTemplate::Parse("size 1 1\nitem 1 static 0 0 1 1 \"" + text + "\"\n");
-    EXPECT_EQ(dialog.Items()[0].text.size(), DialogItemRecord::kMaxTextLength);
-}
-
-TEST(DialogTemplate, MalformedTemplatesAreRefused)
+TEST(DialogTemplate, MalformedOrMissingTemplatesAreRefused)
 {
     const char* bad[] = {
         "",                                           // no size
@@ -80,10 +72,6 @@ TEST(DialogTemplate, MalformedTemplatesAreRefused)
     };
     for (const char* text : bad)
         EXPECT_THROW(CDialogTemplate::Parse(text), XBadFormat) << text;
-}
-
-TEST(DialogTemplate, MissingTemplateIsNotFound)
-{
     EXPECT_THROW(CDialogTemplate::Load(4242), XNotFound);
 }
 

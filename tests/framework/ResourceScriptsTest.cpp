@@ -15,24 +15,17 @@
 
 namespace fs = std::filesystem;
 
-TEST(ResourceScripts, IdNamesResourceAndEntry)
+TEST(ResourceScripts, IdNamesResourceAndEntryButTheFamilyDigitIsNotConsulted)
 {
     EXPECT_EQ(ResourceNumberOf(400129042), 129);
     EXPECT_EQ(EntryIndexOf(400129042), 42u);
     EXPECT_EQ(ResourceNumberOf(601000999), 1000);
     EXPECT_EQ(GetResourceString(401000011), "Cancel");
-}
-
-TEST(ResourceScripts, FamilyDigitIsNotConsulted)
-{
     const std::string alert = GetAlertScript(501000002);
     EXPECT_EQ(alert, "[STOP]The file \"^0\" could not be found.[OK]");
     EXPECT_EQ(GetAlertScript(401000002), alert);
     EXPECT_EQ(GetResourceString(501000010), "Stop");
-}
-
-TEST(ResourceScripts, UndefinedEntryIsEmptyAndMissingResourceRaisesNotFound)
-{
+    // An undefined entry is empty; a missing resource is not found.
     EXPECT_EQ(GetResourceString(400129999), "");
     EXPECT_EQ(GetAlertScript(500129014), "");
     EXPECT_THROW(GetResourceString(400777001), XNotFound);

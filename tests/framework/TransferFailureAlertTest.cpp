@@ -28,18 +28,10 @@ TEST(TransferFailureAlert, EachRungOfTheLadderShowsItsAlert)
     EXPECT_EQ(AlertFor<XK2000InvalidTag>(), Res::kAlertSamplerCommunication);
     EXPECT_EQ(AlertFor<XBadFormat>(), Res::kAlertInternalError);
     EXPECT_EQ(AlertFor<std::bad_alloc>(), Res::kAlertInternalError);
-}
-
-TEST(TransferFailureAlert, SpecificClassesWinOverTheirBases)
-{
-    // An SMDI abort is a refusal, not a communication error.
+    // Specific classes win over their bases: an SMDI abort is a refusal, not a communication error.
     EXPECT_EQ(AlertFor<XSMDIAborted>(), Res::kAlertOperationRejected);
     EXPECT_EQ(AlertFor<XSMDIWaitTimedOut>(), Res::kAlertSCSICommunication);
     EXPECT_EQ(AlertFor<XSysexTimedOut>(), Res::kAlertMIDICommunication);
     EXPECT_EQ(AlertFor<XSampleNameNotUnique>(), Res::kAlertSamplerCommunication);
-}
-
-TEST(ExceptionTree, WhatGivesTheClassName)
-{
     EXPECT_STREQ(XSysexTimedOut().what(), "XSysexTimedOut");
 }

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <tuple>
 
+#include "tests/support/FileTestSupport.h"
+
 namespace fs = std::filesystem;
 
 TEST(SplitFileName, ExtensionOfAtMostEightCharacters)
@@ -23,7 +25,7 @@ TEST(SplitFileName, ExtensionOfAtMostEightCharacters)
     }
 }
 
-TEST(CFileSpec, SplitsAndJoinsPaths)
+TEST(CFileSpec, SplitsAndJoinsPathsInFoldersEndingInSlashes)
 {
     const CFileSpec file("/music/loops.v2/Funk Loop.aif");
     EXPECT_EQ(file.Directory(), "/music/loops.v2/");
@@ -34,10 +36,7 @@ TEST(CFileSpec, SplitsAndJoinsPaths)
     EXPECT_EQ(CFileSpec("/music/loops.v2/README").Extension(), "");
     EXPECT_EQ(CFileSpec("/tmp", "a", ".wav").FullPath(), "/tmp/a.wav");
     EXPECT_EQ(CFileSpec("plain.txt").Directory(), "");
-}
-
-TEST(CDirSpec, AlwaysEndsInSlash)
-{
+    // A folder always ends in a slash.
     EXPECT_EQ(CDirSpec("/tmp").Path(), "/tmp/");
     EXPECT_EQ(CDirSpec("/tmp/").Path(), "/tmp/");
     const std::string current = CDirSpec::Current().Path();
@@ -51,18 +50,14 @@ class RecentDocumentsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // ctest runs each case in its own process at once: one folder per case.
-        folder_ = fs::path(QUILLET_BINARY_DIR) / "test-files" / "recent" /
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(folder_);
         fs::create_directories(folder_ / "sub");
         for (const char* name : {"a.qlt", "b.qlt", "c.qlt", "d.qlt", "e.qlt", "A.qlt"})
             std::ofstream(folder_ / name) << name;
     }
-    void TearDown() override { fs::remove_all(folder_); }
     CFileSpec FileAt(const std::string& relative) const { return CFileSpec((folder_ / relative).string()); }
 
-    fs::path folder_;
+    CTempFolder temp_;
+    const fs::path& folder_ = temp_.Path();
 };
 
 } // namespace

@@ -6,12 +6,7 @@
 
 #include <set>
 
-// The bytes of a literal, embedded zeros included.
-template <std::size_t N>
-static std::string Bytes(const char (&text)[N])
-{
-    return std::string(text, N - 1);
-}
+#include "tests/support/MemoryBytes.h"
 
 TEST(FileTypes, TableHoldsThirteenDistinctTypes)
 {
@@ -37,17 +32,13 @@ TEST(CFileType, ExtensionsMatchIgnoringCase)
     EXPECT_EQ(padded.TypeCode(), "AB  ");
 }
 
-TEST(CFileTypeList, WaveOnlyHasNoAllFilesEntry)
+TEST(CFileTypeList, AllFilesEntryComesLastWhenThereAreSeveralTypes)
 {
-    const CFileTypeList list = {&kWaveFileType};
+    CFileTypeList list = {&kWaveFileType};
     EXPECT_EQ(list.DialogFilter(true), Bytes("Wave File (*.wav;*.wave)\0*.wav;*.wave\0"));
     EXPECT_EQ(list.QtFilters(true), std::vector<std::string>{"Wave File (*.wav *.wave)"});
-}
-
-TEST(CFileTypeList, AllFilesEntryComesLast)
-{
-    CFileTypeList list;
-    list.Add(kAIFFFileType);
+    // With more types an entry for all of them comes last.
+    list = {&kAIFFFileType};
     list.Add(kQuilletDocumentFileType);
     EXPECT_EQ(list.DialogFilter(true),
               Bytes("Audio IFF (*.aif;*.aiff)\0*.aif;*.aiff\0"

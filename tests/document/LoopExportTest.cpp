@@ -73,7 +73,7 @@ private:
 
 }  // namespace
 
-TEST(SLXExport, SlicesTableAndSamples) {
+TEST(SLXExport, SlicesTableAndSamplesOrOneEntryOfTheWholeLoop) {
     // One bar of 4/4 over 8000 frames, slices on the left locator and in the middle.
     ExportRig rig(9000, {1000, 5000}, true, 1000);
     const auto& folder = rig.folder;
@@ -97,15 +97,13 @@ TEST(SLXExport, SlicesTableAndSamples) {
         ASSERT_EQ(heard[i], SampleAt(1000 + i)) << i;
         ASSERT_EQ(heard[4096 + i], SampleAt(5000 + i)) << i;
     }
-}
-
-TEST(SLXExport, OneSampleIsOneEntryOfTheWholeLoop) {
-    ExportRig rig(9000, {1000, 5000}, false);
-    ASSERT_TRUE(ExportSLX(rig.set, FileAt(rig.folder / "One.slx"), 44100, rig.feedback));
-    const auto entries = SLXEntries(ReadFileBytes(rig.folder / "One.slx"));
-    ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(entries[0].position, 0u);
-    EXPECT_EQ(entries[0].length, 9000u);
+    // As one sample: one entry of the whole loop.
+    ExportRig one(9000, {1000, 5000}, false);
+    ASSERT_TRUE(ExportSLX(one.set, FileAt(one.folder / "One.slx"), 44100, one.feedback));
+    const auto whole = SLXEntries(ReadFileBytes(one.folder / "One.slx"));
+    ASSERT_EQ(whole.size(), 1u);
+    EXPECT_EQ(whole[0].position, 0u);
+    EXPECT_EQ(whole[0].length, 9000u);
 }
 
 TEST(SLXExport, MoreSegmentsThanTheTableHoldsAsks) {
@@ -124,7 +122,7 @@ TEST(SLXExport, MoreSegmentsThanTheTableHoldsAsks) {
     EXPECT_EQ(SLXEntries(ReadFileBytes(rig.folder / "Many.slx")).size(), 1000u);
 }
 
-TEST(SLXExport, StoppingLeavesTheOldFile) {
+TEST(Exports, StoppingLeavesTheOldFileOrTheSliceFilesWrittenSoFar) {
     ExportRig rig(9000, {1000, 2000, 3000, 4000, 5000});
     WriteFileBytes(rig.folder / "Funky.slx", {1, 2, 3});
     {
@@ -133,6 +131,11 @@ TEST(SLXExport, StoppingLeavesTheOldFile) {
     }
     EXPECT_EQ(ReadFileBytes(rig.folder / "Funky.slx"), (std::vector<std::uint8_t>{1, 2, 3}));
     EXPECT_EQ(FileCount(rig.folder.Path()), 1);
+    // Slice files already written are kept.
+    ExportRig slices(9000, {3000, 6000});
+    StopPressed stop;
+    EXPECT_FALSE(slices.Slices("Funky.aif", kAIFFFileType));
+    EXPECT_FALSE(std::filesystem::exists(slices.folder / "Funky #003.aif"));
 }
 
 TEST(Exports, ALoopWithoutLengthIsRefused) {
@@ -187,11 +190,4 @@ TEST(SliceExport, ExistingFilesAreAskedAbout) {
     EXPECT_TRUE(rig.Slices("Funky", kAIFFFileType));
     EXPECT_EQ(rig.feedback.replaceQuestions, (std::vector<std::string>{"Funky #001.aif"}));
     EXPECT_EQ(SoxSamples(rig.folder / "Funky #003.aif").size(), 3000u);
-}
-
-TEST(SliceExport, StoppingKeepsTheFilesWritten) {
-    ExportRig rig(9000, {3000, 6000});
-    StopPressed stop;
-    EXPECT_FALSE(rig.Slices("Funky.aif", kAIFFFileType));
-    EXPECT_FALSE(std::filesystem::exists(rig.folder / "Funky #003.aif"));
 }

@@ -5,24 +5,22 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/support/FileTestSupport.h"
+
 namespace {
 
 class CommandLineScannerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("quillet-scan-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_ / "Loops Folder");
         for (const char* name : {"a.wav", "My Loop.aif", "My", "My Loop.aif extra.wav"})
             std::ofstream(folder_ / name) << "x";
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
     std::string In(const std::string& name) const { return (folder_ / name).string(); }
 
-    std::filesystem::path folder_;
+    CTempFolder temp_;
+    const std::filesystem::path& folder_ = temp_.Path();
 };
 
 }  // namespace
@@ -46,17 +44,14 @@ TEST_F(CommandLineScannerTest, LongestExistingPrefixWins)
     EXPECT_FALSE(result.missing);
 }
 
-TEST_F(CommandLineScannerTest, FoldersAndAbsolutePathsAreFound)
+TEST_F(CommandLineScannerTest, FoldersAndAbsolutePathsAreFoundBlanksGiveNothing)
 {
     const auto result = CCommandLineScanner::Scan(In("Loops Folder") + "  " + In("a.wav") + " ", "/");
     ASSERT_EQ(result.found.size(), 2u);
     EXPECT_TRUE(result.found[0].isFolder);
     EXPECT_FALSE(result.found[1].isFolder);
     EXPECT_FALSE(result.missing);
-}
-
-TEST_F(CommandLineScannerTest, EmptyAndBlankLinesFindNothing)
-{
+    // Empty and blank lines find nothing.
     EXPECT_TRUE(CCommandLineScanner::Scan("", folder_.string()).found.empty());
     const auto blank = CCommandLineScanner::Scan("  \t ", folder_.string());
     EXPECT_TRUE(blank.found.empty());
@@ -73,16 +68,13 @@ TEST_F(CommandLineScannerTest, MissingQuotedNameAndUnclosedQuote)
     EXPECT_EQ(unclosed.found[0].path, In("My Loop.aif"));
 }
 
-TEST(CCommandLineScanner, LongMissingNameShowsItsLast61Characters)
+TEST(CCommandLineScanner, LongMissingNameShowsItsLast61CharactersAndJoinQuotes)
 {
     const std::string exactly64(64, 'x');
     EXPECT_EQ(CCommandLineScanner::ShortenForAlert(exactly64), exactly64);
     const std::string long65 = "A" + std::string(64, 'y');
     EXPECT_EQ(CCommandLineScanner::ShortenForAlert(long65), "..." + std::string(61, 'y'));
-}
-
-TEST(CCommandLineScanner, JoinQuotesArgumentsWithBlanks)
-{
+    // Joining quotes the arguments with blanks.
     EXPECT_EQ(CCommandLineScanner::JoinArguments({"a.wav", "My Loop.aif", "b"}), "a.wav \"My Loop.aif\" b");
     EXPECT_EQ(CCommandLineScanner::JoinArguments({}), "");
 }

@@ -31,7 +31,7 @@ protected:
 
 }  // namespace
 
-TEST_F(MenuUpdaterTest, QuitAlwaysOnUnbuiltCommandsOff)
+TEST_F(MenuUpdaterTest, QuitAlwaysOnUnbuiltCommandsOffWebItemsWithABrowser)
 {
     Update();
     EXPECT_TRUE(Enabled(Cmd::kQuit));
@@ -45,6 +45,13 @@ TEST_F(MenuUpdaterTest, QuitAlwaysOnUnbuiltCommandsOff)
     Update();
     EXPECT_TRUE(Enabled(Cmd::kOpen));
     EXPECT_TRUE(Enabled(Cmd::kPreferences));
+    // The web items need a browser.
+    EXPECT_FALSE(Enabled(Cmd::kMakerHomePage));
+    EXPECT_FALSE(Enabled(Cmd::kTechInfo));
+    state_.browserInstalled = true;
+    Update();
+    for (const std::uint32_t web : {Cmd::kMakerHomePage, Cmd::kDistributorHomePage, Cmd::kDownloadLoops, Cmd::kTechInfo})
+        EXPECT_TRUE(Enabled(web)) << web;
 }
 
 TEST_F(MenuUpdaterTest, SamplerSettingsNeedMidiOrScsi)
@@ -119,20 +126,6 @@ TEST_F(MenuUpdaterTest, WindowCommandsFollowTheDocuments)
     Update();
     EXPECT_FALSE(Enabled(Cmd::kResizeToDocuments));
 }
-
-TEST_F(MenuUpdaterTest, WebItemsNeedABrowser)
-{
-    Update();
-    EXPECT_FALSE(Enabled(Cmd::kMakerHomePage));
-    EXPECT_FALSE(Enabled(Cmd::kTechInfo));
-    state_.browserInstalled = true;
-    Update();
-    EXPECT_TRUE(Enabled(Cmd::kMakerHomePage));
-    EXPECT_TRUE(Enabled(Cmd::kDistributorHomePage));
-    EXPECT_TRUE(Enabled(Cmd::kDownloadLoops));
-    EXPECT_TRUE(Enabled(Cmd::kTechInfo));
-}
-
 TEST_F(MenuUpdaterTest, OpenRecentFollowsOpenAndListsUpToFourDocuments)
 {
     CMenuUpdater::AddOpenRecentMenu(bar_, "Open Recent");

@@ -25,7 +25,6 @@
 #include "document/window/CLoopOpener.h"
 #include "document/window/DocumentPreferences.h"
 #include "formats/sound/AIFFFile.h"
-#include "framework/alerts/CABCAlertPresenter.h"
 #include "framework/keys/CKeyEvent.h"
 #include "framework/resources/CMenuBar.h"
 #include "gui/framework/windows/CDocumentWindow.h"
@@ -33,19 +32,10 @@
 #include "gui/framework/windows/CModalDialog.h"
 #include "gui/window/COpenAudioFileDialog.h"
 #include "resources/QuilletCommands.h"
+#include "tests/support/FileTestSupport.h"
+#include "tests/support/RecordingAlerts.h"
 
 namespace {
-
-// Notes every alert, with its message, and answers No (34).
-class RecordingAlerts : public CABCAlertPresenter {
-public:
-    std::int32_t Present(const AlertDefinition& alert) override
-    {
-        shown.push_back(alert.title + "|" + alert.message);
-        return 34;
-    }
-    std::vector<std::string> shown;
-};
 
 // The program with the stand-in cards named in `standIns` as its only
 // cards: an empty text leaves it without any.
@@ -79,8 +69,7 @@ RunResult RunOnce(const std::string& commandLine, const std::string& folder, con
 {
     RunResult result;
     StandInQuillet quillet(commandLine, folder, standIns);
-    RecordingAlerts alerts;
-    CABCAlertPresenter* screen = CABCAlertPresenter::Install(&alerts);
+    RecordingAlerts alerts(34);  // No
     // Start-up may serve events before the loop runs; act once it does.
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -107,8 +96,8 @@ RunResult RunOnce(const std::string& commandLine, const std::string& folder, con
     poll.start(10);
     quillet.Run();
     EXPECT_EQ(quillet.Menus(), nullptr);  // torn down
-    CABCAlertPresenter::Install(screen);
-    result.alerts = alerts.shown;
+    for (const AlertDefinition& alert : alerts.shown)
+        result.alerts.push_back(alert.title + "|" + alert.message);
     return result;
 }
 
@@ -116,15 +105,12 @@ RunResult RunOnce(const std::string& commandLine, const std::string& folder, con
 struct LoopFiles {
     LoopFiles()
     {
-        std::filesystem::create_directories(folder);
         const std::unique_ptr<CLoopDocument> loop = CLoopOpener::DemoLoop(DocumentPreferences().NewDocumentSettings());
         WriteAIFF(CFileSpec(sound.string()), loop->Sound());
         WriteDocument(CFileSpec(document.string()), *loop);
     }
-    ~LoopFiles() { std::filesystem::remove_all(folder); }
 
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         ("quillet-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    CTempFolder folder;
     const std::filesystem::path sound = folder / "drop loop.aif";
     const std::filesystem::path document = folder / "drop loop.qlt";
 };
@@ -212,21 +198,17 @@ TEST(CQuillet, ListsTheMIDIPortsAndSCSIBusesTheEnvironmentNames)
     EXPECT_EQ(bus, CSCSIBusTable::kSimulatedBusName);
 }
 
-TEST(CQuillet, MissingFileOnTheCommandLineIsNamed)
+TEST(CQuillet, MissingFileOrOneThatIsNoSoundOnTheCommandLineIsNamed)
 {
-    const RunResult run = RunOnce("no-such-loop.wav", std::filesystem::temp_directory_path().string());
-    ASSERT_EQ(run.alerts.size(), 3u);
-    EXPECT_EQ(run.alerts[2], "|The file \"no-such-loop.wav\" could not be found.");
-}
-
-TEST(CQuillet, FileThatIsNoSoundSaysSoWithItsName)
-{
-    const auto path = std::filesystem::temp_directory_path() / "quillet test loop.wav";
-    std::ofstream(path) << "RIFF";
-    const RunResult run = RunOnce("quillet test loop.wav", std::filesystem::temp_directory_path().string());
-    std::filesystem::remove(path);
-    ASSERT_EQ(run.alerts.size(), 3u);
-    EXPECT_NE(run.alerts[2].find("quillet test loop.wav"), std::string::npos) << run.alerts[2];
+    const auto folder = std::filesystem::temp_directory_path();
+    const RunResult missing = RunOnce("no-such-loop.wav", folder.string());
+    ASSERT_EQ(missing.alerts.size(), 3u);
+    EXPECT_EQ(missing.alerts[2], "|The file \"no-such-loop.wav\" could not be found.");
+    std::ofstream(folder / "quillet test loop.wav") << "RIFF";
+    const RunResult noSound = RunOnce("quillet test loop.wav", folder.string());
+    std::filesystem::remove(folder / "quillet test loop.wav");
+    ASSERT_EQ(noSound.alerts.size(), 3u);
+    EXPECT_NE(noSound.alerts[2].find("quillet test loop.wav"), std::string::npos) << noSound.alerts[2];
 }
 
 TEST(CQuillet, StandInCardGivesSoundAndHearsTheDemoLoop)

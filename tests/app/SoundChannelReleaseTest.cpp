@@ -61,7 +61,7 @@ TEST(CSoundChannelRelease, FirstReleaseClosesLastReturnReopens)
     EXPECT_EQ(release.GetCount(), 0);
 }
 
-TEST(CSoundChannelRelease, ReturnAfterUncountedDeactivationChangesNothing)
+TEST(CSoundChannelRelease, ReturnAfterUncountedDeactivationOrWithoutSoundChangesNothing)
 {
     FakeSoundHost host;
     CSoundChannelRelease release(host);
@@ -75,6 +75,13 @@ TEST(CSoundChannelRelease, ReturnAfterUncountedDeactivationChangesNothing)
     release.Deactivated();
     EXPECT_EQ(release.GetCount(), 1);
     EXPECT_EQ(host.log, (Log{"stop", "close", "changed"}));
+    // Without sound there is nothing to release.
+    FakeSoundHost silent;
+    silent.available = false;
+    CSoundChannelRelease none(silent);
+    none.Deactivated();
+    none.Activated();
+    EXPECT_TRUE(silent.log.empty());
 }
 
 TEST(CSoundChannelRelease, TakenChannelRetriesTriesOtherOrDisables)
@@ -98,14 +105,4 @@ TEST(CSoundChannelRelease, TakenChannelRetriesTriesOtherOrDisables)
     release.Activated();
     EXPECT_FALSE(host.available);
     EXPECT_EQ(host.log.back(), "changed");
-}
-
-TEST(CSoundChannelRelease, NothingToReleaseWithoutSound)
-{
-    FakeSoundHost host;
-    host.available = false;
-    CSoundChannelRelease release(host);
-    release.Deactivated();
-    release.Activated();
-    EXPECT_TRUE(host.log.empty());
 }

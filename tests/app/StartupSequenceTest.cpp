@@ -113,7 +113,7 @@ TEST(CStartupSequence, OldSystemEndsAfterAlert401Only)
     EXPECT_EQ(services.log, (Log{"caches", "file types", "device lists", "os", "alert 401", "tear down"}));
 }
 
-TEST(CStartupSequence, FailureExitsByKind)
+TEST(CStartupSequence, FailureExitsByKindTearingDownWhatWasSetUp)
 {
     const std::vector<std::pair<std::function<void()>, std::string>> cases = {
         {[] { throw XInternalError(); }, "alert 94"},
@@ -130,14 +130,10 @@ TEST(CStartupSequence, FailureExitsByKind)
         EXPECT_EQ(services.log, (Log{"caches", "file types", "device lists", "os", "splash", "menus", "tear down",
                                      alert}));
     }
-}
-
-TEST(CStartupSequence, FailureBeforeFileTypesTearsNothingDown)
-{
+    // A failure before the file types tears nothing down.
     FakeServices services;
     services.failures["caches"] = [] { throw XOutOfMemory(); };
-    CStartupSequence sequence(services);
-    EXPECT_FALSE(sequence.Initialise());
+    EXPECT_FALSE(CStartupSequence(services).Initialise());
     EXPECT_EQ(services.log, (Log{"caches", "alert 400"}));
 }
 

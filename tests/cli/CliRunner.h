@@ -26,8 +26,7 @@ inline CliRun RunCli(const std::string& arguments, const std::string& environmen
 // Evaluates a python expression over the JSON object `j` that the tool printed.
 inline std::string Python(const std::string& json, const std::string& expression) {
     CTempFolder folder;
-    const std::string script = "import json, sys\nj = json.load(open(sys.argv[1]))\nprint(" + expression + ")\n";
     WriteFileBytes(folder / "out.json", std::vector<std::uint8_t>(json.begin(), json.end()));
-    WriteFileBytes(folder / "check.py", std::vector<std::uint8_t>(script.begin(), script.end()));
-    return RunCommand("python3 '" + (folder / "check.py").string() + "' '" + (folder / "out.json").string() + "'");
+    return RunPython("import json, sys\nj = json.load(open(sys.argv[1]))\nprint(" + expression + ")\n",
+                     (folder / "out.json").string());
 }

@@ -6,17 +6,7 @@
 
 #include "slicing/CSliceList.h"
 #include "slicing/synth/CDrumLoopSynthesizer.h"
-#include "sound/WAVE_SAMPLE.h"
-
-namespace {
-
-std::unique_ptr<WAVE_SAMPLE> SoundOf(const std::vector<std::int16_t>& samples, std::uint32_t rate) {
-    auto sound = std::make_unique<WAVE_SAMPLE>("synth", rate, static_cast<std::uint32_t>(samples.size()));
-    for (std::uint32_t i = 0; i < samples.size(); ++i) sound->Samples().WriteSample(i, samples[i]);
-    return sound;
-}
-
-}  // namespace
+#include "tests/support/SoundBuilder.h"
 
 TEST(DrumLoopSynthesizer, PlacesPatternHitsOnTheSixteenthGrid) {
     const DrumLoop loop = CDrumLoopSynthesizer(44100).RenderPattern(CDrumLoopSynthesizer::DemoPattern(), 120.0);
@@ -52,7 +42,7 @@ TEST(DrumLoopSynthesizer, EveryHitIsFoundByTheAnalysisWithinAFewFrames) {
     const DrumVoice voices[] = {DrumVoice::Kick, DrumVoice::Snare, DrumVoice::ClosedHat, DrumVoice::OpenHat};
     for (std::uint32_t k = 0; k < 12; ++k) hits.push_back({1000 + k * 30000, voices[k % 4], k % 3 ? 0.9f : 0.5f});
     const DrumLoop loop = CDrumLoopSynthesizer(44100).Render(hits, 1000 + 12 * 30000);
-    auto sound = SoundOf(loop.Mono(), 44100);
+    auto sound = SoundOf(loop.Mono());
     CSliceList slices;
     ASSERT_TRUE(slices.Analyse(*sound));
     ASSERT_EQ(slices.Count(), static_cast<int>(hits.size()));

@@ -13,9 +13,7 @@ namespace {
 struct Fixture {
     Fixture()
     {
-        sound = std::make_unique<WAVE_SAMPLE>("Loop", 44100, 10000);
-        for (std::uint32_t i = 0; i < 10000; ++i)
-            sound->Samples().WriteSample(i, static_cast<std::int16_t>(i % 2000 + 1));
+        sound = MakeSound(44100, 10000, [](std::uint32_t i) { return static_cast<std::int16_t>(i % 2000 + 1); });
         slices.Reset(10000);
         for (const std::uint32_t position : {2000u, 5000u, 8000u})
             slices.Insert(position)->state = CSlice::kLocked;
@@ -40,7 +38,7 @@ using Lengths = std::vector<std::uint32_t>;
 
 } // namespace
 
-TEST(CSliceRenderSet, SegmentsRunBetweenTheLocators)
+TEST(CSliceRenderSet, SegmentsRunBetweenTheLocatorsOrOneCoversTheLoop)
 {
     Fixture f;
     CSliceRenderSet whole(*f.sound, f.slices, f.settings);
@@ -61,11 +59,8 @@ TEST(CSliceRenderSet, SegmentsRunBetweenTheLocators)
     f.sound->SetLoop(5000, 9000, true);
     CSliceRenderSet onSlice(*f.sound, f.slices, f.settings);
     EXPECT_EQ(onSlice.SegmentCount(), 2); // the left locator is itself a slice start
-}
 
-TEST(CSliceRenderSet, WithoutCountedSlicesOneSegmentCoversTheLoop)
-{
-    Fixture f;
+    // Without counted slices one segment covers the loop.
     f.slices.Reset(10000);
     f.sound->SetLoop(100, 900, true);
     CSliceRenderSet set(*f.sound, f.slices, f.settings);
@@ -177,14 +172,6 @@ TEST(CSliceRenderSet, EmptyLoopAndZeroRateAreSafe)
     EXPECT_EQ(zero.Render(0)->Frames(), 0u);
 }
 
-TEST(SliceStretch, StretchedLengthIsComputedIn64Bits)
-{
-    EXPECT_EQ(StretchedLength(3000000, 2000), 6000000); // 3000000 * 2000 overflows 32 bits
-    EXPECT_EQ(StretchedLength(33472512, 1050), 35146137);
-    EXPECT_EQ(StretchedLength(999, 1000), 999);
-    EXPECT_EQ(StretchedLength(10, 1050), 10); // 10.5 cut to 10
-}
-
 // The tail values below follow the rules by hand: full scale G = 2^31 - 1,
 // fade step G / r, each frame ((g1 >> 16) * x >> 15) * (g2 >> 16) >> 15.
 TEST(SliceStretch, TailPingPongsAndFades)
@@ -234,7 +221,7 @@ TEST(SliceStretch, SegmentsFrom2001FramesScanTheirTailAsLongOnes)
     EXPECT_LT(target.ReadSample(1600), 1600);
 }
 
-TEST(SliceStretch, TinySegmentsAndEqualLengths)
+TEST(SliceStretch, TinySegmentsEqualLengthsAndLengthsIn64Bits)
 {
     BAT source(4 * 2);
     source.WriteSample(0, 1000);
@@ -250,4 +237,8 @@ TEST(SliceStretch, TinySegmentsAndEqualLengths)
     EXPECT_EQ(target.ReadSample(0), -1000);
     StretchSegment(source, 0, 0, target, 4); // nothing to read: nothing written
     EXPECT_EQ(target.ReadSample(0), -1000);
+    EXPECT_EQ(StretchedLength(3000000, 2000), 6000000); // 3000000 * 2000 overflows 32 bits
+    EXPECT_EQ(StretchedLength(33472512, 1050), 35146137);
+    EXPECT_EQ(StretchedLength(999, 1000), 999);
+    EXPECT_EQ(StretchedLength(10, 1050), 10); // 10.5 cut to 10
 }

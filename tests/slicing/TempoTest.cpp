@@ -2,14 +2,6 @@
 
 #include "slicing/Tempo.h"
 
-TEST(Tempo, LoopTicksFromBarsBeatsAndSignature)
-{
-    EXPECT_EQ(LoopTicks(1, 0, 2), 3840);
-    EXPECT_EQ(LoopTicks(2, 0, 4), 5760); // 2 bars of 6/8: (2 * 6) * 480
-    EXPECT_EQ(LoopTicks(1, 3, 5), (7 + 3) * 480);
-    EXPECT_EQ(LoopTicks(0, 0, 2), 0);
-}
-
 TEST(Tempo, FromLoopLength)
 {
     EXPECT_EQ(TempoFromLength(44100, LoopTicks(2, 0, 2), 0, 88200), 240000);
@@ -36,15 +28,11 @@ TEST(Tempo, NewTempoIsParsedExactly)
     EXPECT_EQ(ParseNewTempo("."), std::nullopt);
 }
 
-TEST(Tempo, TranspositionBetweenTempos)
+TEST(Tempo, TranspositionBetweenTemposSplitsIntoSemitonesAndCentsThatAddUp)
 {
     EXPECT_EQ(TranspositionCents(240000, 120000), 1200);
     EXPECT_EQ(TranspositionCents(130000, 0), 0);
     EXPECT_EQ(TranspositionCents(0, 120000), 0);
-}
-
-TEST(Tempo, TranspositionSplitAlwaysAddsUp)
-{
     const auto check = [](std::int32_t cents, std::int32_t semitones, std::int32_t fine) {
         const TranspositionSplit split = SplitTransposition(cents);
         EXPECT_EQ(split.semitones, semitones) << cents;
@@ -61,8 +49,12 @@ TEST(Tempo, TranspositionSplitAlwaysAddsUp)
         ASSERT_EQ(100 * SplitTransposition(t).semitones + SplitTransposition(t).cents, t);
 }
 
-TEST(Tempo, FramesToTicksNeedsSixtyFourBits)
+TEST(Tempo, LoopTicksFromBarsBeatsAndSignatureAndFramesToTicksInSixtyFourBits)
 {
+    EXPECT_EQ(LoopTicks(1, 0, 2), 3840);
+    EXPECT_EQ(LoopTicks(2, 0, 4), 5760); // 2 bars of 6/8: (2 * 6) * 480
+    EXPECT_EQ(LoopTicks(1, 3, 5), (7 + 3) * 480);
+    EXPECT_EQ(LoopTicks(0, 0, 2), 0);
     // 666 bars of 4/4 over a five-minute loop: the product is far beyond 32 bits.
     const std::int64_t ticks = LoopTicks(666, 0, 2);
     EXPECT_EQ(FramesToTicks(13230000, ticks, 13230000), ticks);

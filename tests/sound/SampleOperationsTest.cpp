@@ -9,17 +9,10 @@
 #include "sound/ChannelExtraction.h"
 #include "sound/SampleBlock.h"
 #include "sound/SampleFormatting.h"
-#include "sound/WAVE_SAMPLE.h"
 #include "sound/ZeroCrossing.h"
+#include "tests/support/SoundBuilder.h"
 
 namespace {
-
-std::unique_ptr<WAVE_SAMPLE> SoundOf(const std::vector<std::int16_t>& samples)
-{
-    auto sound = std::make_unique<WAVE_SAMPLE>("s", 44100, static_cast<std::uint32_t>(samples.size()));
-    sound->Samples().WriteBytes(0, sound->Frames() * 2, samples.data());
-    return sound;
-}
 
 std::vector<std::int16_t> Extract(const std::vector<std::uint8_t>& bytes, std::uint32_t frames, int channels,
                                   int bytesPerSample, int channel, bool swap)
@@ -68,7 +61,7 @@ TEST(Normalize, PeakBecomesFullScale)
     EXPECT_EQ(sound->Sample(0), -10); // -327670 >> 15
 }
 
-TEST(ZeroCrossing, FindsTheNearerPairBackwardFirst)
+TEST(ZeroCrossing, FindsTheNearerPairBackwardFirstInsideTheSound)
 {
     auto sound = SoundOf({5, 5, 5, -5, 5, 5, 5, 5, -5, 5, 0});
     EXPECT_EQ(FindZeroCrossing(*sound, 5, 300), 3u); // backward pair (4,3) at k = 2
@@ -77,15 +70,12 @@ TEST(ZeroCrossing, FindsTheNearerPairBackwardFirst)
     EXPECT_EQ(FindZeroCrossing(*sound, 10, 300), 10u);
     auto early = SoundOf({5, -5, 7, 7, 7});
     EXPECT_EQ(FindZeroCrossing(*early, 1, 300), 0u); // the backward pair may end on the first frame
-}
-
-TEST(ZeroCrossing, NeverLooksOutsideTheSound)
-{
+    // It never looks outside the sound.
     WAVE_SAMPLE empty("e", 44100, 0);
     EXPECT_EQ(FindZeroCrossing(empty, 0, 300), 0u);
-    auto sound = SoundOf({7, 7, 7, 7});
-    EXPECT_EQ(FindZeroCrossing(*sound, -10, 300), 0u);
-    EXPECT_EQ(FindZeroCrossing(*sound, 100, 300), 3u);
+    auto flat = SoundOf({7, 7, 7, 7});
+    EXPECT_EQ(FindZeroCrossing(*flat, -10, 300), 0u);
+    EXPECT_EQ(FindZeroCrossing(*flat, 100, 300), 3u);
 }
 
 TEST(SampleFormatting, RatesTimesAndDistances)
@@ -102,7 +92,7 @@ TEST(SampleFormatting, RatesTimesAndDistances)
     EXPECT_EQ(CentsDistance(0, 120000), 0);
 }
 
-TEST(ChannelExtraction, ShortLayouts)
+TEST(ChannelExtraction, ShortLayoutsAndOnesItCannotTake)
 {
     struct Case {
         std::vector<std::uint8_t> bytes;
@@ -129,6 +119,11 @@ TEST(ChannelExtraction, ShortLayouts)
     for (const Case& c : cases)
         EXPECT_EQ(Extract(c.bytes, c.frames, c.channels, c.bytesPerSample, c.channel, c.swap), c.samples)
             << c.channels << " channels of " << c.bytesPerSample << " bytes, channel " << c.channel;
+    // Layouts it cannot take.
+    EXPECT_THROW(Extract(stereo, 1, 2, 3, 0, false), XUnsupportedFormat);
+    EXPECT_THROW(Extract(stereo, 1, 2, 2, 2, false), XUnsupportedFormat);
+    EXPECT_THROW(Extract(stereo, 1, 1, 2, kMixChannels, false), XUnsupportedFormat);
+    EXPECT_THROW(Extract(stereo, 3, 2, 2, 0, false), XRead); // source too short
 }
 
 TEST(ChannelExtraction, LongSourcesRunInPieces)
@@ -164,13 +159,4 @@ TEST(ChannelExtraction, SwappedMixOverManyPiecesMatchesTheBigEndianMean)
     const auto mono = Extract(bytes, 2 * kFrames, 1, 2, 0, true);
     for (int i = 0; i < 2 * kFrames; ++i)
         ASSERT_EQ(static_cast<std::uint16_t>(mono[i]), bytes[2 * i] << 8 | bytes[2 * i + 1]) << i;
-}
-
-TEST(ChannelExtraction, RefusesLayoutsItCannotTake)
-{
-    const std::vector<std::uint8_t> bytes(4);
-    EXPECT_THROW(Extract(bytes, 1, 2, 3, 0, false), XUnsupportedFormat);
-    EXPECT_THROW(Extract(bytes, 1, 2, 2, 2, false), XUnsupportedFormat);
-    EXPECT_THROW(Extract(bytes, 1, 1, 2, kMixChannels, false), XUnsupportedFormat);
-    EXPECT_THROW(Extract(bytes, 2, 2, 2, 0, false), XRead); // source too short
 }

@@ -13,8 +13,8 @@
 #include "devices/sound/CRegisteredNullSoundCard.h"
 #include "devices/sound/CStreamSoundChannel.h"
 #include "framework/exceptions/XBase.h"
-#include "framework/time/CManualClock.h"
 #include "tests/support/FileTestSupport.h"
+#include "tests/support/InstalledClock.h"
 
 namespace {
 
@@ -152,11 +152,11 @@ TEST(StreamSoundChannel, StopGivesUpOnAStuckFeederButDestructionWaitsForIt)
     while (!stuck.entered)
         std::this_thread::yield();
 
-    CManualClock clock;
-    CClock* previous = CClock::Install(&clock);
-    channel->Stop();
-    CClock::Install(previous);
-    EXPECT_GE(clock.Milliseconds(), CStreamSoundChannel::kStopGraceMilliseconds);
+    {
+        InstalledClock clock;
+        channel->Stop();
+        EXPECT_GE(clock.Milliseconds(), CStreamSoundChannel::kStopGraceMilliseconds);
+    }
     EXPECT_FALSE(channel->IsRunning());
     EXPECT_FALSE(stuck.left);
 

@@ -168,8 +168,8 @@ TEST(StreamSoundChannel, StopGivesUpOnAStuckFeederButDestructionWaitsForIt)
 
 TEST(FileSoundCard, WritesAWaveFileThatSoxReads)
 {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() / "quillet-file-card-test.wav";
-    std::filesystem::remove(path);
+    const CTempFolder folder;
+    const std::filesystem::path path = folder / "card.wav";
     CRegisteredFileSoundCard card(path.string(), true);
     Counter counter;
     auto channel = card.OpenChannel(48000, CountA, OnlyNoteB, &counter, 2);
@@ -182,15 +182,13 @@ TEST(FileSoundCard, WritesAWaveFileThatSoxReads)
     const std::string file = " '" + path.string() + "'";
     EXPECT_EQ(RunCommand("soxi -r" + file + "; soxi -c" + file + "; soxi -s" + file + "; soxi -b" + file),
               "48000\n2\n4800\n16\n");
-    // The third frame's left sample, as sox reads it back.
-    const std::string third = RunCommand("sox '" + path.string() + "' -t s16 - trim 2s 1s remix 1 | od -An -td2");
-    EXPECT_EQ(std::stoi(third), 3);
+    const std::vector<std::int16_t> samples = SoxSamples(path);
+    ASSERT_EQ(samples.size(), 9600u);
+    EXPECT_EQ(samples[4], 3);  // the third frame's left sample
     // Bytes per second and block align of the stereo fmt chunk, which sox does not check.
     EXPECT_EQ(RunCommand("(od -An -tu4 -j28 -N4" + file + "; od -An -tu2 -j32 -N2" + file + ") | tr -d ' '"),
               "192000\n4\n");
-    for (const auto& entry : std::filesystem::directory_iterator(path.parent_path()))
-        EXPECT_NE(entry.path().filename().string().rfind(".quillet-file-card-test.wav.", 0), 0u) << "temporary left";
-    std::filesystem::remove(path);
+    EXPECT_EQ(FileCount(folder.Path()), 1) << "temporary left";
 }
 
 TEST(NullSoundCard, PullsTheRenderOnItsOwnThread)

@@ -9,8 +9,7 @@
 #include "devices/midi/CMIDIPortLists.h"
 #include "devices/midi/CSysexExtractor.h"
 #include "devices/midi/CSysexMIDIInput.h"
-#include "framework/time/CClockScope.h"
-#include "framework/time/CManualClock.h"
+#include "tests/support/InstalledClock.h"
 
 class CRecordingFarEnd : public CABCMIDIByteSink {
 public:
@@ -54,8 +53,7 @@ struct LoopbackRig {
         };
     }
 
-    CManualClock clock{1000};
-    CClockScope scope{clock};
+    InstalledClock clock{1000};
     CMIDIPortLists lists;
     std::shared_ptr<CLoopbackCable> cable;
     CRecordingFarEnd farEnd;

@@ -19,16 +19,11 @@ std::string Hex(const std::vector<std::uint8_t>& bytes)
     return text;
 }
 
-// One line of hex per message, as mido (of the system's Python) reads the file.
+// One line of hex per message, as mido reads the file.
 std::string ReadWithMido(const std::filesystem::path& file)
 {
-    int status = -1;
-    const std::string out = RunCommand(
-        "/usr/bin/python3 -c 'import mido, sys\nfor m in mido.read_syx_file(sys.argv[1]): print(bytes(m.bytes()).hex())' '" +
-            file.string() + "'",
-        &status);
-    EXPECT_EQ(status, 0);
-    return out;
+    return RunPython("import mido, sys\nfor m in mido.read_syx_file(sys.argv[1]): print(bytes(m.bytes()).hex())\n",
+                     file.string());
 }
 
 }  // namespace

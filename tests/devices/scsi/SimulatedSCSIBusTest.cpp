@@ -3,16 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "devices/scsi/CSCSIBusTable.h"
 #include "devices/scsi/CSimulatedSCSIBus.h"
 #include "devices/scsi/SCSICommands.h"
 #include "framework/exceptions/DeviceExceptions.h"
-#include "framework/time/CClockScope.h"
-#include "framework/time/CManualClock.h"
 #include "tests/support/FileTestSupport.h"
+#include "tests/support/InstalledClock.h"
 
 namespace {
 
@@ -44,8 +41,7 @@ protected:
         device = table.Device(0, 3, 8000);
     }
 
-    CManualClock clock{0};
-    CClockScope scope{clock};
+    InstalledClock clock;
     CSCSIBusTable table;
     CSimulatedSCSIBus* bus;
     CInquiryTarget target;
@@ -147,8 +143,7 @@ TEST(SCSIBusTable, IndicesCountOnlyFilledSlots)
 TEST(SCSITrace, EveryCommandIsLoggedWithItsBlockResultAndData)
 {
     CTempFolder folder;
-    CManualClock clock{1234};
-    CClockScope scope{clock};
+    InstalledClock clock{1234};
     CInquiryTarget target;
     {
         CSCSIBusTable table;
@@ -164,10 +159,8 @@ TEST(SCSITrace, EveryCommandIsLoggedWithItsBlockResultAndData)
         send[4] = 3;
         ExecuteOut(device, send, message, 3);
     }
-    std::ifstream in(folder / "scsi" / (std::string(CSCSIBusTable::kSimulatedBusName) + ".scsi.txt"));
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(),
+    const auto text = ReadFileBytes(folder / "scsi" / (std::string(CSCSIBusTable::kSimulatedBusName) + ".scsi.txt"));
+    EXPECT_EQ(std::string(text.begin(), text.end()),
               "1234 ms  ID 2  in 36  CDB 12 00 00 00 24 00\n"
               "  result: short transfer (261), 4 bytes not moved\n"
               "  data (32 bytes):\n"

@@ -9,9 +9,8 @@
 #include "devices/midi/CSysexMIDIInput.h"
 #include "devices/scsi/SCSICommands.h"
 #include "framework/exceptions/Exceptions.h"
-#include "framework/time/CClockScope.h"
-#include "framework/time/CManualClock.h"
 #include "simulators/CSimulatedInstrument.h"
+#include "tests/support/InstalledClock.h"
 
 namespace {
 
@@ -58,8 +57,7 @@ struct ProgramSide {
 
 TEST(SimulatedInstrument, AnswersInVirtualTimeAndTracesTheConversation)
 {
-    CManualClock clock(5000);
-    CClockScope scope(clock);
+    InstalledClock clock(5000);
     ProgramSide program;
     CIdentitySampler sampler(30);
     sampler.ConnectMIDI(program.cable);
@@ -87,8 +85,7 @@ TEST(SimulatedInstrument, AnswersInRealTimeOnTheClocksEventThread)
 
 TEST(SimulatedInstrument, RepliesNotYetSentGoWithTheInstrument)
 {
-    CManualClock clock;
-    CClockScope scope(clock);
+    InstalledClock clock;
     ProgramSide program;
     CSysexConnection connection(program.parser, *program.output, 0x7E);
     {
@@ -106,8 +103,7 @@ TEST(SimulatedInstrument, RepliesNotYetSentGoWithTheInstrument)
 
 TEST(SimulatedInstrument, AnswersIdentityAndRefusesUnknownCommandsOnTheBus)
 {
-    CManualClock clock;
-    CClockScope scope(clock);
+    InstalledClock clock;
     CSimulatedSCSIBus bus("Bus");
     CIdentitySampler sampler(0);
     sampler.ConnectSCSI(bus, 6);

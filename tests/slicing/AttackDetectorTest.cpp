@@ -78,9 +78,8 @@ TEST(AttackDetector, HandWorkedSounds)
 
 TEST(AttackDetector, StopsRecordingAfter997Attacks)
 {
-    auto sound = std::make_unique<WAVE_SAMPLE>("Loop", 44100, 1000 * 1000 + 1000);
-    for (std::uint32_t k = 0; k < 1000; ++k)
-        sound->Samples().WriteSample(k * 1000 + 500, 10000);
+    const auto sound =
+        MakeSound(44100, 1000 * 1000 + 1000, [](std::uint32_t i) { return i % 1000 == 500 ? 10000 : 0; });
     const auto points = Analysed(*sound);
     ASSERT_EQ(points.size(), 997u);
     for (std::uint32_t k = 0; k < 997; ++k)
@@ -93,9 +92,7 @@ TEST(AttackDetector, PointsAtTheSamePositionAreDroppedAfterTheFirst)
     // level 2200 * 1024 / 100 = 22528. The jump to 16000 at 1400 is a second
     // attack whose back search runs over the steady loud frames down to 999
     // again; that second point would begin a slice of no length.
-    auto sound = std::make_unique<WAVE_SAMPLE>("Loop", 44100, 3000);
-    for (std::uint32_t i = 1000; i < 3000; ++i)
-        sound->Samples().WriteSample(i, i == 1400 ? 16000 : 1100);
+    const auto sound = MakeSound(44100, 3000, [](std::uint32_t i) { return i < 1000 ? 0 : i == 1400 ? 16000 : 1100; });
     EXPECT_EQ(Analysed(*sound), (std::vector<Point>{{999, 22528}}));
 }
 

@@ -132,9 +132,7 @@ TEST(CSliceList, SelectionCoversVisiblePointsOnly)
 
 TEST(CSliceList, PenAddsLockedPointsAtZeroCrossings)
 {
-    auto sound = SparseSound(10000, {});
-    for (std::uint32_t i = 0; i < 10000; ++i)
-        sound->Samples().WriteSample(i, i < 5005 ? 100 : -100);
+    const auto sound = MakeSound(44100, 10000, [](std::uint32_t i) { return i < 5005 ? 100 : -100; });
     CSliceList list = ListOf(10000, {{3000, 100}});
     list.ApplyThreshold(295); // the point at 3000 is below: hidden from view
     ASSERT_EQ(list.Draw(*sound, 3000, false), -1); // an entry is already there

@@ -17,15 +17,11 @@ TEST(Tempo, FromLoopLength)
 
 TEST(Tempo, NewTempoIsParsedExactly)
 {
-    EXPECT_EQ(ParseNewTempo("120"), 120000);
-    EXPECT_EQ(ParseNewTempo("120.5"), 120500);
-    EXPECT_EQ(ParseNewTempo("1.005"), 1005);
-    EXPECT_EQ(ParseNewTempo("99.99999"), 99999);
-    EXPECT_EQ(ParseNewTempo("0"), 1);
-    EXPECT_EQ(ParseNewTempo("123456789"), 999999);
-    EXPECT_EQ(ParseNewTempo("1.2.3"), std::nullopt);
-    EXPECT_EQ(ParseNewTempo("12a"), std::nullopt);
-    EXPECT_EQ(ParseNewTempo("."), std::nullopt);
+    const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
+        {"120", 120000}, {"120.5", 120500}, {"1.005", 1005}, {"99.99999", 99999}, {"0", 1},
+        {"123456789", 999999}, {"1.2.3", std::nullopt}, {"12a", std::nullopt}, {".", std::nullopt}};
+    for (const auto& [text, tempo] : cases)
+        EXPECT_EQ(ParseNewTempo(text), tempo) << text;
 }
 
 TEST(Tempo, TranspositionBetweenTemposSplitsIntoSemitonesAndCentsThatAddUp)
@@ -33,18 +29,13 @@ TEST(Tempo, TranspositionBetweenTemposSplitsIntoSemitonesAndCentsThatAddUp)
     EXPECT_EQ(TranspositionCents(240000, 120000), 1200);
     EXPECT_EQ(TranspositionCents(130000, 0), 0);
     EXPECT_EQ(TranspositionCents(0, 120000), 0);
-    const auto check = [](std::int32_t cents, std::int32_t semitones, std::int32_t fine) {
-        const TranspositionSplit split = SplitTransposition(cents);
-        EXPECT_EQ(split.semitones, semitones) << cents;
-        EXPECT_EQ(split.cents, fine) << cents;
-        EXPECT_EQ(100 * split.semitones + split.cents, cents);
-    };
-    check(150, 2, -50);
-    check(-150, -2, 50);
-    check(170, 2, -30);
-    check(-170, -2, 30);
-    check(50, 1, -50);
-    check(49, 0, 49);
+    // {cents, semitones, fine cents}
+    const std::int32_t splits[][3] = {{150, 2, -50}, {-150, -2, 50}, {170, 2, -30},
+                                      {-170, -2, 30}, {50, 1, -50}, {49, 0, 49}};
+    for (const auto& [cents, semitones, fine] : splits) {
+        EXPECT_EQ(SplitTransposition(cents).semitones, semitones) << cents;
+        EXPECT_EQ(SplitTransposition(cents).cents, fine) << cents;
+    }
     for (std::int32_t t = -5000; t <= 5000; ++t)
         ASSERT_EQ(100 * SplitTransposition(t).semitones + SplitTransposition(t).cents, t);
 }

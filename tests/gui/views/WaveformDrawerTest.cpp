@@ -7,7 +7,7 @@
 #include "document/views/CWaveformDrawer.h"
 #include "document/views/CWaveformPalette.h"
 #include "gui/graphics/CBitmap8.h"
-#include "sound/WAVE_SAMPLE.h"
+#include "tests/support/SoundBuilder.h"
 
 namespace {
 
@@ -16,10 +16,7 @@ constexpr std::uint8_t kBackground = CWaveformPalette::kInterfaceNight;
 // A sound whose frames alternate between runs of +32767 and -32768.
 std::unique_ptr<WAVE_SAMPLE> Square(std::uint32_t frames, std::uint32_t halfPeriod)
 {
-    auto sound = std::make_unique<WAVE_SAMPLE>("Square", 44100, frames);
-    for (std::uint32_t i = 0; i < frames; ++i)
-        sound->Samples().WriteSample(i, (i / halfPeriod) % 2 == 0 ? 32767 : -32768);
-    return sound;
+    return MakeSound(44100, frames, [=](std::uint32_t i) { return (i / halfPeriod) % 2 == 0 ? 32767 : -32768; });
 }
 
 class Picture {

@@ -1,6 +1,6 @@
 // Opening a five-minute 44.1 kHz 16-bit stereo AIFF loop the way the program
-// does: read with channel reduction, copy into the document's paged store,
-// analyse, apply the sensitivity, build the waveform overview.
+// does: read with channel reduction straight into the document's paged
+// store, analyse, apply the sensitivity, build the waveform overview.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -12,7 +12,6 @@
 #include "slicing/CSliceList.h"
 #include "slicing/CSlicingSettings.h"
 #include "slicing/synth/CDrumLoopSynthesizer.h"
-#include "sound/CWaveSample.h"
 #include "sound/WAVE_SAMPLE.h"
 
 namespace {
@@ -57,15 +56,8 @@ void BM_ReadAndReduceChannels(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadAndReduceChannels)->Unit(benchmark::kMillisecond);
 
-void BM_CopyIntoDocumentSound(benchmark::State& state) {
-    const auto flat = OpenSoundFile(Loop().Path(), ChannelChoice::Mix);
-    for (auto _ : state) benchmark::DoNotOptimize(flat->MakeDocumentSound());
-    PerFrame(state);
-}
-BENCHMARK(BM_CopyIntoDocumentSound)->Unit(benchmark::kMillisecond);
-
 void BM_Analysis(benchmark::State& state) {
-    const auto sound = OpenSoundFile(Loop().Path(), ChannelChoice::Mix)->MakeDocumentSound();
+    const auto sound = OpenSoundFile(Loop().Path(), ChannelChoice::Mix);
     auto slices = std::make_unique<CSliceList>();
     for (auto _ : state) benchmark::DoNotOptimize(slices->Analyse(*sound));
     PerFrame(state);
@@ -73,10 +65,9 @@ void BM_Analysis(benchmark::State& state) {
 BENCHMARK(BM_Analysis)->Unit(benchmark::kMillisecond);
 
 void BM_Overview(benchmark::State& state) {
-    const auto flat = OpenSoundFile(Loop().Path(), ChannelChoice::Mix);
     for (auto _ : state) {
         state.PauseTiming();
-        const auto sound = flat->MakeDocumentSound();
+        const auto sound = OpenSoundFile(Loop().Path(), ChannelChoice::Mix);
         state.ResumeTiming();
         benchmark::DoNotOptimize(&sound->Overview());
     }
@@ -87,7 +78,7 @@ BENCHMARK(BM_Overview)->Unit(benchmark::kMillisecond);
 void BM_WholeOpen(benchmark::State& state) {
     const std::string path = Loop().Path();
     for (auto _ : state) {
-        const auto sound = OpenSoundFile(path, ChannelChoice::Mix)->MakeDocumentSound();
+        const auto sound = OpenSoundFile(path, ChannelChoice::Mix);
         auto slices = std::make_unique<CSliceList>();
         slices->Analyse(*sound);
         slices->ApplyThreshold(CSlicingSettings::ThresholdFor(500));

@@ -8,7 +8,7 @@
 #include "framework/exceptions/GeneralExceptions.h"
 #include "framework/files/CFileSpec.h"
 #include "framework/files/FileTypes.h"
-#include "sound/CWaveSample.h"
+#include "sound/WAVE_SAMPLE.h"
 
 SlicedLoop SlicedLoop::Load(const std::string& path, const SliceOptions& options) {
     SlicedLoop loop;
@@ -19,7 +19,7 @@ SlicedLoop SlicedLoop::Load(const std::string& path, const SliceOptions& options
         if (opening.alert != 0) std::cerr << FailureLine(path, opening.alert) << '\n';
         loop.document = std::move(opening.document);
     } else {
-        loop.document = std::make_unique<CLoopDocument>(OpenSoundFile(path, options.channel)->MakeDocumentSound(),
+        loop.document = std::make_unique<CLoopDocument>(OpenSoundFile(path, options.channel),
                                                         SliceOptions::Defaults());
         if (!loop.document->Analyse()) throw XInternalError();
     }

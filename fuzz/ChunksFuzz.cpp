@@ -23,6 +23,7 @@ void WalkFlat(CMemoryMedia& media, const char* formId, bool littleEndian)
     CIFFReader reader(media, formId);
     if (littleEndian)
         reader.SetLittleEndian();
+    reader.SetOpenEndedChunk(littleEndian ? "data" : "SSND");
     for (const char* id : {"COMM", "SSND", "fmt ", "data", "APPL", "INST"}) {
         try {
             std::uint32_t size = 0;

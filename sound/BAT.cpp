@@ -13,13 +13,20 @@ BAT::BAT(std::uint64_t byteSize)
 }
 
 BAT::BAT(const void* source, std::uint64_t byteSize)
+    : BAT(byteSize, [in = static_cast<const std::uint8_t*>(source)](std::uint8_t* page, std::uint32_t length,
+                                                                      std::uint32_t offset) {
+          std::memcpy(page, in + offset, length);
+      })
+{
+}
+
+BAT::BAT(std::uint64_t byteSize, const PageFiller& fill)
 {
     AllocatePages(byteSize, false);
-    const auto* in = static_cast<const std::uint8_t*>(source);
     for (std::uint32_t k = 0; k < PageCount(byteSize); ++k) {
         const std::uint32_t piece = std::min<std::uint32_t>(kPageSize, size_ - k * kPageSize);
-        std::memcpy(Page(k), in + std::size_t{k} * kPageSize, piece);
         std::memset(Page(k) + piece, 0, kPageSize - piece);
+        fill(Page(k), piece, k * kPageSize);
     }
 }
 

@@ -26,6 +26,12 @@ public:
     // The same holding a copy of byteSize bytes from source (the rest of the
     // last page zero), without filling the pages with zeros first.
     BAT(const void* source, std::uint64_t byteSize);
+    // Fills the bytes of one page: length bytes at byte offset of the store.
+    using PageFiller = std::function<void(std::uint8_t* page, std::uint32_t length, std::uint32_t offset)>;
+    // byteSize bytes, each page filled by fill in order as it is allocated
+    // (the rest of the last page zero), so that a sound read from a file
+    // lands in its pages without a copy. What fill throws passes on.
+    BAT(std::uint64_t byteSize, const PageFiller& fill);
     BAT(const BAT&) = delete;
     BAT& operator=(const BAT&) = delete;
 

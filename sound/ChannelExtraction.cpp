@@ -47,42 +47,54 @@ void Reduce16(const std::int16_t* in, std::uint32_t count, int channels, int cha
 
 } // namespace
 
-void ExtractChannel(CMedia& source, std::uint32_t frames, int channels, int bytesPerSample, int channel,
-                    bool swapBytes, std::int16_t* destination)
+CChannelReader::CChannelReader(int channels, int bytesPerSample, int channel, bool swapBytes)
+    : channels_(channels), bytesPerSample_(bytesPerSample), channel_(channel), swapBytes_(swapBytes)
 {
     const bool mix = channel == kMixChannels;
     if ((bytesPerSample != 1 && bytesPerSample != 2) || channels < 1 || channels > 256 ||
         (mix ? channels < 2 : (channel < 0 || channel >= channels)))
         throw XUnsupportedFormat();
+}
 
-    if (channels == 1 && bytesPerSample == 2) {
+void CChannelReader::Read(CMedia& source, std::uint32_t frames, std::int16_t* destination)
+{
+    if (channels_ == 1 && bytesPerSample_ == 2) {
         // Mono 16-bit samples are read straight into place.
         source.Read(std::int64_t{frames} * 2, destination);
-        if (swapBytes)
+        if (swapBytes_)
             SwapSampleBytes(destination, frames);
         return;
     }
-    const std::uint32_t frameBytes = static_cast<std::uint32_t>(channels * bytesPerSample);
+    const std::uint32_t frameBytes = static_cast<std::uint32_t>(channels_ * bytesPerSample_);
     const std::uint32_t pieceFrames = std::min(kPieceBytes / frameBytes, frames);
-    std::vector<std::int16_t> piece((pieceFrames * frameBytes + 1) / 2);
-    auto* input = reinterpret_cast<std::uint8_t*>(piece.data());
+    const std::size_t pieceSamples = (std::size_t{pieceFrames} * frameBytes + 1) / 2;
+    if (piece_.size() < pieceSamples)
+        piece_.resize(pieceSamples);
+    auto* input = reinterpret_cast<std::uint8_t*>(piece_.data());
     for (std::uint32_t done = 0; done < frames;) {
         const std::uint32_t count = std::min(pieceFrames, frames - done);
         source.Read(std::int64_t{count} * frameBytes, input);
         std::int16_t* out = destination + done;
-        if (bytesPerSample == 2) {
+        if (bytesPerSample_ == 2) {
             const auto* samples = reinterpret_cast<const std::int16_t*>(input);
-            if (swapBytes)
-                Reduce16(samples, count, channels, channel, out, [](std::int16_t v) { return SwappedBytes(v); });
+            if (swapBytes_)
+                Reduce16(samples, count, channels_, channel_, out, [](std::int16_t v) { return SwappedBytes(v); });
             else
-                Reduce16(samples, count, channels, channel, out, [](std::int16_t v) { return std::int32_t{v}; });
+                Reduce16(samples, count, channels_, channel_, out, [](std::int16_t v) { return std::int32_t{v}; });
         } else {
             for (std::uint32_t i = 0; i < count; ++i) {
                 const std::uint8_t* frame = input + std::size_t{i} * frameBytes;
-                out[i] = static_cast<std::int16_t>(mix ? (SampleOf(frame, 0, 1) + SampleOf(frame, 1, 1)) >> 1
-                                                       : SampleOf(frame, channel, 1));
+                out[i] = static_cast<std::int16_t>(channel_ == kMixChannels
+                                                       ? (SampleOf(frame, 0, 1) + SampleOf(frame, 1, 1)) >> 1
+                                                       : SampleOf(frame, channel_, 1));
             }
         }
         done += count;
     }
+}
+
+void ExtractChannel(CMedia& source, std::uint32_t frames, int channels, int bytesPerSample, int channel,
+                    bool swapBytes, std::int16_t* destination)
+{
+    CChannelReader(channels, bytesPerSample, channel, swapBytes).Read(source, frames, destination);
 }

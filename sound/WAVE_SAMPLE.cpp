@@ -44,6 +44,13 @@ WAVE_SAMPLE::WAVE_SAMPLE(const char* name, std::uint32_t rate, std::uint32_t fra
     ResetLoop();
 }
 
+WAVE_SAMPLE::WAVE_SAMPLE(const char* name, std::uint32_t rate, std::uint32_t frames, const BAT::PageFiller& fill)
+    : rate_(rate), frames_(frames), samples_(std::uint64_t{frames} * 2, fill)
+{
+    SetName(name);
+    ResetLoop();
+}
+
 WAVE_SAMPLE::WAVE_SAMPLE(const char* name, std::uint32_t rate, std::uint32_t frames, std::int32_t loopStart,
                          std::int32_t loopEnd, bool loopSet)
     : rate_(rate), frames_(frames), samples_(std::uint64_t{frames} * 2)

@@ -21,6 +21,8 @@ public:
     WAVE_SAMPLE(const char* name, std::uint32_t rate, std::uint32_t frames);
     // The same holding a copy of frames samples.
     WAVE_SAMPLE(const char* name, std::uint32_t rate, std::uint32_t frames, const std::int16_t* samples);
+    // The same with its samples written page by page by fill (BAT).
+    WAVE_SAMPLE(const char* name, std::uint32_t rate, std::uint32_t frames, const BAT::PageFiller& fill);
     // The initial loop range is validated as SetLoop does.
     WAVE_SAMPLE(const char* name, std::uint32_t rate, std::uint32_t frames, std::int32_t loopStart,
                 std::int32_t loopEnd, bool loopSet);

@@ -10,7 +10,7 @@
 #include "framework/exceptions/Exceptions.h"
 #include "framework/files/CFileSpec.h"
 #include "framework/streams/COpenFile.h"
-#include "sound/CWaveSample.h"
+#include "sound/WAVE_SAMPLE.h"
 
 void WriteDocument(const CFileSpec& file, CLoopDocument& document) {
     std::vector<std::uint8_t> record(CDocumentRecord::kSize);
@@ -28,7 +28,7 @@ DocumentOpening OpenDocument(const CFileSpec& file, const CSlicingSettings& defa
 }
 
 DocumentOpening OpenDocumentMedia(CMedia& stream, const char* name, const CSlicingSettings& defaults) {
-    std::unique_ptr<WAVE_SAMPLE> sound = OpenSoundMedia(stream, name, ChannelChoice::Left)->MakeDocumentSound();
+    std::unique_ptr<WAVE_SAMPLE> sound = OpenSoundMedia(stream, name, ChannelChoice::Left);
     try {
         if (const auto markers = ReadLoopMarkers(stream))
             sound->SetLoop(static_cast<std::int32_t>(markers->first), static_cast<std::int32_t>(markers->second),

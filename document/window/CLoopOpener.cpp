@@ -11,9 +11,7 @@
 #include "framework/files/CFileSpec.h"
 #include "framework/files/FileTypes.h"
 #include "framework/progress/CLengthyOperation.h"
-#include "framework/streams/COpenFile.h"
 #include "slicing/synth/CDrumLoopSynthesizer.h"
-#include "sound/CWaveSample.h"
 
 namespace {
 constexpr std::uint32_t kPercent = 100;
@@ -59,18 +57,12 @@ std::unique_ptr<CLoopDocument> CLoopOpener::Open(const std::string& path, const 
 
 std::unique_ptr<CLoopDocument> CLoopOpener::OpenSound(const std::string& path, const CSlicingSettings& defaults)
 {
-    if (!FileExists(CFileSpec(path)))
-        throw XFileNotFound();
-    SoundFileInfo info;
-    {
-        COpenFile file{CFileSpec(path)};
-        info = ReadSoundFileInfo(file);
-    }
+    const SoundFileInfo info = ReadSoundFileInfo(path);
     CheckSoundFileLimits(info);
     const std::optional<ChannelChoice> channel = fQuestions.AskChannel(path, info);
     if (!channel)
         return nullptr;
-    auto document = std::make_unique<CLoopDocument>(OpenSoundFile(path, *channel)->MakeDocumentSound(), defaults);
+    auto document = std::make_unique<CLoopDocument>(OpenSoundFile(path, *channel), defaults);
     if (!Analyse(*document))
         return nullptr;
     return document;

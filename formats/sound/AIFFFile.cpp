@@ -52,8 +52,9 @@ void ReadAIFFInfo(CMedia& stream, SoundFileInfo& info) { info = CAIFFReader(stre
 
 std::unique_ptr<CWaveSample> ReadAIFF(CMedia& stream, const char* name, ChannelChoice channel) {
     CAIFFReader reader(stream);
-    const SoundFileInfo info = reader.ReadInfo();
+    SoundFileInfo info = reader.ReadInfo();
     if (!info.supported) throw XUnsupportedFormat();
     const SoundData data = info.frameCount > 0 ? reader.FindSoundData() : SoundData{};
+    info.frameCount = FramesHeld(stream, info, data);
     return ReadSoundFrames(stream, info, data, name, channel);
 }

@@ -10,10 +10,14 @@
 
 namespace {
 
-// A rate that is not finite, below 1 Hz or beyond 32 bits is no rate.
+// The rate to the nearest hertz: writers store whole rates that an extended
+// number may hold a hair below (44099.99999 is 44100). A rate that is not
+// finite, below 1 Hz or beyond 32 bits is no rate.
 std::uint32_t WholeRate(double rate) {
-    if (!std::isfinite(rate) || rate < 1.0 || rate >= 4294967296.0) throw XBadFormat();
-    return static_cast<std::uint32_t>(rate);
+    if (!std::isfinite(rate) || rate < 1.0) throw XBadFormat();
+    const double whole = std::floor(rate + 0.5);
+    if (whole >= 4294967296.0) throw XBadFormat();
+    return static_cast<std::uint32_t>(whole);
 }
 
 }  // namespace
@@ -31,10 +35,12 @@ SoundFileInfo CAIFFReader::ReadInfo() {
     if (compressed) {
         char compression[5];
         ReadId(comm + 18, compression);
+        // Float, µ-law, A-law and the compressed encodings are legal files
+        // of a kind the program does not read.
         if (std::strcmp(compression, "sowt") == 0)
             littleEndianSamples_ = true;
         else if (std::strcmp(compression, "NONE") != 0 && std::strcmp(compression, "twos") != 0)
-            throw XBadFormat();
+            throw XUnsupportedFormat();
     }
 
     SoundFileInfo info;
@@ -55,6 +61,8 @@ SoundData CAIFFReader::FindSoundData() {
     ReadInfo();  // sets the byte order of the samples
     std::uint32_t size = 0;
     if (!FindChunk("SSND", size) || size < 8) throw XBadFormat();
+    // An unfinished SSND chunk holds what the file holds: the frames are
+    // counted from it, not from COMM (SoundFrames).
     std::uint8_t header[8];
     media_.Read(sizeof header, header);
     const std::int64_t offset = ReadBigEndian32(header);

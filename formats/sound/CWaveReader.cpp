@@ -18,7 +18,10 @@ constexpr std::uint8_t kSubformatTail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00,
 
 }  // namespace
 
-CWaveReader::CWaveReader(CMedia& media) : CIFFReader(media, "RIFF"), media_(media) { SetLittleEndian(); }
+CWaveReader::CWaveReader(CMedia& media) : CIFFReader(media, "RIFF"), media_(media) {
+    SetLittleEndian();
+    SetOpenEndedChunk("data");
+}
 
 SoundFileInfo CWaveReader::ReadInfo() {
     const std::int64_t position = media_.GetPosition();
@@ -28,18 +31,24 @@ SoundFileInfo CWaveReader::ReadInfo() {
     if (!FindChunk("fmt ", size) || size < 16 || !wave) throw XBadFormat();
     media_.Read(size >= 40 ? 40 : 16, fmt);
 
-    std::uint16_t format = ReadLittleEndian16(fmt);
-    if (format == kFormatExtensible) {
-        if (size < 40 || std::memcmp(fmt + 26, kSubformatTail, sizeof kSubformatTail) != 0) throw XBadFormat();
-        format = ReadLittleEndian16(fmt + 24);
-    }
     SoundFileInfo info;
     info.channels = ReadLittleEndian16(fmt + 2);
     info.sampleRate = ReadLittleEndian32(fmt + 4);
     const std::uint16_t blockAlign = ReadLittleEndian16(fmt + 12);
     info.bitsPerSample = ReadLittleEndian16(fmt + 14);
-    if (format != kFormatPCM || info.channels == 0 || info.sampleRate == 0 || info.bitsPerSample < 8 ||
-        info.bitsPerSample > 32 || blockAlign != info.channels * ((info.bitsPerSample + 7) / 8))
+    if (info.channels == 0 || info.sampleRate == 0 || blockAlign == 0) throw XBadFormat();
+
+    std::uint16_t format = ReadLittleEndian16(fmt);
+    if (format == kFormatExtensible) {
+        if (size < 40) throw XBadFormat();
+        if (std::memcmp(fmt + 26, kSubformatTail, sizeof kSubformatTail) != 0) throw XUnsupportedFormat();
+        format = ReadLittleEndian16(fmt + 24);
+    }
+    // Float, µ-law, A-law, ADPCM and the rest are legal files of a kind the
+    // program does not read.
+    if (format != kFormatPCM) throw XUnsupportedFormat();
+    if (info.bitsPerSample < 8 || info.bitsPerSample > 32 ||
+        blockAlign != info.channels * ((info.bitsPerSample + 7) / 8))
         throw XBadFormat();
 
     std::uint32_t dataSize = 0;

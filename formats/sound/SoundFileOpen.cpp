@@ -1,5 +1,6 @@
 #include "formats/sound/SoundFileOpen.h"
 
+#include <cerrno>
 #include <cstring>
 #include <new>
 
@@ -10,7 +11,7 @@
 #include "framework/files/CFileSpec.h"
 #include "framework/streams/COpenFile.h"
 #include "sound/BAT.h"
-#include "sound/CWaveSample.h"
+#include "sound/WAVE_SAMPLE.h"
 
 namespace {
 
@@ -25,52 +26,62 @@ SoundFileKind KindOf(CMedia& stream) {
     throw XBadFormat();
 }
 
-// The header and the frames' place of an AIFF or WAV file, checked against
-// each other: the file must hold every frame its header promises.
+// The header and the frames' place of an AIFF or WAV file; the frame count
+// is what the file really holds.
 struct SoundFileLayout {
     SoundFileInfo info;
     SoundData data;
 };
 
 template <class Reader>
-SoundFileLayout LayoutFrom(Reader reader) {
+SoundFileLayout LayoutFrom(CMedia& stream, Reader reader) {
     SoundFileLayout layout;
     layout.info = reader.ReadInfo();
     if (layout.info.frameCount > 0) layout.data = reader.FindSoundData();
-    const std::int64_t bytes =
-        std::int64_t{layout.info.frameCount} * layout.info.channels * ((layout.info.bitsPerSample + 7) / 8);
-    if (bytes > layout.data.size) throw XBadFormat();
+    layout.info.frameCount = FramesHeld(stream, layout.info, layout.data);
     return layout;
 }
 
 SoundFileLayout LayoutOf(CMedia& stream) {
-    if (KindOf(stream) == SoundFileKind::AIFF) return LayoutFrom(CAIFFReader(stream));
-    return LayoutFrom(CWaveReader(stream));
+    if (KindOf(stream) == SoundFileKind::AIFF) return LayoutFrom(stream, CAIFFReader(stream));
+    return LayoutFrom(stream, CWaveReader(stream));
+}
+
+// The file opened for reading; a name that does not exist is XFileNotFound.
+std::unique_ptr<COpenFile> OpenForReading(const CFileSpec& file) {
+    try {
+        return std::make_unique<COpenFile>(file);
+    } catch (const XCreateFailed& failure) {
+        if (failure.SystemError() == ENOENT || failure.SystemError() == ENOTDIR)
+            throw WithSystemError(XFileNotFound(), failure.SystemError());
+        throw;
+    }
 }
 
 }  // namespace
 
 SoundFileInfo ReadSoundFileInfo(CMedia& stream) { return LayoutOf(stream).info; }
 
+SoundFileInfo ReadSoundFileInfo(const std::string& path) { return ReadSoundFileInfo(*OpenForReading(CFileSpec(path))); }
+
 void CheckSoundFileLimits(const SoundFileInfo& info) {
     if (info.channels > 2) throw XTooManyChannels();
     if (!info.supported) throw XUnsupportedFormat();
+    if (info.sampleRate < kMinSoundRate || info.sampleRate > kMaxSoundRate) throw XUnsupportedRate();
     if (info.frameCount == 0) throw XBadFormat();
     if (info.frameCount > kMaxSoundSeconds * info.sampleRate) throw XSoundTooLong();
     if (std::uint64_t{info.frameCount} * 2 > BAT::kMaxSize) throw XOutOfMemory();
 }
 
-std::unique_ptr<CWaveSample> OpenSoundMedia(CMedia& stream, const char* name, ChannelChoice channel) {
+std::unique_ptr<WAVE_SAMPLE> OpenSoundMedia(CMedia& stream, const char* name, ChannelChoice channel) {
     const SoundFileLayout layout = LayoutOf(stream);
     CheckSoundFileLimits(layout.info);
-    return ReadSoundFrames(stream, layout.info, layout.data, name, channel);
+    return ReadDocumentSoundFrames(stream, layout.info, layout.data, name, channel);
 }
 
-std::unique_ptr<CWaveSample> OpenSoundFile(const std::string& path, ChannelChoice channel) {
+std::unique_ptr<WAVE_SAMPLE> OpenSoundFile(const std::string& path, ChannelChoice channel) {
     const CFileSpec location(path);
-    if (!FileExists(location)) throw XFileNotFound();
-    COpenFile file(location);
-    return OpenSoundMedia(file, location.NameWithExtension().c_str(), channel);
+    return OpenSoundMedia(*OpenForReading(location), location.NameWithExtension().c_str(), channel);
 }
 
 ResourceId SoundFileAlert(const std::exception_ptr& failure) {

@@ -12,27 +12,36 @@
 #include "resources/CaravelResources.h"
 
 class CMedia;
-class CWaveSample;
+class WAVE_SAMPLE;
 
 // The longest sound a document takes: five minutes at the sound's rate.
 constexpr std::uint64_t kMaxSoundSeconds = 5 * 60;
+// The sample rates a document takes.
+constexpr std::uint32_t kMinSoundRate = 1000;
+constexpr std::uint32_t kMaxSoundRate = 768000;
 
-// The header of an AIFF or WAV file. XBadFormat for any other file, and for
-// one that does not hold every frame its header promises.
+// The header of an AIFF or WAV file, its frame count cut to the whole frames
+// the file holds. XBadFormat for any other file; XUnsupportedFormat for an
+// AIFF or WAV encoding other than integer PCM.
 SoundFileInfo ReadSoundFileInfo(CMedia& stream);
+// The same from a file; XFileNotFound when there is no such file,
+// XCreateFailed (with the system's reason) when it cannot be opened.
+SoundFileInfo ReadSoundFileInfo(const std::string& path);
 
 // Judges a header against the load limits: XTooManyChannels beyond two
-// channels, XUnsupportedFormat for any sample size but 16, XBadFormat for a
-// sound without frames, XSoundTooLong beyond five minutes, XOutOfMemory beyond
-// what a document sound can hold.
+// channels, XUnsupportedFormat for any sample size but 16, XUnsupportedRate
+// outside kMinSoundRate..kMaxSoundRate, XBadFormat for a sound without a
+// whole frame, XSoundTooLong beyond five minutes, XOutOfMemory beyond what a
+// document sound can hold.
 void CheckSoundFileLimits(const SoundFileInfo& info);
 
 // Reads an AIFF or WAV sound from stream under the limits above, keeping the
-// chosen channel of a stereo file.
-std::unique_ptr<CWaveSample> OpenSoundMedia(CMedia& stream, const char* name, ChannelChoice channel);
+// chosen channel of a stereo file, straight into a document sound.
+std::unique_ptr<WAVE_SAMPLE> OpenSoundMedia(CMedia& stream, const char* name, ChannelChoice channel);
 // The same from a file; the sound is named by the file's name. XFileNotFound
-// when there is no such file.
-std::unique_ptr<CWaveSample> OpenSoundFile(const std::string& path, ChannelChoice channel);
+// when there is no such file, XCreateFailed (with the system's reason) when
+// it cannot be opened: a folder, no permission.
+std::unique_ptr<WAVE_SAMPLE> OpenSoundFile(const std::string& path, ChannelChoice channel);
 
 // The alert that tells the user why a sound file did not open. The
 // corrupt-file alert takes the file's name as its argument ^0.

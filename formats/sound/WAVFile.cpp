@@ -26,6 +26,8 @@ void ReadWAVInfo(CMedia& stream, SoundFileInfo& info) { info = CWaveReader(strea
 
 std::unique_ptr<CWaveSample> ReadWAV(CMedia& stream, const char* name, ChannelChoice channel) {
     CWaveReader reader(stream);
-    const SoundFileInfo info = reader.ReadInfo();
-    return ReadSoundFrames(stream, info, reader.FindSoundData(), name, channel);
+    SoundFileInfo info = reader.ReadInfo();
+    const SoundData data = reader.FindSoundData();
+    info.frameCount = FramesHeld(stream, info, data);
+    return ReadSoundFrames(stream, info, data, name, channel);
 }

@@ -19,13 +19,14 @@ int OpenDescriptor(const CFileSpec& file, COpenFile::Access access)
         ? ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)
         : ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
     if (descriptor < 0)
-        throw XCreateFailed();
+        throw WithSystemError(XCreateFailed(), errno);
     struct stat info;
     const int flags = ::fcntl(descriptor, F_GETFL);
     if (::fstat(descriptor, &info) != 0 || S_ISDIR(info.st_mode) || flags < 0 ||
         ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
         ::close(descriptor);
-        throw XCreateFailed();
+        throw WithSystemError(XCreateFailed(), error);
     }
     ::posix_fadvise(descriptor, 0, 0, POSIX_FADV_RANDOM);
     return descriptor;
@@ -59,7 +60,7 @@ void COpenFile::Read(std::int64_t count, void* buffer)
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
-            throw XRead();
+            throw WithSystemError(XRead(), got < 0 ? errno : 0);
         bytes += got;
         count -= got;
     }
@@ -75,7 +76,7 @@ void COpenFile::Write(std::int64_t count, const void* buffer)
         if (put < 0 && errno == EINTR)
             continue;
         if (put <= 0)
-            throw XWrite();
+            throw WithSystemError(XWrite(), put < 0 ? errno : ENOSPC);
         bytes += put;
         count -= put;
     }
@@ -85,7 +86,7 @@ std::int64_t COpenFile::GetPosition()
 {
     const off_t position = ::lseek(descriptor_, 0, SEEK_CUR);
     if (position < 0)
-        throw XFile();
+        throw WithSystemError(XFile(), errno);
     return position;
 }
 
@@ -99,14 +100,14 @@ std::int64_t COpenFile::GetSize()
 {
     struct stat info;
     if (::fstat(descriptor_, &info) != 0)
-        throw XPosition();
+        throw WithSystemError(XPosition(), errno);
     return info.st_size;
 }
 
 void COpenFile::Sync()
 {
     if (::fsync(descriptor_) != 0)
-        throw XWrite();
+        throw WithSystemError(XWrite(), errno);
 }
 
 void COpenFile::Close()
@@ -116,7 +117,7 @@ void COpenFile::Close()
     const int result = ::close(descriptor_);
     descriptor_ = -1;
     if (result != 0 && errno != EINTR)
-        throw XWrite();
+        throw WithSystemError(XWrite(), errno);
 }
 
 bool FileExists(const CFileSpec& file)
@@ -124,7 +125,7 @@ bool FileExists(const CFileSpec& file)
     try {
         COpenFile probe(file);
         return true;
-    } catch (const XCreateFailed&) {
+    } catch (const XFile&) {
         return false;
     }
 }

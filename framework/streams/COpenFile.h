@@ -13,7 +13,8 @@ public:
         kWrite, // the file is created, or truncated when it exists
     };
 
-    // Opens the file; XCreateFailed when that fails.
+    // Opens the file; XCreateFailed when that fails (a folder included),
+    // carrying the system's reason.
     explicit COpenFile(const CFileSpec& file, Access access = Access::kRead);
     // Closes the file without reporting errors; call Close() to hear of them.
     ~COpenFile() override;

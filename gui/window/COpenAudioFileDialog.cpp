@@ -13,7 +13,6 @@
 #include "gui/framework/views/CStaticTextView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
 #include "gui/window/RequiredItem.h"
-#include "sound/CWaveSample.h"
 #include "sound/WAVE_SAMPLE.h"
 
 bool COpenAudioFileDialog::sAutoPlay = false;
@@ -111,7 +110,7 @@ void COpenAudioFileDialog::Play()
     if (!fPreview || fPreviewChannel != Channel()) {
         fPreview.reset();
         try {
-            fPreview = OpenSoundFile(fPath, Channel())->MakeDocumentSound();
+            fPreview = OpenSoundFile(fPath, Channel());
             fPreviewChannel = Channel();
         } catch (...) {
             ShowAlertWithArgument(SoundFileAlert(std::current_exception()), CFileSpec(fPath).NameWithExtension());

@@ -101,7 +101,6 @@ TEST(CIFFReader, BrokenGroupsAndOverlongReadsAreBadFormat)
 {
     const std::string broken[] = {
         Bytes("FORM\0\0\0\x03TEST"),                          // group smaller than its type
-        Bytes("FORM\0\0\0\x20TESTABCD\0\0\0\0"),              // group beyond the stream
         Bytes("FORM\0\0"),                                     // header cut short
         Bytes("FORM\0\0\0\x10TESTABCD\0\0\0\x09" "abcdEFGH"),   // chunk running past the group
         // A size of 0xFFFFFFF8 would bring a 32-bit walk back to the same header.
@@ -146,4 +145,38 @@ TEST(FlatChunks, WrittenFileReadsBack)
         ASSERT_TRUE(reader.ReadChunk(ids[i], data, 0, static_cast<std::int64_t>(chunks[i].size()), size)) << ids[i];
         EXPECT_EQ(std::string(data), chunks[i]);
     }
+}
+
+TEST(CIFFReader, UnfinishedGroupsAndTheOpenEndedChunkEndAtTheEndOfTheStream)
+{
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* id;
+        bool found;
+        std::uint32_t size;
+    } cases[] = {
+        {"group size 0", Bytes("FORM\0\0\0\0TESTABCD\0\0\0\x02xyDATA\0\0\0\x04wxyz"), "DATA", true, 4},
+        {"group size unknown", Bytes("FORM\xFF\xFF\xFF\xFFTESTDATA\0\0\0\x04wxyz"), "DATA", true, 4},
+        {"group beyond the stream", Bytes("FORM\0\0\0\x40TESTDATA\0\0\0\x04wxyz"), "DATA", true, 4},
+        {"data size 0", Bytes("FORM\0\0\0\x10TESTDATA\0\0\0\0wxyz"), "DATA", true, 4},
+        {"data size unknown", Bytes("FORM\0\0\0\x10TESTDATA\xFF\xFF\xFF\xFFwxyz"), "DATA", true, 4},
+        {"data beyond the stream", Bytes("FORM\x7F\0\0\x50TESTDATA\x7F\0\0\0wxyz"), "DATA", true, 4},
+        {"nothing found past open data", Bytes("FORM\0\0\0\0TESTDATA\0\0\0\0wxyzABCD\0\0\0\0"), "ABCD", false, 0},
+    };
+    for (const auto& c : cases) {
+        BytesMedia media(c.bytes);
+        CIFFReader reader(media);
+        reader.SetOpenEndedChunk("DATA");
+        std::uint32_t size = 0;
+        EXPECT_EQ(reader.FindChunk(c.id, size), c.found) << c.name;
+        EXPECT_EQ(size, c.size) << c.name;
+        if (c.found) {
+            EXPECT_EQ(media.GetPosition(), std::int64_t(c.bytes.size()) - c.size) << c.name;
+        }
+    }
+    // Any other chunk must lie inside the group.
+    BytesMedia past(Bytes("FORM\0\0\0\0TESTABCD\0\0\0\x09xy"));
+    std::uint32_t size = 0;
+    EXPECT_THROW(CIFFReader(past).FindChunk("ABCD", size), XBadFormat);
 }

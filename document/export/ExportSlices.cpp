@@ -8,6 +8,7 @@
 #include "document/export/SliceFileName.h"
 #include "formats/sound/AIFFFile.h"
 #include "formats/sound/WAVFile.h"
+#include "framework/streams/CSafeSaveBatch.h"
 #include "framework/files/CFileSpec.h"
 #include "framework/files/FileTypes.h"
 #include "slicing/CSliceRenderSet.h"
@@ -23,15 +24,23 @@ bool ExportSlices(CSliceRenderSet& renderSet, const CFileSpec& file, const CFile
     const bool wav = &fileType == &kWaveFileType;
     const std::string extension = fileType.ExtensionList().front();
 
+    // The slice files are flushed together at the end, at a stop or a cancel
+    // (and, by the batch's destructor, after a failure): every file written
+    // before stays, and none is ever half-written in place of a good one.
+    CSafeSaveBatch batch;
     bool replaceAll = false;
     CSliceExportProgress progress(count, Res::kStringSoundExportCancelled);
     for (int i = 0; i < count; ++i) {
-        if (!progress.Continue(i)) return false;
+        if (!progress.Continue(i)) {
+            batch.Commit();
+            return false;
+        }
         const std::unique_ptr<WAVE_SAMPLE> slice = renderSet.Render(i);
         const CFileSpec sliceFile(SliceFileName(file.FullPath(), i, extension, nameLimit).string());
         if (!replaceAll && std::filesystem::exists(sliceFile.FullPath())) {
             switch (feedback.AskReplace(sliceFile.NameWithExtension())) {
             case CABCExportFeedback::ReplaceAnswer::kCancel:
+                batch.Commit();
                 return false;
             case CABCExportFeedback::ReplaceAnswer::kReplaceAll:
                 replaceAll = true;
@@ -40,11 +49,14 @@ bool ExportSlices(CSliceRenderSet& renderSet, const CFileSpec& file, const CFile
                 break;
             }
         }
+        auto stream = std::make_unique<CSafeSaveFile>(sliceFile, CSafeSaveFile::StaleTemporaries::kKeep);
         if (wav)
-            WriteWAV(sliceFile, *slice);
+            WriteWAV(*stream, *slice);
         else
-            WriteAIFF(sliceFile, *slice);
+            WriteAIFF(*stream, *slice);
+        batch.Add(std::move(stream));
     }
+    batch.Commit();
     progress.Complete();
     return true;
 }

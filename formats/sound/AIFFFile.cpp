@@ -11,9 +11,8 @@
 
 namespace {
 
-void WriteMonoAIFF(const CFileSpec& file, const WAVE_SAMPLE& sample, const char* signature, const void* data,
+void WriteMonoAIFF(CMedia& stream, const WAVE_SAMPLE& sample, const char* signature, const void* data,
                    std::int64_t size) {
-    CSafeSaveFile stream(file);
     CAIFFWriter writer(stream);
     writer.BeginForm("FORM", "AIFF");
     writer.WriteCOMM(1, sample.Frames(), sample.Rate());
@@ -24,16 +23,23 @@ void WriteMonoAIFF(const CFileSpec& file, const WAVE_SAMPLE& sample, const char*
     writer.WriteMARK(sample.LoopStart(), sample.LoopEnd());
     if (signature) writer.WriteAPPL(signature, data, size);
     writer.EndForm();
-    stream.Commit();
 }
 
 }  // namespace
 
-void WriteAIFF(const CFileSpec& file, const WAVE_SAMPLE& sample) { WriteMonoAIFF(file, sample, nullptr, nullptr, 0); }
+void WriteAIFF(const CFileSpec& file, const WAVE_SAMPLE& sample) {
+    CSafeSaveFile stream(file);
+    WriteMonoAIFF(stream, sample, nullptr, nullptr, 0);
+    stream.Commit();
+}
+
+void WriteAIFF(CMedia& stream, const WAVE_SAMPLE& sample) { WriteMonoAIFF(stream, sample, nullptr, nullptr, 0); }
 
 void WriteAIFF(const CFileSpec& file, const WAVE_SAMPLE& sample, const char* signature, const void* data,
                std::int64_t size) {
-    WriteMonoAIFF(file, sample, signature, data, size);
+    CSafeSaveFile stream(file);
+    WriteMonoAIFF(stream, sample, signature, data, size);
+    stream.Commit();
 }
 
 void WriteStereoAIFF(const CFileSpec& file, std::uint32_t rate, const std::vector<std::int16_t>& interleaved) {

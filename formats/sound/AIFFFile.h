@@ -17,6 +17,9 @@ class WAVE_SAMPLE;
 // 1 and 2). The file is replaced only when everything was written; on failure
 // the old file stays and the exception passes on. The sample is not changed.
 void WriteAIFF(const CFileSpec& file, const WAVE_SAMPLE& sample);
+// The same file written into stream from its position, for callers that
+// save it themselves.
+void WriteAIFF(CMedia& stream, const WAVE_SAMPLE& sample);
 // The same with an APPL chunk: the 4-character signature, then size bytes of data.
 void WriteAIFF(const CFileSpec& file, const WAVE_SAMPLE& sample, const char* signature, const void* data,
                std::int64_t size);

@@ -10,6 +10,11 @@
 
 void WriteWAV(const CFileSpec& file, const WAVE_SAMPLE& sample) {
     CSafeSaveFile stream(file);
+    WriteWAV(stream, sample);
+    stream.Commit();
+}
+
+void WriteWAV(CMedia& stream, const WAVE_SAMPLE& sample) {
     CWaveWriter writer(stream);
     writer.BeginForm("RIFF", "WAVE");
     writer.WriteFmt(1, sample.Rate());
@@ -19,7 +24,6 @@ void WriteWAV(const CFileSpec& file, const WAVE_SAMPLE& sample) {
         writer.EndChunk();
     }
     writer.EndForm();
-    stream.Commit();
 }
 
 void ReadWAVInfo(CMedia& stream, SoundFileInfo& info) { info = CWaveReader(stream).ReadInfo(); }

@@ -15,6 +15,9 @@ class WAVE_SAMPLE;
 // frames). The file is replaced only when everything was written; on failure
 // the old file stays and the exception passes on. The sample is not changed.
 void WriteWAV(const CFileSpec& file, const WAVE_SAMPLE& sample);
+// The same file written into stream from its position, for callers that
+// save it themselves.
+void WriteWAV(CMedia& stream, const WAVE_SAMPLE& sample);
 
 // Fills info from the fmt and data chunks; the stream's position is kept.
 // XBadFormat for a file that is not a PCM RIFF WAVE file.

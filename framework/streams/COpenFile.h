@@ -41,6 +41,7 @@ public:
 protected:
     // Takes over an open descriptor.
     explicit COpenFile(int descriptor);
+    int Descriptor() const { return descriptor_; }
 
 private:
     int descriptor_ = -1;

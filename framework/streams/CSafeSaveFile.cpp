@@ -5,11 +5,13 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 #include <utility>
 
+#include "framework/streams/SafeSaveTemporaries.h"
 #include "framework/exceptions/GeneralExceptions.h"
 #include "framework/files/CFileSpec.h"
 
@@ -21,7 +23,7 @@ std::string RandomSuffix(std::mt19937& random)
 {
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-    std::string suffix(6, ' ');
+    std::string suffix(kTemporarySuffixLength, ' ');
     for (char& c : suffix)
         c = kLetters[pick(random)];
     return suffix;
@@ -36,8 +38,22 @@ std::filesystem::path ResolveTarget(const std::string& path)
     return error ? std::filesystem::path(path) : resolved;
 }
 
-// Flushes the folder's entry list so that the rename itself survives a crash.
-void SyncFolder(const std::filesystem::path& folder)
+// Locks a freshly created temporary. False when a cleaner took it away
+// between its creation and the lock: the name no longer names this file.
+bool LockAsOwnTemporary(int descriptor, const std::string& path)
+{
+    struct stat opened;
+    struct stat named;
+    while (::flock(descriptor, LOCK_EX) != 0)
+        if (errno != EINTR)
+            return false;
+    return ::fstat(descriptor, &opened) == 0 && ::stat(path.c_str(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
+} // namespace
+
+void SyncFolder(const std::string& folder)
 {
     const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor >= 0) {
@@ -46,37 +62,42 @@ void SyncFolder(const std::filesystem::path& folder)
     }
 }
 
-} // namespace
-
-CSafeSaveFile::Temporary CSafeSaveFile::CreateTemporary(const CFileSpec& target)
+CSafeSaveFile::Temporary CSafeSaveFile::CreateTemporary(const CFileSpec& target, StaleTemporaries stale)
 {
     const std::filesystem::path targetPath = ResolveTarget(target.FullPath());
     struct stat existing;
     const bool exists = ::stat(targetPath.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode))
-        throw XCreateFailed();
+        throw WithSystemError(XCreateFailed(), S_ISDIR(existing.st_mode) ? EISDIR : EINVAL);
+
+    const std::filesystem::path folder = targetPath.parent_path();
+    const std::string prefix = TemporaryPrefix(targetPath.filename().string());
+    if (stale == StaleTemporaries::kRemove)
+        RemoveStaleTemporaries(folder, {prefix});
 
     std::mt19937 random(std::random_device{}());
-    const std::filesystem::path folder = targetPath.parent_path();
-    const std::string prefix = "." + targetPath.filename().string() + ".";
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         const std::string path = (folder / (prefix + RandomSuffix(random))).string();
         const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor < 0) {
             if (errno == EEXIST)
                 continue;
-            throw XCreateFailed();
+            throw WithSystemError(XCreateFailed(), errno);
+        }
+        if (!LockAsOwnTemporary(descriptor, path)) {
+            ::close(descriptor);
+            continue;
         }
         // The new file keeps the permissions of the one it replaces.
         if (exists)
             ::fchmod(descriptor, existing.st_mode & 07777);
         return Temporary{targetPath.string(), path, descriptor};
     }
-    throw XCreateFailed();
+    throw WithSystemError(XCreateFailed(), EEXIST);
 }
 
-CSafeSaveFile::CSafeSaveFile(const CFileSpec& target)
-    : CSafeSaveFile(CreateTemporary(target))
+CSafeSaveFile::CSafeSaveFile(const CFileSpec& target, StaleTemporaries stale)
+    : CSafeSaveFile(CreateTemporary(target, stale))
 {
 }
 
@@ -89,25 +110,44 @@ CSafeSaveFile::CSafeSaveFile(Temporary temporary)
 
 CSafeSaveFile::~CSafeSaveFile()
 {
-    if (!committed_)
+    if (!installed_)
         RemoveTemporary();
 }
 
 void CSafeSaveFile::Commit()
 {
-    if (committed_ || temporaryPath_.empty())
-        throw XInternalError();
     try {
         Sync();
-        Close();
-        if (std::rename(temporaryPath_.c_str(), targetPath_.c_str()) != 0)
-            throw XFile();
     } catch (...) {
         RemoveTemporary();
         throw;
     }
-    committed_ = true;
-    SyncFolder(std::filesystem::path(targetPath_).parent_path());
+    Install();
+    SyncFolder(std::filesystem::path(targetPath_).parent_path().string());
+}
+
+void CSafeSaveFile::StartWriteBack()
+{
+    if (IsOpen())
+        ::sync_file_range(Descriptor(), 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
+void CSafeSaveFile::Install()
+{
+    if (installed_ || temporaryPath_.empty())
+        throw XInternalError();
+    // Renamed while still open and locked, so that no cleaner can take it.
+    if (std::rename(temporaryPath_.c_str(), targetPath_.c_str()) != 0) {
+        const int error = errno;
+        RemoveTemporary();
+        throw WithSystemError(XFile(), error);
+    }
+    installed_ = true;
+    try {
+        Close();
+    } catch (const XWrite&) {
+        // The data were flushed before the rename; the close has nothing left to lose.
+    }
 }
 
 void CSafeSaveFile::RemoveTemporary()

@@ -9,7 +9,11 @@
 //     ...write through file (any CMedia user)...
 //     file.Commit();
 //
-// A failed write, a full disk included, raises XWrite.
+// The temporary's name fits whatever name the target has (SafeSaveTemporaries).
+// Its writer holds an exclusive flock on it until it is in place, so that a
+// save killed midway leaves a temporary that the next save of the same
+// target recognises as stale and removes. Failures carry the system's reason;
+// a failed write, a full disk included, raises XWrite.
 #include <string>
 
 #include "framework/streams/COpenFile.h"
@@ -18,9 +22,15 @@ class CFileSpec;
 
 class CSafeSaveFile : public COpenFile {
 public:
-    // Creates the temporary file; XCreateFailed when the folder does not allow it.
-    explicit CSafeSaveFile(const CFileSpec& target);
-    // Removes the temporary file unless Commit() succeeded.
+    enum class StaleTemporaries {
+        kRemove,  // the stale temporaries of the target are removed first
+        kKeep,    // the caller removes them (a batch of saves does, once)
+    };
+
+    // Creates the temporary file; XCreateFailed when the folder does not
+    // allow it or the target is not a regular file.
+    explicit CSafeSaveFile(const CFileSpec& target, StaleTemporaries stale = StaleTemporaries::kRemove);
+    // Removes the temporary file unless it was put in place.
     ~CSafeSaveFile() override;
 
     // Replaces the target with everything written. XWrite when the data cannot
@@ -28,7 +38,17 @@ public:
     // old contents and the temporary file is gone.
     void Commit();
 
+    // Commit() in parts, for many files flushed together (CSafeSaveBatch):
+    // StartWriteBack() asks the system to begin writing the data out without
+    // waiting; Sync() (of COpenFile) waits for it; Install() renames the
+    // temporary into the target's place and closes it, without flushing the
+    // folder. XFile when the rename fails; the temporary is then gone.
+    void StartWriteBack();
+    void Install();
+
     const std::string& TemporaryPath() const { return temporaryPath_; }
+    // The file the save replaces (symbolic links followed).
+    const std::string& TargetPath() const { return targetPath_; }
 
 private:
     struct Temporary {
@@ -36,11 +56,14 @@ private:
         std::string path;
         int descriptor;
     };
-    static Temporary CreateTemporary(const CFileSpec& target);
+    static Temporary CreateTemporary(const CFileSpec& target, StaleTemporaries stale);
     explicit CSafeSaveFile(Temporary temporary);
     void RemoveTemporary();
 
     std::string targetPath_;
     std::string temporaryPath_;
-    bool committed_ = false;
+    bool installed_ = false;
 };
+
+// Flushes a folder's entry list so that renames in it survive a crash.
+void SyncFolder(const std::string& folder);

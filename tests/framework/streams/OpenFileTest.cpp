@@ -1,4 +1,5 @@
 #include "framework/streams/COpenFile.h"
+#include "framework/streams/CSafeSaveBatch.h"
 #include "framework/streams/CSafeSaveFile.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -157,4 +161,72 @@ TEST_F(FileTest, FailedCommitRemovesTemporary)
     EXPECT_THROW(file.Commit(), XFile);
     EXPECT_EQ(FileCount(), 1);
     EXPECT_TRUE(fs::is_directory(folder_ / "song.aif" / "keep"));
+}
+
+TEST_F(FileTest, SafeSaveFitsTheLongestNames)
+{
+    std::string accented;
+    for (int i = 0; i < 127; ++i)
+        accented += "\xC3\xA9"; // é
+    for (const std::string& name : {std::string(247, 'a'), std::string(248, 'b'), std::string(255, 'c'), accented + "d"}) {
+        Put(name, "old");
+        CSafeSaveFile file(FileAt(name));
+        EXPECT_LE(fs::path(file.TemporaryPath()).filename().string().size(), 255u) << name.size();
+        file.Write(3, "new");
+        file.Commit();
+        EXPECT_EQ(Slurp(name), "new") << name.size();
+    }
+    EXPECT_EQ(FileCount(), 4);
+}
+
+TEST_F(FileTest, SafeSaveRemovesOnlyTheStaleTemporariesOfItsTarget)
+{
+    for (const char* name : {".song.aif.AbC123", ".song.aif.XyZ789", ".other.aif.aaaaaa", ".song.aif.seven77"})
+        Put(name, "left over");
+    // A save still running elsewhere holds its temporary locked.
+    const int running = ::open((folder_ / ".song.aif.XyZ789").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(running, LOCK_EX), 0);
+    CSafeSaveFile file(FileAt("song.aif"));
+    file.Write(3, "new");
+    file.Commit();
+    ::close(running);
+    EXPECT_FALSE(fs::exists(folder_ / ".song.aif.AbC123"));
+    for (const char* kept : {".song.aif.XyZ789", ".other.aif.aaaaaa", ".song.aif.seven77", "song.aif"})
+        EXPECT_TRUE(fs::exists(folder_ / kept)) << kept;
+}
+
+TEST_F(FileTest, BatchPutsEveryWrittenFileInPlaceAndKeepsAFailureApart)
+{
+    Put("b.aif", "old");
+    Put(".c.aif.Stale1", "left over");
+    CSafeSaveBatch batch;
+    for (const char* name : {"a.aif", "b.aif", "c.aif"}) {
+        auto file = std::make_unique<CSafeSaveFile>(FileAt(name), CSafeSaveFile::StaleTemporaries::kKeep);
+        file->Write(3, "new");
+        batch.Add(std::move(file));
+    }
+    EXPECT_EQ(Slurp("b.aif"), "old");
+    fs::remove(folder_ / "b.aif");
+    fs::create_directory(folder_ / "b.aif"); // its rename must fail
+    EXPECT_THROW(batch.Commit(), XFile);
+    EXPECT_EQ(Slurp("a.aif"), "new");
+    EXPECT_EQ(Slurp("c.aif"), "new");
+    EXPECT_EQ(FileCount(), 3); // no temporary left, the stale one of c.aif gone
+}
+
+TEST_F(FileTest, FailuresCarryTheSystemsReason)
+{
+    try {
+        CSafeSaveFile file(CFileSpec((folder_ / "missing" / "song.aif").string()));
+        FAIL();
+    } catch (const XCreateFailed& failure) {
+        EXPECT_EQ(failure.SystemError(), ENOENT);
+    }
+    try {
+        COpenFile full(CFileSpec("/dev/full"), COpenFile::Access::kWrite);
+        full.Write(4, "data");
+        FAIL();
+    } catch (const XWrite& failure) {
+        EXPECT_EQ(failure.SystemError(), ENOSPC);
+    }
 }

@@ -1,18 +1,28 @@
 #pragma once
-// One command of the batch tool: its name, its usage line and what it does.
-#include <exception>
-#include <ostream>
+// One command of the batch tool. Each command lives in its own file, defines
+// its options on its own sub-command of the command line, and registers
+// itself (CliCommandRegistry), so that a new command is one new file.
+#include <string>
+#include <vector>
 
-#include "cli/CliArguments.h"
-#include "resources/CaravelResources.h"
+namespace CLI {
+class App;
+}
 
-struct CliCommand {
-    const char* name;
-    // The arguments after the command's name, e.g. "FILE [--json]".
-    const char* usage;
-    // Runs the command; the answer is the exit status. Throws CliUsageError for
-    // a command line that does not fit, and any program failure as it is.
-    int (*run)(CliArguments& arguments, std::ostream& out);
-    // The alert that tells the user why the command failed on its file.
-    ResourceId (*alertFor)(const std::exception_ptr& failure);
+class CliCommand {
+public:
+    virtual ~CliCommand() = default;
+
+    virtual std::string Name() const = 0;
+    // One line for the tool's help.
+    virtual std::string Summary() const = 0;
+    // The arguments after the command's name, for usage lines ("FILE... [options]").
+    virtual std::string Usage() const = 0;
+    // Adds the command's options and arguments, each with its range and
+    // default in its help text, to its sub-command. arguments are the words
+    // of the command line, for options whose form depends on another one.
+    virtual void Define(CLI::App& command, const std::vector<std::string>& arguments) = 0;
+    // Runs after the command line was parsed; answers the exit status
+    // (CliStatus). Throws CliUsageError for values that do not go together.
+    virtual int Run() = 0;
 };

@@ -1,5 +1,6 @@
 #include "cli/DevicesCommand.h"
 
+#include <CLI/CLI.hpp>
 #include <cstdlib>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -7,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliCommandRegistry.h"
+#include "cli/CliFailure.h"
 #include "devices/midi/CMIDIPortLists.h"
 #include "devices/scsi/CSCSIBusTable.h"
 #include "devices/scsi/SCSICommands.h"
@@ -108,14 +111,7 @@ bool ReportUnknown(const char* variable, const std::vector<std::string>& unknown
     return !unknown.empty();
 }
 
-int RunDevices(CliArguments& arguments, std::ostream& out)
-{
-    DevicesOptions options;
-    options.json = arguments.TakeFlag("json");
-    if (!arguments.Remaining().empty())
-        throw CliUsageError("unexpected argument " + arguments.Remaining().front());
-    return ListDevices(options, out, std::cerr);
-}
+const CliCommandRegistration kRegistration([] { return std::make_unique<DevicesCommand>(); });
 
 }  // namespace
 
@@ -158,5 +154,17 @@ int ListDevices(const DevicesOptions& options, std::ostream& out, std::ostream& 
     }
 }
 
-const CliCommand kDevicesCommand = {"devices", "[--json]", RunDevices,
-                                    [](const std::exception_ptr&) { return Res::kAlertInternalError; }};
+void DevicesCommand::Define(CLI::App& command, const std::vector<std::string>&)
+{
+    command_ = &command;
+    command.add_flag("--json", options_.json, "one JSON object instead of a list");
+    // Extra words are refused by Run() in the tool's own words.
+    command.allow_extras();
+}
+
+int DevicesCommand::Run()
+{
+    if (const std::vector<std::string> extra = command_->remaining(); !extra.empty())
+        throw CliUsageError("unexpected argument " + extra.front());
+    return ListDevices(options_, std::cout, std::cerr);
+}

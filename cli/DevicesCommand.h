@@ -3,6 +3,8 @@
 // buses with their targets, as the program would find them (the stand-ins
 // named in the environment included).
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "cli/CliCommand.h"
 
@@ -15,4 +17,15 @@ struct DevicesOptions {
 // an unknown stand-in, 1 when listing failed.
 int ListDevices(const DevicesOptions& options, std::ostream& out, std::ostream& errors);
 
-extern const CliCommand kDevicesCommand;
+class DevicesCommand : public CliCommand {
+public:
+    std::string Name() const override { return "devices"; }
+    std::string Summary() const override { return "lists the MIDI ports and the SCSI buses with their targets"; }
+    std::string Usage() const override { return "[--json]"; }
+    void Define(CLI::App& command, const std::vector<std::string>& arguments) override;
+    int Run() override;
+
+private:
+    DevicesOptions options_;
+    CLI::App* command_ = nullptr;
+};

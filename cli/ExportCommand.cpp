@@ -1,99 +1,32 @@
 #include "cli/ExportCommand.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
 #include <functional>
-#include <iostream>
 
+#include "cli/CliCommandRegistry.h"
 #include "cli/CliExportFeedback.h"
-#include "cli/CliFailure.h"
 #include "cli/SlicedLoop.h"
+#include "slicing/CSliceRenderSet.h"
+#include "slicing/Tempo.h"
 #include "document/export/DocumentFile.h"
 #include "document/export/ExportGrooveMIDI.h"
 #include "document/export/ExportSLX.h"
 #include "document/export/ExportSampleRates.h"
 #include "document/export/ExportSlices.h"
-#include "formats/sound/SoundFileOpen.h"
+#include "document/export/SliceFileName.h"
 #include "framework/exceptions/Exceptions.h"
+#include "framework/files/CFileSpec.h"
 #include "framework/files/FileTypes.h"
-#include "slicing/CSliceRenderSet.h"
-#include "slicing/Tempo.h"
 
 namespace {
 
-struct ExportRequest {
-    std::optional<std::string> save;
-    std::optional<std::string> slx;
-    std::optional<std::string> midi;
-    std::optional<std::string> slicesFolder;
-    const CFileType* sliceType = &kAIFFFileType;
-    std::optional<std::string> base;
-    std::optional<std::uint32_t> rate;
-    bool force = false;
-};
+const CliCommandRegistration kRegistration([] { return std::make_unique<ExportCommand>(); });
 
-// The export toggles and amounts: toggles given switch on, amounts given
-// replace the document's.
-struct ExportSettingsOptions {
-    std::optional<std::int16_t> stretch;
-    bool normalize = false;
-    bool silenceSelected = false;
-    bool oneSample = false;
-    bool pitchMode = false;
-    std::optional<std::int32_t> newTempo;
-
-    static ExportSettingsOptions Take(CliArguments& arguments) {
-        ExportSettingsOptions options;
-        if (const auto stretch = arguments.TakeNumber("stretch", 0, CSlicingSettings::kStretchSteps - 1))
-            options.stretch = static_cast<std::int16_t>(*stretch);
-        options.normalize = arguments.TakeFlag("normalize");
-        options.silenceSelected = arguments.TakeFlag("silence-selected");
-        options.oneSample = arguments.TakeFlag("one-sample");
-        options.pitchMode = arguments.TakeFlag("pitch-mode");
-        if (const auto text = arguments.TakeValue("new-tempo")) {
-            options.newTempo = ParseNewTempo(*text);
-            if (!options.newTempo) throw CliUsageError("--new-tempo takes a tempo in BPM, such as 96.5");
-        }
-        return options;
-    }
-
-    void ApplyTo(CSlicingSettings& settings) const {
-        if (stretch) settings.stretch = *stretch;
-        settings.normalize |= normalize;
-        settings.silenceSelected |= silenceSelected;
-        settings.separateSamples &= !oneSample;
-        settings.pitchMode |= pitchMode;
-        if (newTempo) settings.newTempo = *newTempo;
-    }
-};
-
-ExportRequest TakeRequest(CliArguments& arguments) {
-    ExportRequest request;
-    request.save = arguments.TakeValue("save");
-    request.slx = arguments.TakeValue("slx");
-    request.midi = arguments.TakeValue("midi");
-    request.slicesFolder = arguments.TakeValue("slices");
-    if (const auto type = arguments.TakeValue("type")) {
-        if (*type == "wav")
-            request.sliceType = &kWaveFileType;
-        else if (*type != "aiff")
-            throw CliUsageError("--type takes aiff or wav");
-    }
-    request.base = arguments.TakeValue("base");
-    if (const auto rate = arguments.TakeNumber("rate", 1, UINT32_MAX)) {
-        if (std::find(kExportSampleRates.begin(), kExportSampleRates.end(), *rate) == kExportSampleRates.end())
-            throw CliUsageError("--rate takes 22050, 32000, 44100, 48000 or 96000");
-        request.rate = static_cast<std::uint32_t>(*rate);
-    }
-    request.force = arguments.TakeFlag("force");
-    if (!request.save && !request.slx && !request.midi && !request.slicesFolder)
-        throw CliUsageError("nothing to write: give --save, --slx, --midi or --slices");
-    return request;
-}
-
-ResourceId FailureAlert(ResourceId exportAlert) {
+ResourceId FailureAlert(const std::exception_ptr& failure, ResourceId exportAlert) {
     try {
-        throw;
+        std::rethrow_exception(failure);
     } catch (const XOutOfMemory&) {
         return Res::kAlertOutOfMemory;
     } catch (...) {
@@ -101,75 +34,130 @@ ResourceId FailureAlert(ResourceId exportAlert) {
     }
 }
 
-// Runs one export; prints what it wrote, or the reason it wrote nothing.
-bool Run(const std::string& output, ResourceId failureAlert, CliExportFeedback& feedback, std::ostream& out,
-         const std::function<bool()>& write, const std::string& written) {
+// Runs one export; notes what it wrote, or why it wrote nothing.
+void Write(CliFileResult& result, const std::string& output, ResourceId failureAlert, CliExportFeedback& feedback,
+           const std::function<bool()>& write, const std::string& written) {
     try {
         if (write()) {
-            out << "wrote " << written << '\n';
-            return true;
+            result.out += "wrote " + written + '\n';
+            return;
         }
-        std::cerr << output << ": " << feedback.Refusal() << '\n';
+        result.err += output + ": " + feedback.Refusal() + '\n';
     } catch (...) {
-        std::cerr << FailureLine(output, FailureAlert(failureAlert)) << '\n';
+        result.err += FailureLine(output, FailureAlert(std::current_exception(), failureAlert), std::current_exception()) +
+                      '\n';
     }
-    return false;
+    result.status = std::max<int>(result.status, kCliFileFailed);
 }
 
-int RunExport(CliArguments& arguments, std::ostream& out) {
-    const SliceOptions options = SliceOptions::Take(arguments);
-    const ExportSettingsOptions exportSettings = ExportSettingsOptions::Take(arguments);
-    const ExportRequest request = TakeRequest(arguments);
-    SlicedLoop loop = SlicedLoop::Load(arguments.TakeFile(), options);
-    CLoopDocument& document = *loop.document;
-    exportSettings.ApplyTo(document.Settings());
-
-    const std::uint32_t rate =
-        request.rate.value_or(kExportSampleRates[InitialExportRateIndex(document.Sound().Rate())]);
-    CliExportFeedback feedback(request.force);
-    bool ok = true;
-
-    if (request.save) {
-        const CFileSpec file(*request.save);
-        ok &= Run(*request.save, Res::kAlertDocumentSaveFailed, feedback, out,
-                  [&] { WriteDocument(file, document); return true; }, *request.save);
-    }
-    if (request.slx) {
-        CSliceRenderSet renderSet(document.Sound(), document.Slices(), document.Settings());
-        ok &= Run(*request.slx, Res::kAlertSLXExportFailed, feedback, out,
-                  [&] { return ExportSLX(renderSet, CFileSpec(*request.slx), rate, feedback); }, *request.slx);
-    }
-    if (request.midi) {
-        CSliceRenderSet renderSet(document.Sound(), document.Slices(), document.Settings());
-        ok &= Run(*request.midi, Res::kAlertMIDIFileFailed, feedback, out,
-                  [&] { return ExportGrooveMIDI(renderSet, CFileSpec(*request.midi), feedback); }, *request.midi);
-    }
-    if (request.slicesFolder) {
-        std::string base = request.base.value_or("");
-        if (base.empty()) {
-            std::string extension;
-            SplitFileName(document.Sound().Name(), base, extension);
-        }
-        const std::string extension = request.sliceType->ExtensionList().front();
-        const CFileSpec file((std::filesystem::path(*request.slicesFolder) / (base + extension)).string());
-        CSliceRenderSet renderSet(document.Sound(), document.Slices(), document.Settings());
-        const std::string written = std::to_string(renderSet.Count()) + " slice file(s) to " + *request.slicesFolder;
-        ok &= Run(*request.slicesFolder, Res::kAlertSliceExportFailed, feedback, out,
-                  [&] {
-                      std::filesystem::create_directories(*request.slicesFolder);
-                      return ExportSlices(renderSet, file, *request.sliceType, 0, rate, std::nullopt, kSliceNameLimit,
-                                          feedback);
-                  },
-                  written);
-    }
-    return ok ? 0 : 1;
+std::string SliceBase(const ExportTargets& targets, const SlicedLoop& loop) {
+    if (!targets.sliceBase.empty()) return targets.sliceBase;
+    std::string base;
+    std::string extension;
+    SplitFileName(loop.Sound().Name(), base, extension);
+    return base;
 }
 
 }  // namespace
 
-const CliCommand kExportCommand = {
-    "export",
-    "FILE [options] [--stretch 0..13] [--normalize] [--silence-selected] [--one-sample] "
-    "[--pitch-mode --new-tempo BPM] [--rate HZ] [--save DOC.qlt] [--slx OUT.slx] [--midi OUT.mid] "
-    "[--slices DIR [--type aiff|wav] [--base NAME]] [--force]",
-    RunExport, SoundFileAlert};
+std::string ExportCommand::Summary() const {
+    return "writes the loop's document file, SLX file, groove MIDI file or slice files";
+}
+
+std::string ExportCommand::Usage() const {
+    return "FILE... [options] (--save DOC.qlt | --slx OUT.slx | --midi OUT.mid | --slices DIR)... "
+           "or FILE... --out-dir DIR [--save] [--slx] [--midi] [--slices]";
+}
+
+void ExportCommand::Define(CLI::App& command, const std::vector<std::string>& arguments) {
+    const auto end = std::find(arguments.begin(), arguments.end(), "--");
+    const bool outDir = std::any_of(arguments.begin(), end, [](const std::string& word) {
+        return word == "--out-dir" || word.rfind("--out-dir=", 0) == 0;
+    });
+    command.add_option("files", files_, "sound files (16-bit AIFF or WAV) or documents (.qlt)")->required();
+    slicing_.Define(command);
+    exports_.Define(command, outDir);
+    run_.Define(command);
+}
+
+int ExportCommand::Run() {
+    slicing_.Check();
+    exports_.Check(files_.size());
+    PlanOutputs();
+    if (exports_.HasOutDir()) std::filesystem::create_directories(exports_.OutDir());
+    return CliBatch(run_).Run(files_, [this](const std::string& input) { return Export(input); });
+}
+
+void ExportCommand::PlanOutputs() {
+    for (const std::string& input : files_) clashes_.AddInput(input);
+    for (const std::string& input : files_) {
+        const ExportTargets targets = exports_.TargetsFor(input);
+        for (const auto& output : {targets.save, targets.slx, targets.midi, targets.slicesFolder})
+            if (output) clashes_.AddOutput(*output);
+    }
+}
+
+void ExportCommand::CheckSliceFiles(const std::string& input, const ExportTargets& targets, SlicedLoop& loop) const {
+    if (!targets.slicesFolder) return;
+    OutputClashes own;
+    own.AddInput(input);
+    for (const auto& output : {targets.save, targets.slx, targets.midi})
+        if (output) own.AddOutput(*output);
+    CSliceRenderSet renderSet(loop.Sound(), loop.Slices(), loop.Settings());
+    const std::string extension = exports_.SliceType().ExtensionList().front();
+    const std::filesystem::path file = std::filesystem::path(*targets.slicesFolder) / (SliceBase(targets, loop) + extension);
+    for (int i = 0; i < renderSet.Count(); ++i) {
+        const std::string slice = SliceFileName(file, i, extension, kSliceNameLimit).string();
+        if (clashes_.IsInput(slice)) throw CliUsageError("refusing to write " + slice + ": it is an input");
+        own.AddOutput(slice);
+    }
+}
+
+CliFileResult ExportCommand::Export(const std::string& input) const {
+    CliFileResult result;
+    try {
+        SlicedLoop loop = SlicedLoop::Load(input, slicing_);
+        if (!loop.warning.empty()) result.err += loop.warning + '\n';
+        CLoopDocument& document = *loop.document;
+        exports_.ApplyTo(document.Settings());
+        const ExportTargets targets = exports_.TargetsFor(input);
+        const CSlicingSettings& settings = document.Settings();
+        if ((targets.slx || targets.midi) && LoopTicks(settings.bars, settings.beats, settings.signature) <= 0)
+            throw CliUsageError("the loop has no musical length for the SLX and MIDI files: give --bars or --beats");
+        CheckSliceFiles(input, targets, loop);
+
+        const std::uint32_t rate =
+            exports_.Rate().value_or(kExportSampleRates[InitialExportRateIndex(document.Sound().Rate())]);
+        CliExportFeedback feedback(exports_.Force());
+        if (targets.save) {
+            const CFileSpec file(*targets.save);
+            Write(result, *targets.save, Res::kAlertDocumentSaveFailed, feedback,
+                  [&] { WriteDocument(file, document); return true; }, *targets.save);
+        }
+        if (targets.slx) {
+            CSliceRenderSet renderSet(document.Sound(), document.Slices(), document.Settings());
+            Write(result, *targets.slx, Res::kAlertSLXExportFailed, feedback,
+                  [&] { return ExportSLX(renderSet, CFileSpec(*targets.slx), rate, feedback); }, *targets.slx);
+        }
+        if (targets.midi) {
+            CSliceRenderSet renderSet(document.Sound(), document.Slices(), document.Settings());
+            Write(result, *targets.midi, Res::kAlertMIDIFileFailed, feedback,
+                  [&] { return ExportGrooveMIDI(renderSet, CFileSpec(*targets.midi), feedback); }, *targets.midi);
+        }
+        if (targets.slicesFolder) {
+            const CFileType& type = exports_.SliceType();
+            const std::string& folder = *targets.slicesFolder;
+            const CFileSpec file((std::filesystem::path(folder) / (SliceBase(targets, loop) + type.ExtensionList().front())).string());
+            CSliceRenderSet renderSet(document.Sound(), document.Slices(), document.Settings());
+            Write(result, folder, Res::kAlertSliceExportFailed, feedback,
+                  [&] {
+                      std::filesystem::create_directories(folder);
+                      return ExportSlices(renderSet, file, type, 0, rate, std::nullopt, kSliceNameLimit, feedback);
+                  },
+                  std::to_string(renderSet.Count()) + " slice file(s) to " + folder);
+        }
+    } catch (...) {
+        return FileFailure(input, std::current_exception());
+    }
+    return result;
+}

@@ -1,76 +1,66 @@
-// quillet-cli, the batch tool: runs the program's loop pipeline without a window.
-#include <algorithm>
-#include <array>
+// quillet-cli, the batch tool: runs the program's loop pipeline without a
+// window, over any number of files on every core.
+#include <CLI/CLI.hpp>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "cli/CliCommand.h"
+#include "cli/CliCommandRegistry.h"
 #include "cli/CliFailure.h"
-#include "cli/DevicesCommand.h"
-#include "cli/ExportCommand.h"
-#include "cli/InfoCommand.h"
-#include "cli/SliceCommand.h"
 
 namespace {
 
-const std::array<const CliCommand*, 4> kCommands = {&kInfoCommand, &kSliceCommand, &kExportCommand, &kDevicesCommand};
+const char* const kExitStatus =
+    "Exit status: 0 when every file was done; 1 when a file failed (a line on standard error names it and says "
+    "why; the other files are still done); 2 when the command line is wrong or asks for what cannot be done "
+    "(locators past the end of a sound, an output that is an input or another output, no musical length for an "
+    "SLX or MIDI file).";
 
-void PrintUsage(std::ostream& out, const CliCommand& command) {
-    out << "usage: quillet-cli " << command.name << ' ' << command.usage << '\n';
-}
-
-void PrintHelp(std::ostream& out) {
-    out << "quillet-cli: slices drum and rhythm loops (16-bit mono or stereo AIFF or WAV files)\n\n";
-    for (const CliCommand* command : kCommands) PrintUsage(out, *command);
-    out << "\n"
-           "info    prints the sound's name, rate, channels, frames and length\n"
-           "slice   finds the attacks of the loop and prints its slicing and tempo\n"
-           "export  writes the loop's document file, SLX file, groove MIDI file or slice files\n"
-           "devices lists the MIDI ports and the SCSI buses with their targets\n"
-           "\n"
-           "  --channel left|right|mix   which channel of a stereo file to use (left)\n"
-           "  --sensitivity S            0..999: how many attacks become slices (500)\n"
-           "  --bars B --beats N         the loop's musical length (1 bar, 0 beats)\n"
-           "  --signature 4/4            2/4, 3/4, 4/4, 5/4, 6/8 or 7/8 (4/4)\n"
-           "  --left FRAME --right FRAME the loop's locators (the whole sound)\n"
-           "  --json                     one JSON object instead of a table\n";
+std::string UsageLine(const CliCommand& command) {
+    return "usage: quillet-cli " + command.Name() + " " + command.Usage() + "\n";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        PrintHelp(std::cerr);
-        return 2;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    CLI::App app("quillet-cli: slices drum and rhythm loops (16-bit mono or stereo AIFF or WAV files)", "quillet-cli");
+    app.set_version_flag("--version", "quillet-cli " QUILLET_VERSION);
+    app.require_subcommand(1);
+    app.get_formatter()->column_width(36);
+
+    std::vector<std::unique_ptr<CliCommand>> commands = CliCommandRegistry::Commands();
+    std::string usage;
+    for (const auto& command : commands) usage += UsageLine(*command);
+    app.footer(usage + "\n'quillet-cli COMMAND --help' lists every option of a command.\n\n" + kExitStatus);
+    std::vector<std::pair<CLI::App*, CliCommand*>> bound;
+    for (const auto& command : commands) {
+        CLI::App* sub = app.add_subcommand(command->Name(), command->Summary());
+        sub->footer(kExitStatus);
+        command->Define(*sub, arguments);
+        bound.emplace_back(sub, command.get());
     }
-    const std::string name = argv[1];
-    if (name == "--help" || name == "-h" || name == "help") {
-        PrintHelp(std::cout);
-        return 0;
-    }
-    const CliCommand* const* found =
-        std::find_if(kCommands.begin(), kCommands.end(), [&name](const CliCommand* c) { return name == c->name; });
-    if (found == kCommands.end()) {
-        std::cerr << "quillet-cli: unknown command " << name << "\n";
-        PrintHelp(std::cerr);
-        return 2;
-    }
-    const CliCommand& command = **found;
-    CliArguments arguments(std::vector<std::string>(argv + 2, argv + argc));
-    if (arguments.TakeFlag("help")) {
-        PrintUsage(std::cout, command);
-        return 0;
-    }
+
+    CliCommand* chosen = nullptr;
     try {
-        return command.run(arguments, std::cout);
+        app.parse(argc, argv);
+        for (const auto& [sub, command] : bound)
+            if (sub->parsed()) chosen = command;
+        if (chosen) return chosen->Run();
+    } catch (const CLI::Success& success) {
+        return app.exit(success);  // --help, --version
+    } catch (const CLI::ParseError& error) {
+        for (const auto& [sub, command] : bound)
+            if (sub->parsed()) chosen = command;
+        std::cerr << "quillet-cli: " << error.what() << '\n' << (chosen ? UsageLine(*chosen) : usage);
+        return kCliUsage;
     } catch (const CliUsageError& error) {
-        std::cerr << "quillet-cli " << command.name << ": " << error.what() << '\n';
-        PrintUsage(std::cerr, command);
-        return 2;
-    } catch (...) {
-        std::cout.flush();
-        std::cerr << FailureLine(arguments.File(), command.alertFor(std::current_exception())) << '\n';
-        return 1;
+        std::cerr << "quillet-cli " << chosen->Name() << ": " << error.what() << '\n' << UsageLine(*chosen);
+        return kCliUsage;
+    } catch (const std::exception& error) {
+        std::cerr << "quillet-cli: " << error.what() << '\n';
+        return kCliFileFailed;
     }
+    std::cerr << usage;
+    return kCliUsage;
 }

@@ -9,10 +9,14 @@ packages=(
   # libraries
   qt6-base-dev libjpeg62-turbo-dev librtaudio-dev libasound2-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the batch tool's command line and JSON
+  libcli11-dev nlohmann-json3-dev
   # fuzzers (libFuzzer ships with clang's runtime)
   clang libclang-rt-14-dev
   # independent readers and tools used by the tests
   sox libsox-fmt-base sndfile-programs python3 python3-mido midicsv fluidsynth
+  # an onset slicer the benchmarks time side by side with the batch tool
+  aubio-tools
   xvfb xauth imagemagick fonts-dejavu-core
   # window manager for the screenshots under xvfb
   openbox

@@ -1,5 +1,7 @@
 #include "framework/files/CFileSpec.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -73,5 +75,11 @@ CFileSpec CFileSpec::Normalised() const
 
 bool CFileSpec::IsSameFile(const CFileSpec& other) const
 {
-    return Canonical(FullPath()) == Canonical(other.FullPath());
+    if (Canonical(FullPath()) == Canonical(other.FullPath()))
+        return true;
+    // Hard links and bind mounts: one file under two paths.
+    struct stat mine;
+    struct stat theirs;
+    return ::stat(FullPath().c_str(), &mine) == 0 && ::stat(other.FullPath().c_str(), &theirs) == 0 &&
+           mine.st_dev == theirs.st_dev && mine.st_ino == theirs.st_ino;
 }

@@ -27,7 +27,8 @@ public:
     // "." and ".." resolved as far as the path exists.
     CFileSpec Normalised() const;
     // True when both name the same file on disk: their canonical paths are
-    // equal (case-sensitive, as the file system is).
+    // equal (case-sensitive, as the file system is), or both exist and are
+    // one file (same device and inode: hard links, bind mounts).
     bool IsSameFile(const CFileSpec& other) const;
 
 private:

@@ -7,7 +7,7 @@
 #include "framework/resources/ResourceScripts.h"
 #include "framework/time/CClock.h"
 
-int CLengthyOperation::sRunning = 0;
+std::atomic<int> CLengthyOperation::sRunning{0};
 
 CLengthyOperation::CLengthyOperation(std::string title, std::string buttonText)
     : fClock(CClock::Current()),

@@ -4,6 +4,7 @@
 // half a second, then the wait cursor, and after 5 s (or at once after ShowNow)
 // a progress window with a Stop or Cancel button. While any lengthy operation
 // exists, IsRunning() is true and the program starts no other command.
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -62,5 +63,5 @@ private:
     bool fMayShow = true;
     std::unique_ptr<CABCProgressWindow> fWindow;
 
-    static int sRunning;
+    static std::atomic<int> sRunning;
 };

@@ -12,8 +12,15 @@ CResourceTableList& CResourceTableList::Instance()
     return list;
 }
 
+std::size_t CResourceTableList::Count() const
+{
+    const std::lock_guard lock(fMutex);
+    return fTables.size();
+}
+
 const CResourceTextTable& CResourceTableList::Table(std::string_view type, std::uint16_t number)
 {
+    const std::lock_guard lock(fMutex);
     for (const auto& table : fTables) {
         if (table->Is(type, number))
             return *table;

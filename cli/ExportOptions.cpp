@@ -1,0 +1,116 @@
+#include "cli/ExportOptions.h"
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+
+#include "cli/CliFailure.h"
+#include "slicing/Tempo.h"
+#include "document/export/ExportSampleRates.h"
+#include "framework/files/CFileSpec.h"
+#include "framework/files/FileTypes.h"
+
+namespace {
+
+// The output option: a file, or under --out-dir a flag.
+CLI::Option* AddOutput(CLI::App& command, bool outDir, const char* name, std::string& value, const char* what,
+                       const char* perInput, const char* valueName) {
+    const std::string help = std::string(what) + "; with --out-dir no value: " + perInput;
+    if (outDir) return command.add_flag(name, help);
+    return command.add_option(name, value, help)->option_text(valueName);
+}
+
+}  // namespace
+
+void ExportOptions::Define(CLI::App& command, bool outDir) {
+    saveOption_ = AddOutput(command, outDir, "--save", save_, "write the document file", "DIR/NAME.qlt", "DOC.qlt");
+    slxOption_ = AddOutput(command, outDir, "--slx", slx_, "write the SLX slice file", "DIR/NAME.slx", "OUT.slx");
+    midiOption_ = AddOutput(command, outDir, "--midi", midi_, "write the groove MIDI file (one note per slice)",
+                            "DIR/NAME.mid", "OUT.mid");
+    slicesOption_ = AddOutput(command, outDir, "--slices", slices_,
+                              "write every slice as a sound file into a folder, numbered \"NAME #001\" on",
+                              "DIR/NAME/", "DIR");
+    command.add_option("--out-dir", outDir_, "folder for the outputs of every input (created when missing)")
+        ->option_text("DIR");
+    command.add_option("--type", type_, "slice file type: aiff or wav (default aiff)")
+        ->check(CLI::IsMember({"aiff", "wav"}))
+        ->option_text("aiff|wav");
+    command.add_option("--base", base_, "name the slice files start with (default: the sound's name)")
+        ->option_text("NAME");
+    rateOption_ = command
+                      .add_option("--rate", rate_,
+                                  "sample rate of the SLX and slice files: 22050, 32000, 44100, 48000 or 96000 "
+                                  "(default: the sound's rate, or the next higher one of these)")
+                      ->check(CLI::IsMember(std::vector<std::uint32_t>(kExportSampleRates.begin(), kExportSampleRates.end())))
+                      ->option_text("HZ");
+    stretchOption_ = command
+                         .add_option("--stretch", stretch_,
+                                     "stretch amount, the index of the stretch table: 0 to 13 "
+                                     "(default 0, or the document's)")
+                         ->check(CLI::Range(0, CSlicingSettings::kStretchSteps - 1))
+                         ->option_text("0..13");
+    command.add_flag("--normalize", normalize_, "scale every slice to full level (default off, or the document's)");
+    command.add_flag("--silence-selected", silenceSelected_,
+                     "silence the selected slices (default off, or the document's)");
+    command.add_flag("--one-sample", oneSample_, "write the loop as one sample instead of its slices (default off)");
+    command.add_flag("--pitch-mode", pitchMode_,
+                     "pitch the slices to the new tempo instead of stretching them (default off, or the document's)");
+    newTempoOption_ = command
+                          .add_option("--new-tempo", newTempo_,
+                                      "the tempo to render at, in BPM: 0.001 to 999.999 "
+                                      "(default 120, or the document's)")
+                          ->option_text("BPM");
+    command.add_flag("--force", force_,
+                     "write only the first slices when there are too many for the MIDI (92) or SLX (1000) file, "
+                     "and replace existing slice files");
+}
+
+bool ExportOptions::Given(const CLI::Option* option) const { return option != nullptr && option->count() > 0; }
+
+void ExportOptions::Check(std::size_t inputCount) const {
+    if (!Given(saveOption_) && !Given(slxOption_) && !Given(midiOption_) && !Given(slicesOption_))
+        throw CliUsageError("nothing to write: give --save, --slx, --midi or --slices");
+    if (inputCount > 1 && !HasOutDir())
+        throw CliUsageError("several inputs need --out-dir, so that each has outputs of its own");
+    if (Given(newTempoOption_) && !ParseNewTempo(newTempo_))
+        throw CliUsageError("--new-tempo takes a tempo in BPM, such as 96.5");
+}
+
+ExportTargets ExportOptions::TargetsFor(const std::string& input) const {
+    ExportTargets targets;
+    targets.sliceBase = base_;
+    if (!HasOutDir()) {
+        if (Given(saveOption_)) targets.save = save_;
+        if (Given(slxOption_)) targets.slx = slx_;
+        if (Given(midiOption_)) targets.midi = midi_;
+        if (Given(slicesOption_)) targets.slicesFolder = slices_;
+        return targets;
+    }
+    std::string name;
+    std::string extension;
+    SplitFileName(std::filesystem::path(input).filename().string(), name, extension);
+    const std::filesystem::path folder(outDir_);
+    if (Given(saveOption_)) targets.save = (folder / (name + ".qlt")).string();
+    if (Given(slxOption_)) targets.slx = (folder / (name + ".slx")).string();
+    if (Given(midiOption_)) targets.midi = (folder / (name + ".mid")).string();
+    if (Given(slicesOption_)) {
+        targets.slicesFolder = (folder / name).string();
+        if (targets.sliceBase.empty()) targets.sliceBase = name;
+    }
+    return targets;
+}
+
+void ExportOptions::ApplyTo(CSlicingSettings& settings) const {
+    if (Given(stretchOption_)) settings.stretch = static_cast<std::int16_t>(stretch_);
+    settings.normalize |= normalize_;
+    settings.silenceSelected |= silenceSelected_;
+    settings.separateSamples &= !oneSample_;
+    settings.pitchMode |= pitchMode_;
+    if (Given(newTempoOption_)) settings.newTempo = *ParseNewTempo(newTempo_);
+}
+
+std::optional<std::uint32_t> ExportOptions::Rate() const {
+    if (!Given(rateOption_)) return std::nullopt;
+    return rate_;
+}
+
+const CFileType& ExportOptions::SliceType() const { return type_ == "wav" ? kWaveFileType : kAIFFFileType; }

@@ -1,0 +1,73 @@
+#pragma once
+// The options of the export command: the settings of the render (stretch,
+// normalize, silence, one sample, pitch mode, new tempo, rate, slice file
+// type and name) and what to write. Outputs are named one by one for a
+// single input, or with --out-dir per input: DIR/NAME.qlt, DIR/NAME.slx,
+// DIR/NAME.mid and the slice files in DIR/NAME/.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "slicing/CSlicingSettings.h"
+
+namespace CLI {
+class App;
+class Option;
+}
+
+class CFileType;
+
+// Where one input's outputs go.
+struct ExportTargets {
+    std::optional<std::string> save;
+    std::optional<std::string> slx;
+    std::optional<std::string> midi;
+    std::optional<std::string> slicesFolder;
+    std::string sliceBase;  // empty: the sound's name
+};
+
+class ExportOptions {
+public:
+    // outDir tells whether the command line has --out-dir: then --save,
+    // --slx, --midi and --slices take no value.
+    void Define(CLI::App& command, bool outDir);
+    // CliUsageError for outputs that do not fit the inputs.
+    void Check(std::size_t inputCount) const;
+
+    ExportTargets TargetsFor(const std::string& input) const;
+    // The given toggles switch on, the given amounts replace the document's.
+    void ApplyTo(CSlicingSettings& settings) const;
+
+    std::optional<std::uint32_t> Rate() const;
+    const CFileType& SliceType() const;
+    bool Force() const { return force_; }
+    bool HasOutDir() const { return !outDir_.empty(); }
+    const std::string& OutDir() const { return outDir_; }
+
+private:
+    bool Given(const CLI::Option* option) const;
+
+    std::string save_;
+    std::string slx_;
+    std::string midi_;
+    std::string slices_;
+    std::string outDir_;
+    std::string type_ = "aiff";
+    std::string base_;
+    std::uint32_t rate_ = 44100;
+    std::int32_t stretch_ = 0;
+    bool normalize_ = false;
+    bool silenceSelected_ = false;
+    bool oneSample_ = false;
+    bool pitchMode_ = false;
+    std::string newTempo_;
+    bool force_ = false;
+    CLI::Option* saveOption_ = nullptr;
+    CLI::Option* slxOption_ = nullptr;
+    CLI::Option* midiOption_ = nullptr;
+    CLI::Option* slicesOption_ = nullptr;
+    CLI::Option* rateOption_ = nullptr;
+    CLI::Option* stretchOption_ = nullptr;
+    CLI::Option* newTempoOption_ = nullptr;
+};

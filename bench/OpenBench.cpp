@@ -3,46 +3,17 @@
 // store, analyse, apply the sensitivity, build the waveform overview.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <unistd.h>
-
-#include "formats/sound/AIFFFile.h"
+#include "bench/FiveMinuteLoop.h"
 #include "formats/sound/SoundFileOpen.h"
-#include "framework/files/CFileSpec.h"
 #include "slicing/CSliceList.h"
 #include "slicing/CSlicingSettings.h"
-#include "slicing/synth/CDrumLoopSynthesizer.h"
 #include "sound/WAVE_SAMPLE.h"
 
 namespace {
 
-constexpr std::uint32_t kRate = 44100;
-constexpr std::uint32_t kFrames = 5 * 60 * kRate;
+constexpr std::uint32_t kFrames = FiveMinuteLoop::kFrames;
 
-// The demo pattern repeated for five minutes, written once per run.
-class FiveMinuteLoop {
-public:
-    FiveMinuteLoop()
-        : path_(std::filesystem::temp_directory_path() / ("quillet-open-bench-" + std::to_string(getpid()) + ".aif")) {
-        const DrumLoop loop = CDrumLoopSynthesizer(kRate).RenderPattern(CDrumLoopSynthesizer::DemoPattern(), 120.0);
-        const std::vector<std::int16_t> bars = loop.Interleaved();
-        std::vector<std::int16_t> frames;
-        frames.reserve(std::size_t{kFrames} * 2);
-        while (frames.size() < std::size_t{kFrames} * 2) frames.insert(frames.end(), bars.begin(), bars.end());
-        frames.resize(std::size_t{kFrames} * 2);
-        WriteStereoAIFF(CFileSpec(path_.string()), kRate, frames);
-    }
-    ~FiveMinuteLoop() { std::filesystem::remove(path_); }
-    std::string Path() const { return path_.string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
-const FiveMinuteLoop& Loop() {
-    static const FiveMinuteLoop loop;
-    return loop;
-}
+const FiveMinuteLoop& Loop() { return FiveMinuteLoop::Shared(); }
 
 void PerFrame(benchmark::State& state) {
     state.counters["per_frame"] =

@@ -126,10 +126,16 @@ void CSafeSaveFile::Commit()
     SyncFolder(std::filesystem::path(targetPath_).parent_path().string());
 }
 
-void CSafeSaveFile::StartWriteBack()
+dev_t CSafeSaveFile::Device() const
 {
-    if (IsOpen())
-        ::sync_file_range(Descriptor(), 0, 0, SYNC_FILE_RANGE_WRITE);
+    struct stat info;
+    return ::fstat(Descriptor(), &info) == 0 ? info.st_dev : 0;
+}
+
+void CSafeSaveFile::SyncFileSystem()
+{
+    if (::syncfs(Descriptor()) != 0)
+        throw WithSystemError(XWrite(), errno);
 }
 
 void CSafeSaveFile::Install()

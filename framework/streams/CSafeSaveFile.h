@@ -15,6 +15,7 @@
 // target recognises as stale and removes. Failures carry the system's reason;
 // a failed write, a full disk included, raises XWrite.
 #include <string>
+#include <sys/types.h>
 
 #include "framework/streams/COpenFile.h"
 
@@ -39,12 +40,14 @@ public:
     void Commit();
 
     // Commit() in parts, for many files flushed together (CSafeSaveBatch):
-    // StartWriteBack() asks the system to begin writing the data out without
-    // waiting; Sync() (of COpenFile) waits for it; Install() renames the
+    // SyncFileSystem() flushes everything written to the file system that
+    // holds the temporary (XWrite when that fails); Install() renames the
     // temporary into the target's place and closes it, without flushing the
     // folder. XFile when the rename fails; the temporary is then gone.
-    void StartWriteBack();
+    void SyncFileSystem();
     void Install();
+    // The device of the file system that holds the temporary.
+    dev_t Device() const;
 
     const std::string& TemporaryPath() const { return temporaryPath_; }
     // The file the save replaces (symbolic links followed).

@@ -49,7 +49,7 @@ bool ExportSlices(CSliceRenderSet& renderSet, const CFileSpec& file, const CFile
                 break;
             }
         }
-        auto stream = std::make_unique<CSafeSaveFile>(sliceFile, CSafeSaveFile::StaleTemporaries::kKeep);
+        auto stream = std::make_unique<CSafeSaveFile>(sliceFile);
         if (wav)
             WriteWAV(*stream, *slice);
         else

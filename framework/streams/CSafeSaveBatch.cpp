@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <exception>
 #include <filesystem>
-#include <map>
 #include <set>
 #include <sys/resource.h>
 
-#include "framework/streams/SafeSaveTemporaries.h"
 
 namespace {
 
@@ -68,22 +66,19 @@ void CSafeSaveBatch::Commit()
         files.clear();
         std::rethrow_exception(failure);
     }
-    std::map<std::filesystem::path, std::set<std::string>> folders;
+    std::set<std::string> folders;
     for (auto& file : files) {
-        const std::filesystem::path target(file->TargetPath());
         try {
             file->Install();
-            folders[target.parent_path()].insert(TemporaryPrefix(target.filename().string()));
+            folders.insert(std::filesystem::path(file->TargetPath()).parent_path().string());
         } catch (...) {
             if (!failure)
                 failure = std::current_exception();
         }
         file.reset();
     }
-    for (const auto& [folder, prefixes] : folders) {
-        SyncFolder(folder.string());
-        RemoveStaleTemporaries(folder, prefixes);
-    }
+    for (const std::string& folder : folders)
+        SyncFolder(folder);
     if (failure)
         std::rethrow_exception(failure);
 }

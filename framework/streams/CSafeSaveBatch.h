@@ -9,7 +9,7 @@
 //
 //     CSafeSaveBatch batch;
 //     for (...) {
-//         auto file = std::make_unique<CSafeSaveFile>(target, CSafeSaveFile::StaleTemporaries::kKeep);
+//         auto file = std::make_unique<CSafeSaveFile>(target);
 //         ...write through *file...
 //         batch.Add(std::move(file));
 //     }
@@ -34,8 +34,7 @@ public:
 
     // A file written completely, waiting for the next commit.
     void Add(std::unique_ptr<CSafeSaveFile> written);
-    // Puts every waiting file in place (see above) and removes the stale
-    // temporaries of their targets. When the flush fails no target is
+    // Puts every waiting file in place (see above). When the flush fails no target is
     // replaced; a file whose rename fails keeps its old target while the
     // others are put in place. The first failure then passes on.
     void Commit();

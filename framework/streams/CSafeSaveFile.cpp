@@ -19,16 +19,6 @@ namespace {
 
 constexpr int kNameAttempts = 100;
 
-std::string RandomSuffix(std::mt19937& random)
-{
-    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-    std::string suffix(kTemporarySuffixLength, ' ');
-    for (char& c : suffix)
-        c = kLetters[pick(random)];
-    return suffix;
-}
-
 // The file a save really replaces: a symbolic link is followed so that the
 // link itself survives.
 std::filesystem::path ResolveTarget(const std::string& path)
@@ -62,7 +52,7 @@ void SyncFolder(const std::string& folder)
     }
 }
 
-CSafeSaveFile::Temporary CSafeSaveFile::CreateTemporary(const CFileSpec& target, StaleTemporaries stale)
+CSafeSaveFile::Temporary CSafeSaveFile::CreateTemporary(const CFileSpec& target)
 {
     const std::filesystem::path targetPath = ResolveTarget(target.FullPath());
     struct stat existing;
@@ -70,14 +60,16 @@ CSafeSaveFile::Temporary CSafeSaveFile::CreateTemporary(const CFileSpec& target,
     if (exists && !S_ISREG(existing.st_mode))
         throw WithSystemError(XCreateFailed(), S_ISDIR(existing.st_mode) ? EISDIR : EINVAL);
 
-    const std::filesystem::path folder = targetPath.parent_path();
-    const std::string prefix = TemporaryPrefix(targetPath.filename().string());
-    if (stale == StaleTemporaries::kRemove)
-        RemoveStaleTemporaries(folder, {prefix});
-
+    // The candidates left by killed saves go first; then the first free name
+    // is taken, beyond the candidates only when that many saves of the
+    // target run at once.
+    for (int k = 0; k < kTemporaryCandidates; ++k)
+        RemoveIfStale(TemporaryCandidate(targetPath.string(), k));
     std::mt19937 random(std::random_device{}());
+    std::uniform_int_distribution<int> beyond(kTemporaryCandidates, 999999);
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const std::string path = (folder / (prefix + RandomSuffix(random))).string();
+        const int k = attempt < kTemporaryCandidates ? attempt : beyond(random);
+        const std::string path = TemporaryCandidate(targetPath.string(), k);
         const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor < 0) {
             if (errno == EEXIST)
@@ -96,8 +88,8 @@ CSafeSaveFile::Temporary CSafeSaveFile::CreateTemporary(const CFileSpec& target,
     throw WithSystemError(XCreateFailed(), EEXIST);
 }
 
-CSafeSaveFile::CSafeSaveFile(const CFileSpec& target, StaleTemporaries stale)
-    : CSafeSaveFile(CreateTemporary(target, stale))
+CSafeSaveFile::CSafeSaveFile(const CFileSpec& target)
+    : CSafeSaveFile(CreateTemporary(target))
 {
 }
 

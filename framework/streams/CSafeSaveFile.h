@@ -23,14 +23,10 @@ class CFileSpec;
 
 class CSafeSaveFile : public COpenFile {
 public:
-    enum class StaleTemporaries {
-        kRemove,  // the stale temporaries of the target are removed first
-        kKeep,    // the caller removes them (a batch of saves does, once)
-    };
-
-    // Creates the temporary file; XCreateFailed when the folder does not
-    // allow it or the target is not a regular file.
-    explicit CSafeSaveFile(const CFileSpec& target, StaleTemporaries stale = StaleTemporaries::kRemove);
+    // Removes the target's stale temporaries and creates its own;
+    // XCreateFailed when the folder does not allow it or the target is not a
+    // regular file.
+    explicit CSafeSaveFile(const CFileSpec& target);
     // Removes the temporary file unless it was put in place.
     ~CSafeSaveFile() override;
 
@@ -59,7 +55,7 @@ private:
         std::string path;
         int descriptor;
     };
-    static Temporary CreateTemporary(const CFileSpec& target, StaleTemporaries stale);
+    static Temporary CreateTemporary(const CFileSpec& target);
     explicit CSafeSaveFile(Temporary temporary);
     void RemoveTemporary();
 

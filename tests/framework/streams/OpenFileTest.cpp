@@ -181,27 +181,28 @@ TEST_F(FileTest, SafeSaveFitsTheLongestNames)
 
 TEST_F(FileTest, SafeSaveRemovesOnlyTheStaleTemporariesOfItsTarget)
 {
-    for (const char* name : {".song.aif.AbC123", ".song.aif.XyZ789", ".other.aif.aaaaaa", ".song.aif.seven77"})
+    for (const char* name : {".song.aif.000000", ".song.aif.000001", ".song.aif.000007", ".other.aif.000000"})
         Put(name, "left over");
     // A save still running elsewhere holds its temporary locked.
-    const int running = ::open((folder_ / ".song.aif.XyZ789").c_str(), O_RDONLY);
+    const int running = ::open((folder_ / ".song.aif.000001").c_str(), O_RDONLY);
     ASSERT_EQ(::flock(running, LOCK_EX), 0);
     CSafeSaveFile file(FileAt("song.aif"));
     file.Write(3, "new");
     file.Commit();
     ::close(running);
-    EXPECT_FALSE(fs::exists(folder_ / ".song.aif.AbC123"));
-    for (const char* kept : {".song.aif.XyZ789", ".other.aif.aaaaaa", ".song.aif.seven77", "song.aif"})
+    for (const char* removed : {".song.aif.000000", ".song.aif.000007"})
+        EXPECT_FALSE(fs::exists(folder_ / removed)) << removed;
+    for (const char* kept : {".song.aif.000001", ".other.aif.000000", "song.aif"})
         EXPECT_TRUE(fs::exists(folder_ / kept)) << kept;
 }
 
 TEST_F(FileTest, BatchPutsEveryWrittenFileInPlaceAndKeepsAFailureApart)
 {
     Put("b.aif", "old");
-    Put(".c.aif.Stale1", "left over");
+    Put(".c.aif.000000", "left over");
     CSafeSaveBatch batch;
     for (const char* name : {"a.aif", "b.aif", "c.aif"}) {
-        auto file = std::make_unique<CSafeSaveFile>(FileAt(name), CSafeSaveFile::StaleTemporaries::kKeep);
+        auto file = std::make_unique<CSafeSaveFile>(FileAt(name));
         file->Write(3, "new");
         batch.Add(std::move(file));
     }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -65,10 +66,12 @@ CSafeSaveFile::Temporary CSafeSaveFile::CreateTemporary(const CFileSpec& target)
     // target run at once.
     for (int k = 0; k < kTemporaryCandidates; ++k)
         RemoveIfStale(TemporaryCandidate(targetPath.string(), k));
-    std::mt19937 random(std::random_device{}());
+    std::optional<std::mt19937> random;
     std::uniform_int_distribution<int> beyond(kTemporaryCandidates, 999999);
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const int k = attempt < kTemporaryCandidates ? attempt : beyond(random);
+        if (attempt == kTemporaryCandidates)
+            random.emplace(std::random_device{}());
+        const int k = attempt < kTemporaryCandidates ? attempt : beyond(*random);
         const std::string path = TemporaryCandidate(targetPath.string(), k);
         const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor < 0) {

@@ -8,17 +8,17 @@
 #include "cli/CliCommandRegistry.h"
 #include "cli/CliExportFeedback.h"
 #include "cli/SlicedLoop.h"
-#include "slicing/CSliceRenderSet.h"
-#include "slicing/Tempo.h"
 #include "document/export/DocumentFile.h"
 #include "document/export/ExportGrooveMIDI.h"
-#include "document/export/ExportSLX.h"
 #include "document/export/ExportSampleRates.h"
 #include "document/export/ExportSlices.h"
+#include "document/export/ExportSLX.h"
 #include "document/export/SliceFileName.h"
 #include "framework/exceptions/Exceptions.h"
 #include "framework/files/CFileSpec.h"
 #include "framework/files/FileTypes.h"
+#include "slicing/CSliceRenderSet.h"
+#include "slicing/Tempo.h"
 
 namespace {
 

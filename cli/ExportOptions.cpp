@@ -4,10 +4,10 @@
 #include <filesystem>
 
 #include "cli/CliFailure.h"
-#include "slicing/Tempo.h"
 #include "document/export/ExportSampleRates.h"
 #include "framework/files/CFileSpec.h"
 #include "framework/files/FileTypes.h"
+#include "slicing/Tempo.h"
 
 namespace {
 

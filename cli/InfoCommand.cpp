@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "cli/CliCommandRegistry.h"
-#include "sound/SampleFormatting.h"
 #include "formats/sound/SoundFileOpen.h"
 #include "framework/files/CFileSpec.h"
+#include "sound/SampleFormatting.h"
 
 namespace {
 

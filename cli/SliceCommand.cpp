@@ -3,8 +3,8 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/CliCommandRegistry.h"
-#include "cli/SliceReport.h"
 #include "cli/SlicedLoop.h"
+#include "cli/SliceReport.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "slicing/CSlicingSettings.h"
 #include "formats/sound/ChannelChoice.h"
+#include "slicing/CSlicingSettings.h"
 
 namespace CLI {
 class App;

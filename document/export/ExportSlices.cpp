@@ -8,9 +8,9 @@
 #include "document/export/SliceFileName.h"
 #include "formats/sound/AIFFFile.h"
 #include "formats/sound/WAVFile.h"
-#include "framework/streams/CSafeSaveBatch.h"
 #include "framework/files/CFileSpec.h"
 #include "framework/files/FileTypes.h"
+#include "framework/streams/CSafeSaveBatch.h"
 #include "slicing/CSliceRenderSet.h"
 #include "sound/WAVE_SAMPLE.h"
 

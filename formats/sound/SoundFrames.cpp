@@ -4,8 +4,8 @@
 
 #include "framework/exceptions/GeneralExceptions.h"
 #include "framework/streams/CMedia.h"
-#include "sound/CWaveSample.h"
 #include "sound/ChannelExtraction.h"
+#include "sound/CWaveSample.h"
 #include "sound/WAVE_SAMPLE.h"
 
 namespace {

@@ -12,9 +12,9 @@
 #include <unistd.h>
 #include <utility>
 
-#include "framework/streams/SafeSaveTemporaries.h"
 #include "framework/exceptions/GeneralExceptions.h"
 #include "framework/files/CFileSpec.h"
+#include "framework/streams/SafeSaveTemporaries.h"
 
 namespace {
 

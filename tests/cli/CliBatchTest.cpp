@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "slicing/synth/CDrumLoopSynthesizer.h"
 #include "formats/sound/AIFFFile.h"
 #include "framework/files/CFileSpec.h"
+#include "slicing/synth/CDrumLoopSynthesizer.h"
 #include "tests/cli/CliRunner.h"
 
 namespace fs = std::filesystem;

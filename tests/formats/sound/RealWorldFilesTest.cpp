@@ -5,13 +5,13 @@
 
 #include <cerrno>
 
-#include "sound/WAVE_SAMPLE.h"
 #include "formats/chunks/ByteOrder.h"
 #include "formats/sound/SoundFileExceptions.h"
 #include "formats/sound/SoundFileOpen.h"
 #include "framework/exceptions/Exceptions.h"
-#include "tests/support/FileTestSupport.h"
+#include "sound/WAVE_SAMPLE.h"
 #include "tests/formats/sound/SoundFileBytes.h"
+#include "tests/support/FileTestSupport.h"
 
 namespace {
 

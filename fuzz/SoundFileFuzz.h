@@ -11,6 +11,7 @@
 #include "framework/exceptions/XBase.h"
 #include "framework/streams/CMemoryMedia.h"
 #include "sound/CWaveSample.h"
+#include "sound/WAVE_SAMPLE.h"
 
 template <class PlainReader>
 int FuzzSoundFile(const std::uint8_t* data, std::size_t size, PlainReader read) {

@@ -9,8 +9,8 @@ packages=(
   # libraries
   qt6-base-dev libjpeg62-turbo-dev librtaudio-dev libasound2-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  # the batch tool's command line and JSON
-  libcli11-dev nlohmann-json3-dev
+  # the batch tool's command line
+  libcli11-dev
   # fuzzers (libFuzzer ships with clang's runtime)
   clang libclang-rt-14-dev
   # independent readers and tools used by the tests

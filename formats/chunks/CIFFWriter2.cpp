@@ -21,6 +21,11 @@ CIFFWriter2::CIFFWriter2(CIFFWriter2& parent, const CIFFChunkInfo& group)
 
 CIFFWriter2::~CIFFWriter2() = default;
 
+CIFFChunkInfo CIFFWriter2::BeginForm(const char* type)
+{
+    return BeginGroup(CIFFChunkInfo::kForm, "FORM", type);
+}
+
 CIFFChunkInfo CIFFWriter2::BeginCat(const char* type)
 {
     return BeginGroup(CIFFChunkInfo::kCat, "CAT ", type);

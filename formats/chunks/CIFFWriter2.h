@@ -23,8 +23,9 @@ public:
     CIFFWriter2(const CIFFWriter2&) = delete;
     CIFFWriter2& operator=(const CIFFWriter2&) = delete;
 
-    // Write a 12-byte group header (CAT or LIST, size 0, type) at the
+    // Write a 12-byte group header (FORM, CAT or LIST, size 0, type) at the
     // current position.
+    CIFFChunkInfo BeginForm(const char* type);
     CIFFChunkInfo BeginCat(const char* type);
     CIFFChunkInfo BeginList(const char* type);
     // Writes the identifier and size 0.

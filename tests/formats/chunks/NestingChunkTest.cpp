@@ -24,14 +24,11 @@ std::string WriteCatFile(CMemoryMedia& media)
     const CIFFChunkInfo cat = writer.BeginCat("ABCD");
     {
         CIFFWriter2 inner(writer, cat);
-        // The nesting writers begin only CAT, LIST, RIFF groups and chunks, so
-        // a FORM is written as a chunk header whose first data are its type.
         for (const char* type : {"TYP1", "TYP2"}) {
-            const CIFFChunkInfo form = inner.BeginChunk("FORM");
+            const CIFFChunkInfo form = inner.BeginForm(type);
+            EXPECT_EQ(form.kind, CIFFChunkInfo::kForm);
+            EXPECT_STREQ(form.name, type);
             CIFFWriter2 body(inner, form);
-            std::uint8_t id[4];
-            WriteId(id, type);
-            media.Write(4, id);
             if (std::strcmp(type, "TYP1") == 0)
                 body.WriteChunk("aaaa", 3, "xyz");
             else

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <sstream>
+#include <string_view>
 
 #include "devices/sound/CRegisteredFileSoundCard.h"
 #include "devices/sound/CRegisteredNullSoundCard.h"
@@ -11,6 +12,25 @@
 namespace {
 
 constexpr const char* kDefaultRecordingPath = "quillet-sound.wav";
+
+// Stored names lose their line feeds, so names compare without them.
+bool SameName(std::string_view a, std::string_view b)
+{
+    auto next = [](std::string_view& text) {
+        while (!text.empty() && text.front() == '\n')
+            text.remove_prefix(1);
+    };
+    for (;;) {
+        next(a);
+        next(b);
+        if (a.empty() || b.empty())
+            return a.empty() && b.empty();
+        if (a.front() != b.front())
+            return false;
+        a.remove_prefix(1);
+        b.remove_prefix(1);
+    }
+}
 
 }  // namespace
 
@@ -56,9 +76,12 @@ std::uint16_t CSoundCardRegistry::IndexOfChannelCard(const CSoundChannel& channe
 std::uint16_t CSoundCardRegistry::Find(const std::string& kind, const std::string& name,
                                        const std::string& module) const
 {
-    for (std::uint16_t i = 0; i < Count(); ++i)
-        if (fCards[i]->DriverKind() == kind && fCards[i]->DeviceName() == name && fCards[i]->ModuleName() == module)
+    for (std::uint16_t i = 0; i < Count(); ++i) {
+        const CRegisteredSoundCard& card = *fCards[i];
+        if (SameName(card.DriverKind(), kind) && SameName(card.DeviceName(), name) &&
+            SameName(card.ModuleName(), module))
             return i;
+    }
     return kNotFound;
 }
 

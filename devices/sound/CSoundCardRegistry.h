@@ -29,7 +29,8 @@ public:
     void RemoveAt(std::uint16_t index);
     // The index of the card that `channel` was opened on.
     std::uint16_t IndexOfChannelCard(const CSoundChannel& channel) const;
-    // The first card whose kind, name and module all equal these (exact case).
+    // The first card whose kind, name and module all equal these (exact case,
+    // line feeds left out on both sides).
     std::uint16_t Find(const std::string& kind, const std::string& name, const std::string& module) const;
     void RemoveUnusable();
     void RemoveKind(const std::string& kind);

@@ -29,19 +29,22 @@ void CSoundSetup::SetOutputRate(std::uint32_t rate)
         fRate = rate;
 }
 
-void CSoundSetup::ApplyPreferences(std::uint32_t rate, const std::string& kind, const std::string& name,
+bool CSoundSetup::ApplyPreferences(std::uint32_t rate, const std::string& kind, const std::string& name,
                                    const std::string& module, std::uint16_t setting)
 {
     SetOutputRate(rate);
     const std::uint16_t index = fRegistry.Find(kind, name, module);
     if (index != CSoundCardRegistry::kNotFound) {
         if (OpenCard(index)) {
+            if (setting >= fChannel->GetPlayAheadSettingCount())
+                return false;
             fChannel->SetPlayAheadSetting(setting);
-            return;
+            return true;
         }
         fHost.ShowAlert(Res::kAlertSoundCardNotOpened, name);
     }
     OpenAnyCard();
+    return true;
 }
 
 std::uint16_t CSoundSetup::CardIndex() const

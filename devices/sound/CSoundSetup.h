@@ -28,8 +28,9 @@ public:
     // The stored sound preferences: the rate, then the card whose kind, name
     // and module all match, opened with the stored play-ahead setting. A
     // matching card that fails shows alert 12 with its name; then, as when no
-    // card matches, any card is opened.
-    void ApplyPreferences(std::uint32_t rate, const std::string& kind, const std::string& name,
+    // card matches, any card is opened. False when the stored setting lies
+    // beyond the channel's settings and was left out.
+    bool ApplyPreferences(std::uint32_t rate, const std::string& kind, const std::string& name,
                           const std::string& module, std::uint16_t setting);
     // A rate that no play-ahead table covers (a damaged file) keeps the rate in force.
     void SetOutputRate(std::uint32_t rate);

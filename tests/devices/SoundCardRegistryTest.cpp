@@ -30,6 +30,9 @@ TEST(SoundCardRegistry, FindsCardsByTheirStoredNamesAndChannels)
     registry.ListStandInCards("file:a.wav,null,file:b.wav");
     EXPECT_EQ(registry.Find("File", "WAV file recorder", "b.wav"), 2);
     EXPECT_EQ(registry.Find("file", "WAV file recorder", "b.wav"), CSoundCardRegistry::kNotFound);
+    // Stored names lose their line feeds; either side may hold them.
+    EXPECT_EQ(registry.Find("File", "WAV file \nrecorder", "b.wav\n"), 2);
+    EXPECT_EQ(registry.Find("File", "WAV filerecorder", "b.wav"), CSoundCardRegistry::kNotFound);
 
     auto channel = registry.CardAt(1).OpenChannel(44100, Ignore, Ignore, nullptr, 2);
     EXPECT_EQ(registry.IndexOfChannelCard(*channel), 1);

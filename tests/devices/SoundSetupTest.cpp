@@ -72,7 +72,7 @@ TEST_F(SoundSetupTest, NoUsableCardShowsAlertOneAndLeavesSoundOff)
 TEST_F(SoundSetupTest, StoredCardIsOpenedWithItsPlayAheadSetting)
 {
     AddCards();
-    setup.ApplyPreferences(48000, "Null", "Null output", "", 4);
+    EXPECT_TRUE(setup.ApplyPreferences(48000, "Null", "Null output", "", 4));
     ASSERT_NE(setup.Channel(), nullptr);
     EXPECT_EQ(setup.CardIndex(), 1);
     EXPECT_EQ(setup.Channel()->Rate(), 48000u);
@@ -83,6 +83,10 @@ TEST_F(SoundSetupTest, StoredCardIsOpenedWithItsPlayAheadSetting)
     // A damaged stored rate keeps the rate in force.
     setup.ApplyPreferences(0, "Null", "Null output", "", 3);
     EXPECT_EQ(setup.Channel()->Rate(), 48000u);
+    // A setting beyond the channel's is left out.
+    const std::uint16_t settings = setup.Channel()->GetPlayAheadSettingCount();
+    EXPECT_FALSE(setup.ApplyPreferences(48000, "Null", "Null output", "", settings));
+    EXPECT_EQ(setup.Channel()->GetPlayAheadSetting(), 3);
 }
 
 TEST_F(SoundSetupTest, StoredCardThatCannotBeOpenedShowsAlertTwelveThenTakesAnother)

@@ -13,6 +13,7 @@
 #include <sys/utsname.h>
 
 #include "app/commands/CMenuUpdater.h"
+#include "app/preferences/DocumentPreferencesMapping.h"
 #include "app/startup/CCommandLineScanner.h"
 #include "app/window/CSplashScreen.h"
 #include "app/window/CWebBrowser.h"
@@ -29,10 +30,15 @@
 #include "gui/framework/application/CRecentDocumentsSettings.h"
 #include "gui/framework/menus/CNativeMenuBar.h"
 #include "gui/framework/windows/CDocumentWindow.h"
+#include "gui/dialogs/CFoundSamplerQuestion.h"
+#include "gui/dialogs/CQuilletPreferencesDialog.h"
 #include "gui/framework/windows/CFrameWindow.h"
 #include "gui/graphics/CPictureResources.h"
 #include "gui/window/CDocumentOpener.h"
 #include "resources/QuilletCommands.h"
+#include "samplers/model/TransmitMenuText.h"
+#include "samplers/search/CSamplerFinder.h"
+#include "samplers/search/CSamplerVerifier.h"
 
 namespace {
 
@@ -41,8 +47,6 @@ constexpr std::size_t kWindowsMenu = 3;  // on the bar: the menu that lists the 
 constexpr ResourceId kBeatsMenu = 600128009;
 constexpr ResourceId kSignatureMenu = 600128010;
 constexpr ResourceId kAlertNotFound = 501000002;
-// Names of the four pseudo-samplers that a new installation lists.
-constexpr std::array<ResourceId, 4> kPseudoSamplerNames = {400133100, 400133101, 400133102, 400133103};
 constexpr std::uint16_t kSplashPicture = 128;
 const QString kHelpFileName = QStringLiteral("quillet-help.html");
 
@@ -95,19 +99,42 @@ void CQuillet::StartUp()
     documents_ = std::make_unique<CDocumentOpener>(
         *this, player_, [this] { return IsSoundAvailable() && sound_.IsAvailable(); },
         [this] { return Menus(); }, [this](const CFileSpec& file) { RememberDocument(file); });
+    documents_->Preferences() = DocumentPreferencesFrom(preferences_);
+    documents_->SetTransmitTarget([this] { return preferences_.samplers.Selected(); });
     RunMenuUpdate();
-    // With no document named, the program shows its demo loop, sliced.
-    if (!OpenCommandLine(startCommandLine_, startFolder_))
+    if (OpenCommandLine(startCommandLine_, startFolder_))
+        return;
+    // With no document named: the Open dialog if the user wants it, and the
+    // demo loop, sliced, when that opened nothing.
+    if (preferences_.application.ShowOpenDialogOnStartup())
+        AskForDocumentAtStart();
+    if (DocumentWindows().empty())
         documents_->OpenDemoLoop();
+}
+
+void CQuillet::AskForDocumentAtStart()
+{
+    documents_->RunOpenCommand();
 }
 
 void CQuillet::ShutDown()
 {
     if (!initialised_)
         return;
-    // The preferences file is not in the program yet: nothing to write.
+    try {
+        SavePreferences();
+    } catch (...) {
+        // Alert 11 has told the user; everything else still goes down.
+    }
     TearDown();
     initialised_ = false;
+}
+
+void CQuillet::SavePreferences()
+{
+    if (documents_)
+        StoreDocumentPreferences(documents_->Preferences(), preferences_);
+    preferencesFile_.Save(preferences_, *this);
 }
 
 void CQuillet::Idle()
@@ -257,19 +284,58 @@ void CQuillet::CloseSplashScreen()
         splash_->Close();
 }
 
+CQuillet::PreferencesOutcome CQuillet::ReadPreferences()
+{
+    return preferencesFile_.Load(preferences_, *this) ? PreferencesOutcome::kRead : PreferencesOutcome::kNoUsableFile;
+}
+
 void CQuillet::SetDefaultPreferences()
 {
-    defaultNormalize_ = false;
-    defaultSilenceSelected_ = false;
-    defaultSeparateSamples_ = true;
-    defaultPitchToNewTempo_ = false;
-    installedSamplers_.clear();
-    for (ResourceId name : kPseudoSamplerNames)
-        installedSamplers_.push_back(GetResourceString(name));
-    selectedSampler_ = 0;
+    preferences_.samplers.InstallPseudoSamplers(samplerTypes_);
     // The default sound card: the first one that opens.
     if (sound_.IsEnabled())
         sound_.OpenAnyCard();
+}
+
+void CQuillet::SearchSamplers()
+{
+    CFoundSamplerQuestion question(samplerDevices_);
+    CSamplerFinder finder(samplerTypes_, samplerDevices_, question);
+    finder.FindAllSamplers(preferences_.samplers);
+}
+
+CSoundSetup* CQuillet::Sound()
+{
+    return sound_.IsEnabled() ? &sound_ : nullptr;
+}
+
+bool CQuillet::VerifyInstalledSamplers()
+{
+    CFoundSamplerQuestion question(samplerDevices_);
+    CSamplerFinder finder(samplerTypes_, samplerDevices_, question);
+    return CSamplerVerifier(finder).VerifyInstalledSamplers(preferences_.samplers);
+}
+
+DocumentPreferences CQuillet::DocumentSettings() const
+{
+    return documents_ ? documents_->Preferences() : DocumentPreferencesFrom(preferences_);
+}
+
+void CQuillet::ShowPreferences()
+{
+    if (!documents_)
+        return;
+    CQuilletPreferencesDialog dialog({IsSoundAvailable() ? &sound_ : nullptr, documents_->Preferences(),
+                                      preferences_.application, preferences_.customColours,
+                                      [this] { RedrawDocumentWindows(); }});
+    dialog.RunModal();
+    TellWindowsSoundChanged();
+}
+
+void CQuillet::RedrawDocumentWindows()
+{
+    for (CDocumentWindow* window : DocumentWindows())
+        window->UpdateContents();
 }
 
 void CQuillet::TearDown()
@@ -281,7 +347,6 @@ void CQuillet::TearDown()
     beatsMenu_.reset();
     signatureMenu_.reset();
     SetMenuBar(nullptr, kWindowsMenu);
-    installedSamplers_.clear();
 }
 
 int CQuillet::ShowAlert(ResourceId alert)
@@ -358,14 +423,20 @@ void CQuillet::UpdateMenus()
     state.scsiAvailable = availability_.scsi;
     state.browserInstalled = browserInstalled_;
     state.canOpen = documents_ != nullptr;
-    state.installedSamplers = installedSamplers_;
+    state.canEditPreferences = documents_ != nullptr;
     for (std::size_t i = 0; i < recent_.Count(); ++i)
         state.recentDocuments.push_back(recent_[i].NameWithExtension());
-    state.selectedSampler = selectedSampler_;
-    state.defaultPitchToNewTempo = defaultPitchToNewTempo_;
-    state.defaultSeparateSamples = defaultSeparateSamples_;
-    state.defaultNormalize = defaultNormalize_;
-    state.defaultSilenceSelected = defaultSilenceSelected_;
+    const CInstalledSamplerList& samplers = preferences_.samplers;
+    for (std::uint16_t i = 0; i < samplers.Count(); ++i)
+        state.installedSamplers.push_back(samplers.At(i).Name());
+    state.selectedSampler = samplers.SelectedIndex();
+    if (const CInstalledSampler* selected = samplers.Selected())
+        state.transmitLabel = TransmitMenuText(*selected);
+    const CSlicingSettings defaults = DocumentSettings().lastUsed;
+    state.defaultPitchToNewTempo = defaults.pitchMode;
+    state.defaultSeparateSamples = defaults.separateSamples;
+    state.defaultNormalize = defaults.normalize;
+    state.defaultSilenceSelected = defaults.silenceSelected;
 
     const std::vector<CDocumentWindow*> windows = DocumentWindows();
     state.documentCount = static_cast<int>(windows.size());
@@ -386,6 +457,7 @@ bool CQuillet::DoCommand(std::uint32_t command)
     CWindowArranger arranger(Frame().Area());
     switch (command) {
     case Cmd::kOpen: documents_->RunOpenCommand(); return true;
+    case Cmd::kPreferences: ShowPreferences(); return true;
     case Cmd::kQuit: RequestQuit(); return true;
     case Cmd::kCascade: arranger.Cascade(); return true;
     case Cmd::kTileHorizontally: arranger.TileHorizontally(); return true;
@@ -406,8 +478,8 @@ bool CQuillet::DoCommand(std::uint32_t command)
     }
     if (command >= Cmd::kFirstSamplerSelection && command <= Cmd::kLastSamplerSelection) {
         const std::size_t index = command - Cmd::kFirstSamplerSelection;
-        if (index < installedSamplers_.size() && index < Cmd::kMaxListedSamplers)
-            selectedSampler_ = static_cast<std::uint16_t>(index);
+        if (index < preferences_.samplers.Count() && index < Cmd::kMaxListedSamplers)
+            preferences_.samplers.Select(static_cast<std::uint16_t>(index));
         return true;
     }
     return CApplication::DoCommand(command);

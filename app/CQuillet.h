@@ -3,10 +3,10 @@
 // routes the application's menu commands, keeps the menus up to date, lets
 // the sound card go while the program is in the background, and tears
 // everything down at the end. It owns the sound output and the one sample
-// player that every document window plays through. Parts that are not in
-// the program yet (preferences, samplers) answer as a missing service does,
-// and their commands stay disabled. It also owns the MIDI port lists and the
-// SCSI buses found at start-up.
+// player that every document window plays through, the MIDI port lists and
+// the SCSI buses found at start-up, the supported sampler types, and the
+// preferences: read at start-up, edited in the Preferences dialog and by the
+// document windows, written at shut-down.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -21,9 +21,15 @@
 #include "devices/scsi/CSCSIBusTable.h"
 #include "devices/sound/CABCSoundSetupHost.h"
 #include "devices/sound/CSoundSetup.h"
+#include "document/window/DocumentPreferences.h"
 #include "framework/files/CFileTypeList.h"
 #include "framework/files/CRecentDocuments.h"
 #include "gui/framework/application/CApplication.h"
+#include "samplers/devices/CSamplerDevices.h"
+#include "samplers/model/CSupportedSamplerRegistry.h"
+#include "samplers/preferences/CABCPreferencesEnvironment.h"
+#include "samplers/preferences/CQuilletPreferencesFile.h"
+#include "samplers/preferences/QuilletPreferences.h"
 
 class CDocumentOpener;
 class CMenu;
@@ -34,7 +40,8 @@ class CWavePlayer;
 class CQuillet : public CApplication,
                  private CABCStartupServices,
                  private CABCSoundChannelHost,
-                 private CABCSoundSetupHost {
+                 private CABCSoundSetupHost,
+                 private CABCPreferencesEnvironment {
 public:
     static constexpr const char* kMakerHomePage = "https://quillet.example.org/";
     static constexpr const char* kDistributorHomePage = "https://marlpit.example.com/";
@@ -73,6 +80,9 @@ public:
     const CMIDIPortLists& GetMIDIPorts() const { return midiPorts_; }
     const CSCSIBusTable& GetSCSIBuses() const { return scsiBuses_; }
     CWavePlayer& GetWavePlayer() const { return *player_; }
+    // What the preferences file keeps, as the program holds it now.
+    const QuilletPreferences& Preferences() const { return preferences_; }
+    const CQuilletPreferencesFile& PreferencesFile() const { return preferencesFile_; }
     // Where the help file lies: beside the program (as in the build folder),
     // else in the data folder of the installation the program belongs to.
     static std::string HelpFilePath();
@@ -84,6 +94,9 @@ protected:
     // Fills the registry with the output devices the sound step may use: the
     // system's cards, then the stand-ins named in the environment.
     virtual void ListSoundCards(CSoundCardRegistry& registry);
+    // Started without a document and asked to show the Open dialog: the
+    // Open command's file dialog.
+    virtual void AskForDocumentAtStart();
 
 private:
     // Start-up steps.
@@ -102,9 +115,9 @@ private:
     // open is named with the group to join. Whether there is a bus.
     bool StartSCSI() override;
     void CloseSplashScreen() override;
-    PreferencesOutcome ReadPreferences() override { return PreferencesOutcome::kNoUsableFile; }
+    PreferencesOutcome ReadPreferences() override;
     void SetDefaultPreferences() override;
-    void SearchSamplers() override {}
+    void SearchSamplers() override;
     void TearDown() override;
     int ShowAlert(ResourceId alert) override;
 
@@ -129,6 +142,21 @@ private:
     // Opens entry `index` of the recent documents; gone files leave the list
     // with an alert.
     void OpenRecentDocument(std::size_t index);
+    // What reading and writing the preferences needs.
+    CSoundSetup* Sound() override;
+    bool IsMIDIAvailable() const override { return availability_.midi; }
+    bool IsSCSIAvailable() const override { return availability_.scsi; }
+    const CSupportedSamplerRegistry& SupportedSamplers() const override { return samplerTypes_; }
+    const CABCConnectionDirectory& Connections() const override { return samplerDevices_; }
+    bool VerifyInstalledSamplers() override;
+
+    // Writes the preferences file; a failure has shown alert 11.
+    void SavePreferences();
+    void ShowPreferences();
+    void RedrawDocumentWindows();
+    // The settings the document windows share (those of the file before the
+    // windows' session exists).
+    DocumentPreferences DocumentSettings() const;
     void OpenWebPage(const char* address);
     void OpenHelp();
     void ShowAbout();
@@ -156,11 +184,8 @@ private:
     std::unique_ptr<CSplashScreen> splash_;
     std::unique_ptr<CDocumentOpener> documents_;
 
-    // The default document settings and the installed samplers.
-    bool defaultNormalize_ = false;
-    bool defaultSilenceSelected_ = false;
-    bool defaultSeparateSamples_ = true;
-    bool defaultPitchToNewTempo_ = false;
-    std::vector<std::string> installedSamplers_;
-    std::uint16_t selectedSampler_ = 65535;
+    CSamplerDevices samplerDevices_;
+    CSupportedSamplerRegistry samplerTypes_{samplerDevices_};
+    CQuilletPreferencesFile preferencesFile_;
+    QuilletPreferences preferences_;
 };

@@ -70,8 +70,7 @@ void CMenuUpdater::AddSamplerList(CMenuBar& bar, const MenuState& state)
 
     // The Transmit item names its target.
     MenuItemRecord record = transmit->menu->Record(transmit->index);
-    const std::string target = selected < state.installedSamplers.size() ? state.installedSamplers[selected] : "";
-    record.label = ("Transmit to " + target).substr(0, MenuItemRecord::kMaxLabelLength);
+    record.label = state.transmitLabel.substr(0, MenuItemRecord::kMaxLabelLength);
     transmit->menu->RemoveItem(transmit->index);
     transmit->menu->InsertRecord(transmit->index, record);
 

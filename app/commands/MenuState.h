@@ -22,6 +22,8 @@ struct MenuState {
     // The names File > Open Recent lists, most recent first.
     std::vector<std::string> recentDocuments;
     std::uint16_t selectedSampler = 0;  // 65535 selects the first
+    // The Transmit item's text for the selected sampler.
+    std::string transmitLabel;
 
     // Default document settings, shown while no document is open.
     bool defaultPitchToNewTempo = false;

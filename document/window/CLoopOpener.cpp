@@ -81,7 +81,13 @@ std::unique_ptr<CLoopDocument> CLoopOpener::DemoLoop(const CSlicingSettings& def
     settings.beats = 0;
     settings.signature = CSlicingSettings::kDefaultSignature;
     settings.sensitivity = kDemoSensitivity;
-    auto document = std::make_unique<CLoopDocument>(std::move(sound), settings);
+    return FromSound(std::move(sound), settings);
+}
+
+std::unique_ptr<CLoopDocument> CLoopOpener::FromSound(std::unique_ptr<WAVE_SAMPLE> sound,
+                                                      const CSlicingSettings& defaults)
+{
+    auto document = std::make_unique<CLoopDocument>(std::move(sound), defaults);
     if (!Analyse(*document))
         return nullptr;
     return document;

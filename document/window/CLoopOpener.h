@@ -13,6 +13,7 @@
 class CABCOpenQuestions;
 class CLoopDocument;
 class CSlicingSettings;
+class WAVE_SAMPLE;
 
 class CLoopOpener {
 public:
@@ -32,6 +33,10 @@ public:
     // Two bars of 4/4 at 120 BPM, analysed and shown with two bars at a
     // middle sensitivity; nothing when the analysis was stopped.
     static std::unique_ptr<CLoopDocument> DemoLoop(const CSlicingSettings& defaults);
+    // A sound made in the program (a slice of another document), analysed;
+    // nothing when the analysis was stopped.
+    static std::unique_ptr<CLoopDocument> FromSound(std::unique_ptr<WAVE_SAMPLE> sound,
+                                                    const CSlicingSettings& defaults);
 
     // The alert for a failure while opening: not enough memory, or the
     // sound-file alerts.

@@ -11,6 +11,7 @@
 #include "gui/window/CFileChooser.h"
 #include "gui/window/COpenAudioFileDialog.h"
 #include "gui/window/CQuilletWindow.h"
+#include "sound/WAVE_SAMPLE.h"
 
 CDocumentOpener::CDocumentOpener(CApplication& application, std::shared_ptr<CWavePlayer> player,
                                  std::function<bool()> soundAvailable, std::function<CMenuBar*()> menuBar,
@@ -19,11 +20,15 @@ CDocumentOpener::CDocumentOpener(CApplication& application, std::shared_ptr<CWav
       fSession(std::make_shared<DocumentSession>(std::move(soundAvailable), std::move(menuBar), std::move(player)))
 {
     fSession->fileUsed = std::move(fileUsed);
+    fSession->openSoundWindow = [this](std::unique_ptr<WAVE_SAMPLE> sound) { OpenSound(std::move(sound)); };
 }
 
 CDocumentOpener::~CDocumentOpener()
 {
     fSession->player.StopPlayback();
+    // Windows may outlive the opener; they can no longer open others.
+    fSession->openSoundWindow = nullptr;
+    fSession->transmitTarget = nullptr;
 }
 
 void CDocumentOpener::RunOpenCommand()
@@ -48,6 +53,11 @@ CQuilletWindow* CDocumentOpener::OpenFile(const std::string& path)
 CQuilletWindow* CDocumentOpener::OpenDemoLoop()
 {
     return ShowWindow(CLoopOpener::DemoLoop(fSession->preferences.NewDocumentSettings()));
+}
+
+CQuilletWindow* CDocumentOpener::OpenSound(std::unique_ptr<WAVE_SAMPLE> sound)
+{
+    return ShowWindow(CLoopOpener::FromSound(std::move(sound), fSession->preferences.NewDocumentSettings()));
 }
 
 CQuilletWindow* CDocumentOpener::ShowWindow(std::unique_ptr<CLoopDocument> document)

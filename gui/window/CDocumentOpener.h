@@ -32,6 +32,10 @@ public:
     // (the alert has been shown).
     CQuilletWindow* OpenFile(const std::string& path);
     CQuilletWindow* OpenDemoLoop();
+    // A sound made in the program, analysed, in a new window.
+    CQuilletWindow* OpenSound(std::unique_ptr<WAVE_SAMPLE> sound);
+    // Where Transmit sends the slices of the windows.
+    void SetTransmitTarget(std::function<CInstalledSampler*()> target) { fSession->transmitTarget = std::move(target); }
 
     CWavePlayer& Player() { return fSession->player; }
     DocumentPreferences& Preferences() { return fSession->preferences; }

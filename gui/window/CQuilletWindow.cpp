@@ -28,7 +28,10 @@
 #include "gui/views/CSliceView.h"
 #include "gui/window/CFileChooser.h"
 #include "gui/window/CNoLengthSpecifiedDialog.h"
+#include "gui/window/CSliceWindowsTransmitHost.h"
 #include "resources/QuilletCommands.h"
+#include "samplers/model/CABCSupportedSampler.h"
+#include "samplers/model/CInstalledSampler.h"
 
 namespace {
 
@@ -384,6 +387,21 @@ bool CQuilletWindow::AskMoveLeftLocator()
 std::optional<std::int16_t> CQuilletWindow::AskLoopLength()
 {
     return CNoLengthSpecifiedDialog::Ask();
+}
+
+bool CQuilletWindow::CanTransmit() const
+{
+    const CInstalledSampler* target = fSession->transmitTarget ? fSession->transmitTarget() : nullptr;
+    return target && target->Type().CanTransmit();
+}
+
+void CQuilletWindow::Transmit(CSliceRenderSet& renderSet)
+{
+    CInstalledSampler* target = fSession->transmitTarget ? fSession->transmitTarget() : nullptr;
+    if (!target || !fSession->openSoundWindow)
+        return;
+    CSliceWindowsTransmitHost host(renderSet, fModel->Sound().Name(), fSession->openSoundWindow);
+    target->Type().Transmit(*target, host);
 }
 
 std::optional<CABCQuilletWindowHost::ChosenFile> CQuilletWindow::AskFileToWrite(FileKind kind, const char* name)

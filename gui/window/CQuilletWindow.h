@@ -68,7 +68,7 @@ public:
 private:
     // CABCQuilletWindowHost
     bool IsSoundAvailable() const override { return fSession->soundAvailable(); }
-    bool CanTransmit() const override { return false; }
+    bool CanTransmit() const override;
     bool AlwaysMoveLeftLocator() const override { return Preferences().alwaysMoveLeftLocator; }
     bool ScrollDuringPlayback() const override { return Preferences().scrollDuringPlayback; }
     void SetScrollDuringPlayback(bool on) override { Preferences().scrollDuringPlayback = on; }
@@ -79,7 +79,7 @@ private:
     void DocumentSaved(const CFileSpec& file) override;
     CABCExportFeedback& ExportFeedback() override { return fFeedback; }
     void ShowAlert(ResourceId alert) override;
-    void Transmit(CSliceRenderSet&) override {}
+    void Transmit(CSliceRenderSet& renderSet) override;
     void RefreshAllWindows() override;
 
     // CABCLoopViewHost

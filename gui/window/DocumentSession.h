@@ -12,7 +12,9 @@
 #include "document/window/DocumentPreferences.h"
 
 class CFileSpec;
+class CInstalledSampler;
 class CMenuBar;
+class WAVE_SAMPLE;
 
 struct DocumentSession {
     // `shared`: the application's sample player (a session of its own without one).
@@ -31,4 +33,8 @@ struct DocumentSession {
     std::function<CMenuBar*()> menuBar;
     // Told of every file a window was opened from or saved to (may be empty).
     std::function<void(const CFileSpec&)> fileUsed;
+    // The sampler Transmit sends to (nullptr: none).
+    std::function<CInstalledSampler*()> transmitTarget;
+    // Opens a sound made in the program in a new document window.
+    std::function<void(std::unique_ptr<WAVE_SAMPLE>)> openSoundWindow;
 };

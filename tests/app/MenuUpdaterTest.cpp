@@ -70,6 +70,7 @@ TEST_F(MenuUpdaterTest, TargetListShowsAtMost89SamplersWithTheSelectedChecked)
     for (int i = 0; i < 95; ++i)
         state_.installedSamplers.push_back("Sampler " + std::to_string(i));
     state_.selectedSampler = 65535;
+    state_.transmitLabel = "Transmit to Sampler 0";
     Update();
     EXPECT_EQ(Item(Cmd::kTransmit).label, "Transmit to Sampler 0");
     EXPECT_TRUE(Item(Cmd::kFirstSamplerSelection).checked);
@@ -77,6 +78,7 @@ TEST_F(MenuUpdaterTest, TargetListShowsAtMost89SamplersWithTheSelectedChecked)
     EXPECT_FALSE(bar_.FindCommand(Cmd::kFirstSamplerSelection + 89).has_value());
 
     state_.selectedSampler = 3;
+    state_.transmitLabel = "Transmit to Sampler 3";
     Update();
     EXPECT_EQ(Item(Cmd::kTransmit).label, "Transmit to Sampler 3");
     EXPECT_FALSE(Item(Cmd::kFirstSamplerSelection).checked);

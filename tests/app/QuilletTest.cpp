@@ -11,9 +11,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,7 +40,8 @@
 namespace {
 
 // The program with the stand-in cards named in `standIns` as its only
-// cards: an empty text leaves it without any.
+// cards: an empty text leaves it without any. It counts the Open dialogs
+// asked for at start instead of showing them.
 class StandInQuillet : public CQuillet {
 public:
     StandInQuillet(const std::string& commandLine, const std::string& folder, std::string standIns)
@@ -46,10 +49,34 @@ public:
     {
     }
 
+    int openDialogsAtStart = 0;
+
 private:
     void ListSoundCards(CSoundCardRegistry& registry) override { registry.ListStandInCards(standIns_); }
+    void AskForDocumentAtStart() override { ++openDialogsAtStart; }
 
     std::string standIns_;
+};
+
+// Points the configuration folder at `folder` while it lives.
+class ConfigurationFolderScope {
+public:
+    explicit ConfigurationFolderScope(const std::filesystem::path& folder)
+    {
+        if (const char* old = std::getenv("XDG_CONFIG_HOME"))
+            previous_ = old;
+        setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    }
+    ~ConfigurationFolderScope()
+    {
+        if (previous_)
+            setenv("XDG_CONFIG_HOME", previous_->c_str(), 1);
+        else
+            unsetenv("XDG_CONFIG_HOME");
+    }
+
+private:
+    std::optional<std::string> previous_;
 };
 
 struct RunResult {
@@ -60,14 +87,20 @@ struct RunResult {
     bool soundAvailable = false;
     std::string cardKind;
     bool playerFed = false;
+    int openDialogsAtStart = 0;
+    std::size_t documentWindows = 0;
 };
 
 // Runs the program until its loop turns once, does `action` there (with the
 // loop running for `actionMilliseconds` after it), then quits it.
+// The preferences live in `configuration` (a fresh folder when empty).
 RunResult RunOnce(const std::string& commandLine, const std::string& folder, const std::string& standIns = "",
-                  const std::function<void(CQuillet&)>& action = {}, int actionMilliseconds = 0)
+                  const std::function<void(CQuillet&)>& action = {}, int actionMilliseconds = 0,
+                  const std::filesystem::path& configuration = {})
 {
     RunResult result;
+    CTempFolder fresh;
+    ConfigurationFolderScope scope(configuration.empty() ? fresh.Path() : configuration);
     StandInQuillet quillet(commandLine, folder, standIns);
     RecordingAlerts alerts(34);  // No
     // Start-up may serve events before the loop runs; act once it does.
@@ -89,6 +122,7 @@ RunResult RunOnce(const std::string& commandLine, const std::string& folder, con
             result.cardKind = channel->Card().DriverKind();
             result.playerFed = channel->IsRunning() && quillet.GetWavePlayer().OutputRate() == channel->Rate();
         }
+        result.documentWindows = quillet.DocumentWindows().size();
         if (action)
             action(quillet);
         QTimer::singleShot(actionMilliseconds, [&quillet] { quillet.DoCommand(Cmd::kQuit); });
@@ -98,6 +132,7 @@ RunResult RunOnce(const std::string& commandLine, const std::string& folder, con
     EXPECT_EQ(quillet.Menus(), nullptr);  // torn down
     for (const AlertDefinition& alert : alerts.shown)
         result.alerts.push_back(alert.title + "|" + alert.message);
+    result.openDialogsAtStart = quillet.openDialogsAtStart;
     return result;
 }
 
@@ -176,7 +211,7 @@ TEST(CQuillet, StartsWithoutSoundOrPreferencesAndQuits)
     EXPECT_NE(run.alerts[1].find("There are no samplers installed."), std::string::npos) << run.alerts[1];
     EXPECT_TRUE(run.openEnabled);
     EXPECT_TRUE(run.quitEnabled);
-    EXPECT_EQ(run.transmitLabel, "Transmit to New Window");
+    EXPECT_EQ(run.transmitLabel, "Open Slices in New Windows");
 }
 
 TEST(CQuillet, ListsTheMIDIPortsAndSCSIBusesTheEnvironmentNames)
@@ -303,4 +338,42 @@ TEST(CQuillet, RecentDocumentThatIsGoneLeavesTheListWithAnAlert)
     });
     ASSERT_FALSE(run.alerts.empty());
     EXPECT_NE(run.alerts.back().find("Some documents could not be found."), std::string::npos) << run.alerts.back();
+}
+
+TEST(CQuillet, SettingsSurviveARestartAndTheSamplerQuestionComesOnce)
+{
+    CTempFolder configuration;
+    const RunResult first = RunOnce("", "/", "null", [](CQuillet& quillet) {
+        quillet.DoCommand(Cmd::kFirstSamplerSelection + 2);
+    }, 0, configuration.Path());
+    ASSERT_EQ(first.alerts.size(), 1u);
+    EXPECT_NE(first.alerts[0].find("There are no samplers installed."), std::string::npos);
+    EXPECT_EQ(first.openDialogsAtStart, 1);
+    EXPECT_EQ(first.documentWindows, 1u);  // the demo loop, as the dialog opened nothing
+
+    std::uint16_t selected = 0;
+    const RunResult second = RunOnce("", "/", "null", [&selected](CQuillet& quillet) {
+        selected = quillet.Preferences().samplers.SelectedIndex();
+    }, 0, configuration.Path());
+    EXPECT_TRUE(second.alerts.empty());
+    EXPECT_EQ(selected, 2);
+    EXPECT_EQ(second.transmitLabel, "Transmit not Available");
+
+    // "Show Open Dialog on Startup" turned off in the file.
+    const auto file = configuration.Path() / "Quillet" / "Quillet Preferences.prf";
+    std::vector<std::uint8_t> bytes = ReadFileBytes(file);
+    const auto parp = std::search(bytes.begin(), bytes.end(), std::begin("PARP"), std::end("PARP") - 1);
+    ASSERT_NE(parp, bytes.end());
+    *(parp + 8 + 16) = 0;
+    WriteFileBytes(file, bytes);
+    EXPECT_EQ(RunOnce("", "/", "null", {}, 0, configuration.Path()).openDialogsAtStart, 0);
+}
+
+TEST(CQuillet, PreferencesThatCannotBeWrittenAreReportedAndShutDownGoesOn)
+{
+    CTempFolder configuration;
+    std::ofstream(configuration.Path() / "Quillet") << "a file where the folder belongs";
+    const RunResult run = RunOnce("", "/", "null", {}, 0, configuration.Path());
+    ASSERT_EQ(run.alerts.size(), 2u);
+    EXPECT_EQ(run.alerts[1], "Couldn't write Preferences file!|Program settings could not be saved.");
 }

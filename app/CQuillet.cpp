@@ -20,6 +20,7 @@
 #include "app/window/CWindowArranger.h"
 #include "devices/sound/CRegisteredRtAudioCard.h"
 #include "devices/sound/CSoundChannel.h"
+#include "devices/system/CSystemInformation.h"
 #include "document/playback/CWavePlayer.h"
 #include "framework/alerts/Alerts.h"
 #include "framework/exceptions/Exceptions.h"
@@ -32,6 +33,7 @@
 #include "gui/framework/windows/CDocumentWindow.h"
 #include "gui/dialogs/CFoundSamplerQuestion.h"
 #include "gui/dialogs/CQuilletPreferencesDialog.h"
+#include "gui/dialogs/CSystemInformationDialog.h"
 #include "gui/framework/windows/CFrameWindow.h"
 #include "gui/graphics/CPictureResources.h"
 #include "gui/window/CDocumentOpener.h"
@@ -332,6 +334,12 @@ void CQuillet::ShowPreferences()
     TellWindowsSoundChanged();
 }
 
+void CQuillet::ShowSystemInformation()
+{
+    CSystemInformationDialog(CSystemInformation::Gather("/", CSoundCardRegistry::StandInsFromEnvironment()).Text())
+        .RunModal();
+}
+
 void CQuillet::RedrawDocumentWindows()
 {
     for (CDocumentWindow* window : DocumentWindows())
@@ -426,6 +434,7 @@ void CQuillet::UpdateMenus()
     state.canEditPreferences = documents_ != nullptr;
     for (std::size_t i = 0; i < recent_.Count(); ++i)
         state.recentDocuments.push_back(recent_[i].NameWithExtension());
+    state.canShowSystemInformation = true;
     const CInstalledSamplerList& samplers = preferences_.samplers;
     for (std::uint16_t i = 0; i < samplers.Count(); ++i)
         state.installedSamplers.push_back(samplers.At(i).Name());
@@ -458,6 +467,7 @@ bool CQuillet::DoCommand(std::uint32_t command)
     switch (command) {
     case Cmd::kOpen: documents_->RunOpenCommand(); return true;
     case Cmd::kPreferences: ShowPreferences(); return true;
+    case Cmd::kSystemInformation: ShowSystemInformation(); return true;
     case Cmd::kQuit: RequestQuit(); return true;
     case Cmd::kCascade: arranger.Cascade(); return true;
     case Cmd::kTileHorizontally: arranger.TileHorizontally(); return true;

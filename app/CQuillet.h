@@ -153,6 +153,7 @@ private:
     // Writes the preferences file; a failure has shown alert 11.
     void SavePreferences();
     void ShowPreferences();
+    void ShowSystemInformation();
     void RedrawDocumentWindows();
     // The settings the document windows share (those of the file before the
     // windows' session exists).

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "devices/sound/CSoundCardRegistry.h"
+#include "devices/system/CSystemInformation.h"
 #include "formats/sound/AIFFFile.h"
 #include "framework/files/CFileSpec.h"
 #include "slicing/synth/CDrumLoopSynthesizer.h"
@@ -97,4 +99,13 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndAUsageLine) {
     const CliRun help = RunCli("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("usage: quillet-cli slice FILE"), std::string::npos) << help.out;
+}
+
+TEST_F(CliTest, SysinfoPrintsWhatTheWindowProgramShows) {
+    const CliRun run = RunCli("sysinfo");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, CSystemInformation::Gather("/", CSoundCardRegistry::StandInsFromEnvironment()).Text());
+    const CliRun extra = RunCli("sysinfo --json");
+    EXPECT_EQ(extra.status, 2);
+    EXPECT_NE(extra.err.find("unexpected argument --json"), std::string::npos) << extra.err;
 }

@@ -31,7 +31,7 @@
 #include "gui/framework/application/CRecentDocumentsSettings.h"
 #include "gui/framework/menus/CNativeMenuBar.h"
 #include "gui/framework/windows/CDocumentWindow.h"
-#include "gui/dialogs/CFoundSamplerQuestion.h"
+#include "gui/dialogs/CConfigureSamplerDialog.h"
 #include "gui/dialogs/CQuilletPreferencesDialog.h"
 #include "gui/dialogs/CSystemInformationDialog.h"
 #include "gui/framework/windows/CFrameWindow.h"
@@ -39,8 +39,6 @@
 #include "gui/window/CDocumentOpener.h"
 #include "resources/QuilletCommands.h"
 #include "samplers/model/TransmitMenuText.h"
-#include "samplers/search/CSamplerFinder.h"
-#include "samplers/search/CSamplerVerifier.h"
 
 namespace {
 
@@ -301,9 +299,7 @@ void CQuillet::SetDefaultPreferences()
 
 void CQuillet::SearchSamplers()
 {
-    CFoundSamplerQuestion question(samplerDevices_);
-    CSamplerFinder finder(samplerTypes_, samplerDevices_, question);
-    finder.FindAllSamplers(preferences_.samplers);
+    samplerFinder_.FindAllSamplers(preferences_.samplers);
 }
 
 CSoundSetup* CQuillet::Sound()
@@ -313,9 +309,7 @@ CSoundSetup* CQuillet::Sound()
 
 bool CQuillet::VerifyInstalledSamplers()
 {
-    CFoundSamplerQuestion question(samplerDevices_);
-    CSamplerFinder finder(samplerTypes_, samplerDevices_, question);
-    return CSamplerVerifier(finder).VerifyInstalledSamplers(preferences_.samplers);
+    return samplerVerifier_.VerifyInstalledSamplers(preferences_.samplers);
 }
 
 DocumentPreferences CQuillet::DocumentSettings() const
@@ -332,6 +326,13 @@ void CQuillet::ShowPreferences()
                                       [this] { RedrawDocumentWindows(); }});
     dialog.RunModal();
     TellWindowsSoundChanged();
+}
+
+void CQuillet::ShowSamplerSettings()
+{
+    CConfigureSamplerDialog({preferences_.samplers, samplerTypes_, samplerDevices_, samplerFinder_, samplerVerifier_,
+                             availability_.midi, availability_.scsi})
+        .RunModal();
 }
 
 void CQuillet::ShowSystemInformation()
@@ -434,6 +435,7 @@ void CQuillet::UpdateMenus()
     state.canEditPreferences = documents_ != nullptr;
     for (std::size_t i = 0; i < recent_.Count(); ++i)
         state.recentDocuments.push_back(recent_[i].NameWithExtension());
+    state.canEditSamplerSettings = true;
     state.canShowSystemInformation = true;
     const CInstalledSamplerList& samplers = preferences_.samplers;
     for (std::uint16_t i = 0; i < samplers.Count(); ++i)
@@ -467,6 +469,7 @@ bool CQuillet::DoCommand(std::uint32_t command)
     switch (command) {
     case Cmd::kOpen: documents_->RunOpenCommand(); return true;
     case Cmd::kPreferences: ShowPreferences(); return true;
+    case Cmd::kSamplerSettings: ShowSamplerSettings(); return true;
     case Cmd::kSystemInformation: ShowSystemInformation(); return true;
     case Cmd::kQuit: RequestQuit(); return true;
     case Cmd::kCascade: arranger.Cascade(); return true;

@@ -24,12 +24,15 @@
 #include "document/window/DocumentPreferences.h"
 #include "framework/files/CFileTypeList.h"
 #include "framework/files/CRecentDocuments.h"
+#include "gui/dialogs/CFoundSamplerQuestion.h"
 #include "gui/framework/application/CApplication.h"
 #include "samplers/devices/CSamplerDevices.h"
 #include "samplers/model/CSupportedSamplerRegistry.h"
 #include "samplers/preferences/CABCPreferencesEnvironment.h"
 #include "samplers/preferences/CQuilletPreferencesFile.h"
 #include "samplers/preferences/QuilletPreferences.h"
+#include "samplers/search/CSamplerFinder.h"
+#include "samplers/search/CSamplerVerifier.h"
 
 class CDocumentOpener;
 class CMenu;
@@ -153,6 +156,7 @@ private:
     // Writes the preferences file; a failure has shown alert 11.
     void SavePreferences();
     void ShowPreferences();
+    void ShowSamplerSettings();
     void ShowSystemInformation();
     void RedrawDocumentWindows();
     // The settings the document windows share (those of the file before the
@@ -187,6 +191,9 @@ private:
 
     CSamplerDevices samplerDevices_;
     CSupportedSamplerRegistry samplerTypes_{samplerDevices_};
+    CFoundSamplerQuestion samplerQuestion_{samplerDevices_};
+    CSamplerFinder samplerFinder_{samplerTypes_, samplerDevices_, samplerQuestion_};
+    CSamplerVerifier samplerVerifier_{samplerFinder_};
     CQuilletPreferencesFile preferencesFile_;
     QuilletPreferences preferences_;
 };

@@ -23,6 +23,15 @@ namespace {
 
 constexpr const char* kSceneOption = "--screenshot-scene=";
 
+// Screenshot runs show the demo loop, never the Open dialog.
+class CSceneQuillet : public CQuillet {
+public:
+    using CQuillet::CQuillet;
+
+private:
+    void AskForDocumentAtStart() override {}
+};
+
 // The program's icon where the installed one is not found: the splash
 // picture's colours, slice bars and a "Q".
 QIcon MakeIcon()
@@ -96,7 +105,10 @@ int main(int argc, char** argv)
     }
 
     try {
-        CQuillet quillet(commandLine, folder);
+        const std::unique_ptr<CQuillet> application = scene.empty()
+                                                          ? std::make_unique<CQuillet>(commandLine, folder)
+                                                          : std::make_unique<CSceneQuillet>(commandLine, folder);
+        CQuillet& quillet = *application;
         if (role == CSingleInstance::Role::kFirst) {
             instance.SetHandler([&quillet](const std::string& from, const std::string& line) {
                 quillet.Frame().raise();

@@ -29,6 +29,8 @@ session() {
   local names=(frame menu-file menu-edit menu-sampler menu-windows menu-help alert progress about document)
   scenes+=(loop-plain loop-3d loop-shaded loop-plain-in loop-3d-in loop-shaded-in)
   names+=(loop-plain loop-3d loop-shaded loop-plain-in loop-3d-in loop-shaded-in)
+  scenes+=(preferences sampler-settings system-information)
+  names+=(preferences sampler-settings system-information)
   for i in "${!scenes[@]}"; do
     "$program" --screenshot-scene="${scenes[$i]}" >/dev/null 2>&1 &
     local pid=$!

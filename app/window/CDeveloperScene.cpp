@@ -59,6 +59,7 @@ bool CDeveloperScene::IsKnown(const std::string& scene)
         if (scene == loop)
             return true;
     return scene == "frame" || scene == "document" || scene == "alert" || scene == "progress" || scene == "about" ||
+           scene == "preferences" || scene == "sampler-settings" || scene == "system-information" ||
            (scene.size() == 6 && scene.rfind("menu-", 0) == 0 && scene[5] >= '0' && scene[5] <= '4');
 }
 
@@ -90,6 +91,12 @@ void CDeveloperScene::Play()
         }
     } else if (scene_ == "about") {
         application_.DoCommand(Cmd::kAbout);
+    } else if (scene_ == "preferences") {
+        application_.DoCommand(Cmd::kPreferences);
+    } else if (scene_ == "sampler-settings") {
+        application_.DoCommand(Cmd::kSamplerSettings);
+    } else if (scene_ == "system-information") {
+        application_.DoCommand(Cmd::kSystemInformation);
     } else if (scene_ == "progress") {
         // A count-down of slices that runs until the user stops it.
         CLengthyOperation operation(GetResourceString(kSlicesLeft), GetResourceString(kStop));

@@ -11,12 +11,16 @@ class CSamplerDevices : public CABCConnectionDirectory,
                         public CABCSamplerIdentification,
                         public CABCSamplerScanner {
 public:
+    std::uint16_t MIDIInCount() const override { return 0; }
+    std::uint16_t MIDIOutCount() const override { return 0; }
+    std::uint16_t SCSIBusCount() const override { return 0; }
     PortName MIDIInName(std::uint16_t) const override { return {}; }
     PortName MIDIOutName(std::uint16_t) const override { return {}; }
     BusName SCSIBusName(std::uint16_t) const override { return {}; }
     std::optional<std::uint16_t> FindMIDIIn(const PortName&) const override { return std::nullopt; }
     std::optional<std::uint16_t> FindMIDIOut(const PortName&) const override { return std::nullopt; }
     std::optional<std::uint16_t> FindSCSIBus(const BusName&) const override { return std::nullopt; }
+    SCSITarget InquireSCSITarget(std::uint16_t, std::uint8_t) const override { return {}; }
 
     std::optional<CVersion> Identify(const CInstalledSampler&) override { return std::nullopt; }
 

@@ -9,3 +9,5 @@ class CABCSupportedSampler;
 
 std::string SysexIdLabel(const CABCSupportedSampler& type, int sysexId);
 std::string SCSIBusLabel(const CABCConnectionDirectory::BusName& bus);
+// "7: Host Adapter", "3: "VENDOR PRODUCT"" or "5: Not Ready".
+std::string SCSITargetLabel(int id, const CABCConnectionDirectory::SCSITarget& target);

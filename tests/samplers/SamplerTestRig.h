@@ -39,12 +39,22 @@ public:
     // Raised when a name is asked for (a failure in the middle of a save).
     std::function<void()> onNameAsked;
 
+    std::map<std::pair<std::uint16_t, std::uint8_t>, SCSITarget> targets;
+
+    std::uint16_t MIDIInCount() const override { return static_cast<std::uint16_t>(inputs.size()); }
+    std::uint16_t MIDIOutCount() const override { return static_cast<std::uint16_t>(outputs.size()); }
+    std::uint16_t SCSIBusCount() const override { return static_cast<std::uint16_t>(buses.size()); }
     PortName MIDIInName(std::uint16_t index) const override { return Name(inputs, index); }
     PortName MIDIOutName(std::uint16_t index) const override { return Name(outputs, index); }
     BusName SCSIBusName(std::uint16_t index) const override { return Name(buses, index); }
     std::optional<std::uint16_t> FindMIDIIn(const PortName& name) const override { return Find(inputs, name); }
     std::optional<std::uint16_t> FindMIDIOut(const PortName& name) const override { return Find(outputs, name); }
     std::optional<std::uint16_t> FindSCSIBus(const BusName& name) const override { return Find(buses, name); }
+    SCSITarget InquireSCSITarget(std::uint16_t bus, std::uint8_t id) const override
+    {
+        const auto found = targets.find({bus, id});
+        return found == targets.end() ? SCSITarget{} : found->second;
+    }
 
 private:
     template <typename Name_>

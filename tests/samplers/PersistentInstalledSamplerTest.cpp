@@ -6,7 +6,7 @@
 
 #include "framework/exceptions/GeneralExceptions.h"
 #include "samplers/model/CPersistentInstalledSampler.h"
-#include "tests/samplers/SamplerTestRig.h"
+#include "tests/support/SamplerTestRig.h"
 #include "tests/support/AlertRecorder.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "framework/exceptions/GeneralExceptions.h"
 #include "samplers/preferences/CQuilletPreferencesFile.h"
 #include "samplers/preferences/QuilletPreferences.h"
-#include "tests/samplers/SamplerTestRig.h"
+#include "tests/support/SamplerTestRig.h"
 #include "tests/support/AlertRecorder.h"
 #include "tests/support/FileTestSupport.h"
 

@@ -7,7 +7,7 @@
 #include "samplers/model/CInstalledSamplerList.h"
 #include "samplers/model/CPseudoSamplerClass.h"
 #include "samplers/model/TransmitMenuText.h"
-#include "tests/samplers/SamplerTestRig.h"
+#include "tests/support/SamplerTestRig.h"
 #include "tests/support/AlertRecorder.h"
 
 namespace {

@@ -18,7 +18,7 @@
 #include "samplers/search/CABCSamplerScanner.h"
 #include "samplers/search/CSamplerFinder.h"
 #include "samplers/search/CSamplerVerifier.h"
-#include "tests/samplers/SamplerTestRig.h"
+#include "tests/support/SamplerTestRig.h"
 #include "tests/support/AlertRecorder.h"
 
 namespace {

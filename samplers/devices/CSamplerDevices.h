@@ -1,29 +1,39 @@
 #pragma once
 // The MIDI ports and SCSI buses as the sampler model meets them: their
-// names, the scans for samplers and the identification of one installed
-// sampler. The program lists no MIDI port and no SCSI bus yet, so there is
-// nothing to name, nothing answers a scan and no sampler can be identified.
+// names and the SCSI targets' answers, the scans for samplers, and the
+// identification that verifies one installed sampler.
+#include "samplers/devices/CDeviceSamplerIdentification.h"
 #include "samplers/model/CABCConnectionDirectory.h"
-#include "samplers/model/CABCSamplerIdentification.h"
 #include "samplers/search/CABCSamplerScanner.h"
 
-class CSamplerDevices : public CABCConnectionDirectory,
-                        public CABCSamplerIdentification,
-                        public CABCSamplerScanner {
+class CMIDIPortLists;
+class CSCSIBusTable;
+
+class CSamplerDevices : public CABCConnectionDirectory, public CABCSamplerScanner {
 public:
-    std::uint16_t MIDIInCount() const override { return 0; }
-    std::uint16_t MIDIOutCount() const override { return 0; }
-    std::uint16_t SCSIBusCount() const override { return 0; }
-    PortName MIDIInName(std::uint16_t) const override { return {}; }
-    PortName MIDIOutName(std::uint16_t) const override { return {}; }
-    BusName SCSIBusName(std::uint16_t) const override { return {}; }
-    std::optional<std::uint16_t> FindMIDIIn(const PortName&) const override { return std::nullopt; }
-    std::optional<std::uint16_t> FindMIDIOut(const PortName&) const override { return std::nullopt; }
-    std::optional<std::uint16_t> FindSCSIBus(const BusName&) const override { return std::nullopt; }
-    SCSITarget InquireSCSITarget(std::uint16_t, std::uint8_t) const override { return {}; }
+    CSamplerDevices(const CMIDIPortLists& ports, const CSCSIBusTable& buses)
+        : fPorts(ports), fBuses(buses), fIdentification(ports, buses)
+    {
+    }
 
-    std::optional<CVersion> Identify(const CInstalledSampler&) override { return std::nullopt; }
+    std::uint16_t MIDIInCount() const override;
+    std::uint16_t MIDIOutCount() const override;
+    std::uint16_t SCSIBusCount() const override;
+    PortName MIDIInName(std::uint16_t index) const override;
+    PortName MIDIOutName(std::uint16_t index) const override;
+    BusName SCSIBusName(std::uint16_t index) const override;
+    std::optional<std::uint16_t> FindMIDIIn(const PortName& name) const override;
+    std::optional<std::uint16_t> FindMIDIOut(const PortName& name) const override;
+    std::optional<std::uint16_t> FindSCSIBus(const BusName& name) const override;
+    SCSITarget InquireSCSITarget(std::uint16_t bus, std::uint8_t id) const override;
 
-    std::vector<MIDIFoundRecord> ScanMIDI() override { return {}; }
-    std::vector<SCSIFoundRecord> ScanSCSI() override { return {}; }
+    std::vector<MIDIFoundRecord> ScanMIDI() override;
+    std::vector<SCSIFoundRecord> ScanSCSI() override;
+
+    CABCSamplerIdentification& Identification() { return fIdentification; }
+
+private:
+    const CMIDIPortLists& fPorts;
+    const CSCSIBusTable& fBuses;
+    CDeviceSamplerIdentification fIdentification;
 };

@@ -1,0 +1,92 @@
+#include "simulators/CSimulatedSamplerRack.h"
+
+#include "devices/midi/CMIDIPortLists.h"
+#include "devices/scsi/CSCSIBusTable.h"
+#include "devices/scsi/CSimulatedSCSIBus.h"
+#include "simulators/CSimulatedAKAISampler.h"
+#include "simulators/CSimulatedEnsoniqSampler.h"
+#include "simulators/CSimulatedIdentitySampler.h"
+#include "simulators/CSimulatedRolandSampler.h"
+
+namespace {
+
+// SysEx channel 1 as the samplers show it: 0 on the wire.
+constexpr std::uint8_t kChannel = 0;
+constexpr std::uint8_t kAKAIId = 2;
+constexpr std::uint8_t kKurzweilId = 3;
+constexpr std::uint8_t kYamahaId = 4;
+constexpr std::uint8_t kEMUId = 5;
+
+// The simulated bus of the table, added when none was listed.
+CSimulatedSCSIBus& SimulatedBus(CSCSIBusTable& buses)
+{
+    for (std::uint16_t i = 0; i < buses.BusCount(); ++i)
+        if (auto* simulated = dynamic_cast<CSimulatedSCSIBus*>(buses.BusAt(i)))
+            return *simulated;
+    auto bus = std::make_unique<CSimulatedSCSIBus>(CSCSIBusTable::kSimulatedBusName);
+    CSimulatedSCSIBus& added = *bus;
+    buses.AddBus(std::move(bus));
+    return added;
+}
+
+}  // namespace
+
+CSimulatedSamplerRack::CSimulatedSamplerRack() = default;
+
+CSimulatedSamplerRack::~CSimulatedSamplerRack()
+{
+    // The instruments leave their cables and the bus as they go.
+    fInstruments.clear();
+}
+
+void CSimulatedSamplerRack::Add(std::unique_ptr<CSimulatedInstrument> instrument, CMIDIPortLists* ports,
+                                const char* cable, std::optional<std::uint8_t> scsiId)
+{
+    if (ports) {
+        std::shared_ptr<CLoopbackCable> pair = ports->AddLoopbackPair(cable);
+        instrument->ConnectMIDI(pair);
+        fCables.push_back(std::move(pair));
+    }
+    fInstruments.push_back({std::move(instrument), scsiId});
+}
+
+void CSimulatedSamplerRack::ConnectMIDI(const std::vector<SamplerFamily>& families, CMIDIPortLists& ports)
+{
+    for (SamplerFamily family : families) {
+        switch (family) {
+        case SamplerFamily::kAKAI:
+            Add(std::make_unique<CSimulatedAKAISampler>(4150, "S3000XL", kChannel, CVersion(2, 0)), &ports,
+                "Simulated AKAI S3000XL", kAKAIId);
+            break;
+        case SamplerFamily::kKurzweil:
+            Add(CSimulatedIdentitySampler::Kurzweil(1, kChannel, {0, 3, 8, 7}), &ports, "Simulated Kurzweil K2000",
+                kKurzweilId);
+            break;
+        case SamplerFamily::kYamaha:
+            Add(CSimulatedIdentitySampler::Yamaha(kChannel, {0, 2, 1, 0}), &ports, "Simulated Yamaha A3000",
+                kYamahaId);
+            break;
+        case SamplerFamily::kRoland:
+            Add(std::make_unique<CSimulatedRolandSampler>(kChannel), &ports, "Simulated Roland S-760", std::nullopt);
+            break;
+        case SamplerFamily::kEMU:
+            Add(std::make_unique<CSimulatedInstrument>(SimulatedIdentity{"E-mu", "Emulator 4X", "4.10"}), nullptr, "",
+                kEMUId);
+            break;
+        case SamplerFamily::kEnsoniq:
+            Add(std::make_unique<CSimulatedEnsoniqSampler>(kChannel), &ports, "Simulated Ensoniq ASR-10",
+                std::nullopt);
+            break;
+        case SamplerFamily::kSDS:
+            // No sampler of the table speaks only the Sample Dump Standard.
+            break;
+        }
+    }
+}
+
+void CSimulatedSamplerRack::ConnectSCSI(CSCSIBusTable& buses)
+{
+    for (Instrument& member : fInstruments)
+        if (member.scsiId)
+            member.instrument->ConnectSCSI(SimulatedBus(buses), *member.scsiId);
+}

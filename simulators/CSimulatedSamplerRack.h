@@ -1,0 +1,55 @@
+#pragma once
+// The simulated samplers of the families asked for, each on a loopback
+// cable of its own, added to the MIDI port lists, and, for those reached
+// over SCSI, at its ID of the simulated SCSI bus (one is added when none was
+// listed). Every one answers on SysEx channel 0 (shown as 1 by the types
+// that count from 1):
+//   akai      an S3000XL over MIDI and at SCSI ID 2, OS 2.00;
+//   kurzweil  a K2000 over MIDI and at SCSI ID 3, OS 3.87;
+//   yamaha    an A3000 over MIDI and at SCSI ID 4, OS 2.10;
+//   roland    an S-760 over MIDI;
+//   emu       an E4X at SCSI ID 5, OS 4.10;
+//   ensoniq   an ASR-10 over MIDI (found only by hand: it answers no scan).
+// They answer identification; the transfers are the families' own. The rack
+// must go before the port lists and the bus table. The environment's choice
+// is SimulatedSamplersFromEnvironment().
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "simulators/SimulatedSamplerFamilies.h"
+
+class CLoopbackCable;
+class CMIDIPortLists;
+class CSCSIBusTable;
+class CSimulatedInstrument;
+
+class CSimulatedSamplerRack {
+public:
+    CSimulatedSamplerRack();
+    ~CSimulatedSamplerRack();
+    CSimulatedSamplerRack(const CSimulatedSamplerRack&) = delete;
+    CSimulatedSamplerRack& operator=(const CSimulatedSamplerRack&) = delete;
+
+    // Makes the instruments of the families named and puts those reached
+    // over MIDI on cables of their own.
+    void ConnectMIDI(const std::vector<SamplerFamily>& families, CMIDIPortLists& ports);
+    // Puts the instruments reached over SCSI at their IDs of a simulated bus.
+    void ConnectSCSI(CSCSIBusTable& buses);
+
+    std::size_t InstrumentCount() const { return fInstruments.size(); }
+
+private:
+    struct Instrument {
+        std::unique_ptr<CSimulatedInstrument> instrument;
+        std::optional<std::uint8_t> scsiId;
+    };
+
+    void Add(std::unique_ptr<CSimulatedInstrument> instrument, CMIDIPortLists* ports, const char* cable,
+             std::optional<std::uint8_t> scsiId);
+
+    std::vector<Instrument> fInstruments;
+    std::vector<std::shared_ptr<CLoopbackCable>> fCables;
+};

@@ -264,7 +264,10 @@ void CQuillet::StartSound()
 bool CQuillet::StartMIDI()
 {
     midiPorts_.ListPortsFromEnvironment();
-    return midiPorts_.InputCount() > 0 && midiPorts_.OutputCount() > 0;
+    simulatedSamplers_.ConnectMIDI(SimulatedSamplersFromEnvironment().families, midiPorts_);
+    // The preferences are read before start-up reports what is available.
+    availability_.midi = midiPorts_.InputCount() > 0 && midiPorts_.OutputCount() > 0;
+    return availability_.midi;
 }
 
 bool CQuillet::StartSCSI()
@@ -275,7 +278,9 @@ bool CQuillet::StartSCSI()
         names.Add(problem.group);
         ShowAlertWithArguments(Res::kAlertSCSIAccessDenied, names);
     }
-    return scsiBuses_.BusCount() > 0;
+    simulatedSamplers_.ConnectSCSI(scsiBuses_);
+    availability_.scsi = scsiBuses_.BusCount() > 0;
+    return availability_.scsi;
 }
 
 void CQuillet::CloseSplashScreen()

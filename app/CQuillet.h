@@ -33,6 +33,7 @@
 #include "samplers/preferences/QuilletPreferences.h"
 #include "samplers/search/CSamplerFinder.h"
 #include "samplers/search/CSamplerVerifier.h"
+#include "simulators/CSimulatedSamplerRack.h"
 
 class CDocumentOpener;
 class CMenu;
@@ -179,6 +180,8 @@ private:
     CSoundSetup sound_;
     CMIDIPortLists midiPorts_;
     CSCSIBusTable scsiBuses_;
+    // Before the ports and buses it is connected to.
+    CSimulatedSamplerRack simulatedSamplers_;
 
     CRecentDocuments recent_;
     CFileTypeList soundFileTypes_;
@@ -189,8 +192,8 @@ private:
     std::unique_ptr<CSplashScreen> splash_;
     std::unique_ptr<CDocumentOpener> documents_;
 
-    CSamplerDevices samplerDevices_;
-    CSupportedSamplerRegistry samplerTypes_{samplerDevices_};
+    CSamplerDevices samplerDevices_{midiPorts_, scsiBuses_};
+    CSupportedSamplerRegistry samplerTypes_{samplerDevices_.Identification()};
     CFoundSamplerQuestion samplerQuestion_{samplerDevices_};
     CSamplerFinder samplerFinder_{samplerTypes_, samplerDevices_, samplerQuestion_};
     CSamplerVerifier samplerVerifier_{samplerFinder_};

@@ -122,3 +122,18 @@ TEST_F(CliTest, SamplersListsTheSupportedTypesInTheirOrder) {
     EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 38);
     EXPECT_LT(table.out.find("E-mu EOS Sampler via SCSI"), table.out.find("E-mu ESI-32 via SCSI"));
 }
+
+TEST_F(CliTest, FindListsTheSimulatedSamplersThatAnswer) {
+    setenv("QUILLET_SIMULATED_SAMPLERS", "kurzweil,emu", 1);
+    const CliRun run = RunCli("find --json");
+    setenv("QUILLET_SIMULATED_SAMPLERS", "akai,theremin", 1);
+    const CliRun unknown = RunCli("find");
+    unsetenv("QUILLET_SIMULATED_SAMPLERS");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Python(run.out, "[(s['type'], s.get('port'), s.get('bus'), s['id'], s['os_version']) for s in j]"),
+              "[('Kurzweil K2000 via MIDI', 'Simulated Kurzweil K2000', None, 0, 'V3.87'), "
+              "('Kurzweil K2000 via MIDI+SCSI', 'Simulated Kurzweil K2000', 'Simulated SCSI bus', 0, 'V3.87'), "
+              "('E-mu E4X via SCSI', None, 'Simulated SCSI bus', 5, 'V4.10')]\n");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "quillet-cli find: QUILLET_SIMULATED_SAMPLERS names no sampler family called \"theremin\"\n");
+}

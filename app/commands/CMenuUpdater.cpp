@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/resources/ResourceScripts.h"
 #include "resources/QuilletCommands.h"
 
 namespace {
@@ -76,16 +77,22 @@ void CMenuUpdater::AddSamplerList(CMenuBar& bar, const MenuState& state)
 
     if (count == 0)
         return;
-    CMenu& menu = *transmit->menu;
-    menu.AppendRecord(TemporarySeparator());
+    // The Transmit-target submenu: one item per installed sampler.
+    MenuItemRecord targets;
+    targets.kind = kMenuItemSubmenu;
+    targets.temporary = true;
+    targets.label = GetResourceString(Res::kStringTransmitTo);
+    targets.submenu = std::make_shared<CMenu>();
     for (std::size_t i = 0; i < count; ++i) {
         MenuItemRecord item;
-        item.temporary = true;
         item.command = Cmd::kFirstSamplerSelection + static_cast<std::uint32_t>(i);
         item.label = state.installedSamplers[i].substr(0, MenuItemRecord::kMaxLabelLength);
         item.checked = i == selected;
-        menu.AppendRecord(item);
+        targets.submenu->AppendRecord(item);
     }
+    CMenu& menu = *transmit->menu;
+    menu.AppendRecord(TemporarySeparator());
+    menu.AppendRecord(std::move(targets));
 }
 
 void CMenuUpdater::AddOpenRecentMenu(CMenuBar& bar, const std::string& label)

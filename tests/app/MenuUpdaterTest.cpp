@@ -83,9 +83,11 @@ TEST_F(MenuUpdaterTest, TargetListShowsAtMost89SamplersWithTheSelectedChecked)
     EXPECT_EQ(Item(Cmd::kTransmit).label, "Transmit to Sampler 3");
     EXPECT_FALSE(Item(Cmd::kFirstSamplerSelection).checked);
     EXPECT_TRUE(Item(Cmd::kFirstSamplerSelection + 3).checked);
-    // The list is rebuilt, not added again.
+    // The list is a submenu after the toggles, rebuilt, not added again.
     const auto where = bar_.FindCommand(Cmd::kTransmit);
-    EXPECT_EQ(where->menu->ItemCount(), 7u + 1u + 89u);
+    ASSERT_EQ(where->menu->ItemCount(), 7u + 2u);
+    EXPECT_EQ(where->menu->Record(8).label, "Transmit to");
+    EXPECT_EQ(where->menu->Submenu(8)->ItemCount(), 89u);
 }
 
 TEST_F(MenuUpdaterTest, TogglesShowDefaultsWithoutDocuments)

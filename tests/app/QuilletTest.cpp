@@ -32,6 +32,11 @@
 #include "gui/framework/windows/CDocumentWindow.h"
 #include "gui/framework/windows/CFrameWindow.h"
 #include "gui/framework/windows/CModalDialog.h"
+#include "gui/dialogs/CConfigureSamplerDialog.h"
+#include "gui/dialogs/CFoundSamplerInfoDialog.h"
+#include "gui/dialogs/CRenameSamplerDialog.h"
+#include "gui/framework/controls/CPushButtonView.h"
+#include "gui/framework/controls/CSingleLineTextEditView.h"
 #include "gui/window/COpenAudioFileDialog.h"
 #include "resources/QuilletCommands.h"
 #include "tests/support/FileTestSupport.h"
@@ -93,16 +98,17 @@ struct RunResult {
 
 // Runs the program until its loop turns once, does `action` there (with the
 // loop running for `actionMilliseconds` after it), then quits it.
-// The preferences live in `configuration` (a fresh folder when empty).
+// The preferences live in `configuration` (a fresh folder when empty);
+// alerts are answered with `alertAnswer`.
 RunResult RunOnce(const std::string& commandLine, const std::string& folder, const std::string& standIns = "",
                   const std::function<void(CQuillet&)>& action = {}, int actionMilliseconds = 0,
-                  const std::filesystem::path& configuration = {})
+                  const std::filesystem::path& configuration = {}, std::int32_t alertAnswer = 34)
 {
     RunResult result;
     CTempFolder fresh;
     ConfigurationFolderScope scope(configuration.empty() ? fresh.Path() : configuration);
     StandInQuillet quillet(commandLine, folder, standIns);
-    RecordingAlerts alerts(34);  // No
+    RecordingAlerts alerts(alertAnswer);
     // Start-up may serve events before the loop runs; act once it does.
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -376,4 +382,85 @@ TEST(CQuillet, PreferencesThatCannotBeWrittenAreReportedAndShutDownGoesOn)
     const RunResult run = RunOnce("", "/", "null", {}, 0, configuration.Path());
     ASSERT_EQ(run.alerts.size(), 2u);
     EXPECT_EQ(run.alerts[1], "Couldn't write Preferences file!|Program settings could not be saved.");
+}
+
+namespace {
+
+// Works the sampler dialogs as a user would: takes every sampler the
+// search offers, and in Sampler Settings renames the sampler shown, then
+// removes it and closes.
+class SamplerDialogUser {
+public:
+    SamplerDialogUser()
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Act(CModalDialog::Front()); });
+        timer_.start(10);
+    }
+    std::vector<std::string> seen;
+
+private:
+    void Act(CModalDialog* dialog)
+    {
+        if (auto* found = dynamic_cast<CFoundSamplerInfoDialog*>(dialog)) {
+            seen.push_back("found " + found->Field(CFoundSamplerInfoDialog::kType));
+            found->EndModal(CFoundSamplerInfoDialog::kYes);
+        } else if (auto* rename = dynamic_cast<CRenameSamplerDialog*>(dialog)) {
+            rename->NewName().SetText("Studio S-760");
+            rename->Button(CRenameSamplerDialog::kOK).Press();
+        } else if (auto* settings = dynamic_cast<CConfigureSamplerDialog*>(dialog); settings && !pressing_) {
+            const CInstalledSampler* shown = settings->Shown();
+            seen.push_back(shown ? "settings " + shown->Name() : "settings none");
+            const auto button = !shown                          ? CConfigureSamplerDialog::kOK
+                                : shown->Name() == "Studio S-760" ? CConfigureSamplerDialog::kDelete
+                                                                  : CConfigureSamplerDialog::kRename;
+            // Pressed outside this timer's call: the button may open a modal dialog of its own.
+            pressing_ = true;
+            QTimer::singleShot(0, [this, settings, button] {
+                pressing_ = false;
+                settings->Button(button).Press();
+            });
+        }
+    }
+
+    QTimer timer_;
+    bool pressing_ = false;
+};
+
+std::vector<std::string> InstalledNames(const CQuillet& quillet)
+{
+    std::vector<std::string> names;
+    const CInstalledSamplerList& samplers = quillet.Preferences().samplers;
+    for (std::uint16_t i = 0; i < samplers.Count(); ++i)
+        names.push_back(samplers.At(i).Name());
+    return names;
+}
+
+}  // namespace
+
+TEST(CQuillet, SimulatedSamplerIsFoundInstalledRenamedAndRemoved)
+{
+    CTempFolder configuration;
+    setenv("QUILLET_SIMULATED_SAMPLERS", "roland", 1);
+    SamplerDialogUser user;
+    std::vector<std::string> first;
+    // First start: the question about samplers, answered Yes, searches.
+    const RunResult firstRun = RunOnce("", "/", "null", [&first](CQuillet& quillet) { first = InstalledNames(quillet); },
+                                       0, configuration.Path(), 33);
+    // Second start: the sampler is verified without a word; then Sampler Settings.
+    std::vector<std::string> last;
+    const RunResult secondRun = RunOnce("", "/", "null", [&last](CQuillet& quillet) {
+        quillet.DoCommand(Cmd::kSamplerSettings);
+        last = InstalledNames(quillet);
+    }, 0, configuration.Path(), 33);
+    unsetenv("QUILLET_SIMULATED_SAMPLERS");
+
+    ASSERT_EQ(firstRun.alerts.size(), 1u);
+    EXPECT_NE(firstRun.alerts[0].find("There are no samplers installed."), std::string::npos);
+    EXPECT_EQ(first, (std::vector<std::string>{"New Window", "SampleCell", "SoundFonts", "Mixman TRK File",
+                                                "My S-760 via MIDI"}));
+    EXPECT_EQ(user.seen, (std::vector<std::string>{"found Roland S-760 via MIDI", "settings My S-760 via MIDI",
+                                                    "settings Studio S-760", "settings none"}));
+    ASSERT_EQ(secondRun.alerts.size(), 1u);
+    EXPECT_EQ(secondRun.alerts[0], "|Are your sure you want to remove this sampler?");
+    EXPECT_EQ(last.size(), 4u);
 }

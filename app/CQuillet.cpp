@@ -342,7 +342,8 @@ void CQuillet::ShowSamplerSettings()
 
 void CQuillet::ShowSystemInformation()
 {
-    CSystemInformationDialog(CSystemInformation::Gather("/", CSoundCardRegistry::StandInsFromEnvironment()).Text())
+    CSystemInformationDialog(
+        CSystemInformation::Gather("/", CSoundCardRegistry::StandInsFromEnvironment(), midiPorts_, scsiBuses_).Text())
         .RunModal();
 }
 

@@ -7,15 +7,13 @@
 
 #include "cli/CCliAlertPrinter.h"
 #include "cli/CliCommandRegistry.h"
+#include "cli/CliDeviceLists.h"
 #include "cli/CliFailure.h"
-#include "devices/midi/CMIDIPortLists.h"
-#include "devices/scsi/CSCSIBusTable.h"
 #include "samplers/devices/CSamplerDevices.h"
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CSupportedSamplerRegistry.h"
 #include "samplers/search/CABCFoundSamplerQuestion.h"
 #include "samplers/search/CSamplerFinder.h"
-#include "simulators/CSimulatedSamplerRack.h"
 
 namespace {
 
@@ -28,13 +26,6 @@ class NoQuestion : public CABCFoundSamplerQuestion {
 public:
     bool Ask(const CInstalledSampler&, ResourceId, const CInstalledSamplerList&) override { return false; }
 };
-
-bool ReportUnknown(const char* variable, const char* what, const std::vector<std::string>& unknown)
-{
-    for (const std::string& name : unknown)
-        std::cerr << kPrefix << variable << " names no " << what << " called \"" << name << "\"\n";
-    return !unknown.empty();
-}
 
 nlohmann::ordered_json Describe(const CInstalledSampler& sampler, const CABCConnectionDirectory& connections)
 {
@@ -85,19 +76,10 @@ int FindCommand::Run()
     if (const std::vector<std::string> extra = command_->remaining(); !extra.empty())
         throw CliUsageError("unexpected argument " + extra.front());
     CCliAlertPrinter alerts(kPrefix, std::cerr);
-    CMIDIPortLists ports;
-    CSCSIBusTable buses;
-    CSimulatedSamplerRack simulated;
-    bool unknown = ReportUnknown(CMIDIPortLists::kStandInVariable, "stand-in", ports.ListPortsFromEnvironment());
-    unknown = ReportUnknown(CSCSIBusTable::kStandInVariable, "stand-in", buses.ListBusesFromEnvironment()) || unknown;
-    const SimulatedSamplerSelection selection = SimulatedSamplersFromEnvironment();
-    unknown = ReportUnknown(kSimulatedSamplersVariable, "sampler family", selection.unknown) || unknown;
-    if (unknown)
+    CliDeviceLists lists;
+    if (!lists.ListFromEnvironment(kPrefix, std::cerr))
         return kCliUsage;
-    simulated.ConnectMIDI(selection.families, ports);
-    simulated.ConnectSCSI(buses);
-
-    CSamplerDevices devices(ports, buses);
+    CSamplerDevices devices(lists.ports, lists.buses);
     CSupportedSamplerRegistry types(devices.Identification());
     NoQuestion question;
     CSamplerFinder finder(types, devices, question);

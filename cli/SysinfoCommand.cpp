@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/CliCommandRegistry.h"
+#include "cli/CliDeviceLists.h"
 #include "cli/CliFailure.h"
 #include "devices/sound/CSoundCardRegistry.h"
 #include "devices/system/CSystemInformation.h"
@@ -25,6 +26,11 @@ int SysinfoCommand::Run()
 {
     if (const std::vector<std::string> extra = command_->remaining(); !extra.empty())
         throw CliUsageError("unexpected argument " + extra.front());
-    std::cout << CSystemInformation::Gather("/", CSoundCardRegistry::StandInsFromEnvironment()).Text();
+    CliDeviceLists lists;
+    if (!lists.ListFromEnvironment("quillet-cli sysinfo: ", std::cerr))
+        return kCliUsage;
+    std::cout << CSystemInformation::Gather("/", CSoundCardRegistry::StandInsFromEnvironment(), lists.ports,
+                                            lists.buses)
+                     .Text();
     return kCliOk;
 }

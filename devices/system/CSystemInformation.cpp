@@ -4,6 +4,9 @@
 #include <sstream>
 #include <sys/utsname.h>
 
+#include "devices/midi/CMIDIPortLists.h"
+#include "devices/scsi/CSCSIBus.h"
+#include "devices/scsi/CSCSIBusTable.h"
 #include "devices/sound/CSoundCardRegistry.h"
 
 namespace {
@@ -69,6 +72,31 @@ CSystemInformation::Section Memory(const std::string& root)
     return {"Physical memory", {kilobytes > 0 ? std::to_string(kilobytes / 1024) + " MB" : "unknown"}};
 }
 
+CSystemInformation::Section MIDIPorts(const CMIDIPortLists& ports)
+{
+    CSystemInformation::Section section{"MIDI ports", {}};
+    for (std::uint16_t i = 0; i < ports.InputCount(); ++i)
+        section.lines.push_back("In: " + ports.InputAt(i).PortName() + " (" + ports.InputAt(i).DriverName() + ")");
+    for (std::uint16_t i = 0; i < ports.OutputCount(); ++i)
+        section.lines.push_back("Out: " + ports.OutputAt(i).PortName() + " (" + ports.OutputAt(i).DriverName() + ")");
+    if (section.lines.empty())
+        section.lines.push_back("none");
+    return section;
+}
+
+CSystemInformation::Section SCSIBuses(const CSCSIBusTable& buses)
+{
+    CSystemInformation::Section section{"SCSI buses", {}};
+    for (std::uint16_t i = 0; i < buses.BusCount(); ++i) {
+        const CSCSIBus& bus = *buses.BusAt(i);
+        section.lines.push_back(bus.AdapterName() + " [" + bus.BusName() + "], host adapter ID " +
+                                std::to_string(bus.AdapterId()));
+    }
+    if (section.lines.empty())
+        section.lines.push_back("none");
+    return section;
+}
+
 CSystemInformation::Section Sound(const std::string& root, const std::string& standInCards)
 {
     CSystemInformation::Section section{"Sound drivers and cards", {}};
@@ -89,12 +117,15 @@ CSystemInformation::Section Sound(const std::string& root, const std::string& st
 
 }  // namespace
 
-CSystemInformation CSystemInformation::Gather(const std::string& root, const std::string& standInCards)
+CSystemInformation CSystemInformation::Gather(const std::string& root, const std::string& standInCards,
+                                              const CMIDIPortLists& ports, const CSCSIBusTable& buses)
 {
     CSystemInformation information;
     information.Add(OperatingSystem(root));
     information.Add(Processor(root));
     information.Add(Memory(root));
+    information.Add(MIDIPorts(ports));
+    information.Add(SCSIBuses(buses));
     information.Add(Sound(root, standInCards));
     return information;
 }

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "devices/midi/CMIDIPortLists.h"
+#include "devices/scsi/CSCSIBusTable.h"
 #include "devices/sound/CSoundCardRegistry.h"
 #include "devices/system/CSystemInformation.h"
 #include "formats/sound/AIFFFile.h"
@@ -104,7 +106,11 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndAUsageLine) {
 TEST_F(CliTest, SysinfoPrintsWhatTheWindowProgramShows) {
     const CliRun run = RunCli("sysinfo");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, CSystemInformation::Gather("/", CSoundCardRegistry::StandInsFromEnvironment()).Text());
+    CMIDIPortLists ports;
+    CSCSIBusTable buses;
+    ports.ListPortsFromEnvironment();
+    buses.ListBusesFromEnvironment();
+    EXPECT_EQ(run.out, CSystemInformation::Gather("/", CSoundCardRegistry::StandInsFromEnvironment(), ports, buses).Text());
     const CliRun extra = RunCli("sysinfo --json");
     EXPECT_EQ(extra.status, 2);
     EXPECT_NE(extra.err.find("unexpected argument --json"), std::string::npos) << extra.err;

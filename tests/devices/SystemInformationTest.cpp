@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sys/utsname.h>
 
+#include "devices/midi/CMIDIPortLists.h"
+#include "devices/scsi/CSCSIBusTable.h"
 #include "devices/system/CSystemInformation.h"
 #include "tests/support/FileTestSupport.h"
 
@@ -35,7 +37,11 @@ TEST(SystemInformation, ReadsTheMachineFromProcAndEtc)
     Write(root / "proc/asound/version", "Advanced Linux Sound Architecture Driver Version k6.1.0.\n");
     Write(root / "proc/asound/cards", " 0 [PCH            ]: HDA-Intel - HDA Intel PCH\n"
                                       "                      HDA Intel PCH at 0xf7f10000 irq 32\n");
-    const CSystemInformation information = CSystemInformation::Gather(root.Path().string(), "null");
+    CMIDIPortLists ports;
+    ports.AddLoopbackPair("Loopback 1");
+    CSCSIBusTable buses;
+    buses.ListStandInBuses("simulated");
+    const CSystemInformation information = CSystemInformation::Gather(root.Path().string(), "null", ports, buses);
 
     utsname system{};
     ASSERT_EQ(uname(&system), 0);
@@ -48,7 +54,14 @@ TEST(SystemInformation, ReadsTheMachineFromProcAndEtc)
                                         "  card 0 [PCH            ]: HDA-Intel - HDA Intel PCH",
                                         "Stand-in: Null, Null output"}));
 
-    const CSystemInformation empty = CSystemInformation::Gather((root / "nothing").string(), "");
+    EXPECT_EQ(Lines(information, "MIDI ports"),
+              (std::vector<std::string>{"In: Loopback 1 (Loopback)", "Out: Loopback 1 (Loopback)"}));
+    EXPECT_EQ(Lines(information, "SCSI buses"),
+              std::vector<std::string>{"Simulated host adapter [Simulated SCSI bus], host adapter ID 7"});
+
+    const CSystemInformation empty =
+        CSystemInformation::Gather((root / "nothing").string(), "", CMIDIPortLists(), CSCSIBusTable());
+    EXPECT_EQ(Lines(empty, "MIDI ports"), std::vector<std::string>{"none"});
     EXPECT_EQ(Lines(empty, "Physical memory"), std::vector<std::string>{"unknown"});
     EXPECT_EQ(Lines(empty, "Sound drivers and cards"), std::vector<std::string>{"ALSA: no driver loaded"});
 }

@@ -111,7 +111,7 @@ bool ReportUnknown(const char* variable, const std::vector<std::string>& unknown
     return !unknown.empty();
 }
 
-const CliCommandRegistration kRegistration([] { return std::make_unique<DevicesCommand>(); });
+const CliCommandRegistration kDevicesCommandRegistration([] { return std::make_unique<DevicesCommand>(); });
 
 }  // namespace
 

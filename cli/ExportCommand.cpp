@@ -22,7 +22,7 @@
 
 namespace {
 
-const CliCommandRegistration kRegistration([] { return std::make_unique<ExportCommand>(); });
+const CliCommandRegistration kExportCommandRegistration([] { return std::make_unique<ExportCommand>(); });
 
 ResourceId FailureAlert(const std::exception_ptr& failure, ResourceId exportAlert) {
     try {

@@ -19,7 +19,7 @@ namespace {
 
 constexpr const char* kPrefix = "quillet-cli find: ";
 
-const CliCommandRegistration kRegistration([] { return std::make_unique<FindCommand>(); });
+const CliCommandRegistration kFindCommandRegistration([] { return std::make_unique<FindCommand>(); });
 
 // The search only lists; nobody is asked to take a sampler.
 class NoQuestion : public CABCFoundSamplerQuestion {

@@ -11,7 +11,7 @@
 
 namespace {
 
-const CliCommandRegistration kRegistration([] { return std::make_unique<InfoCommand>(); });
+const CliCommandRegistration kInfoCommandRegistration([] { return std::make_unique<InfoCommand>(); });
 
 }  // namespace
 

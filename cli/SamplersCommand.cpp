@@ -13,7 +13,7 @@
 
 namespace {
 
-const CliCommandRegistration kRegistration([] { return std::make_unique<SamplersCommand>(); });
+const CliCommandRegistration kSamplersCommandRegistration([] { return std::make_unique<SamplersCommand>(); });
 
 }  // namespace
 

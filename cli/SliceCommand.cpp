@@ -8,7 +8,7 @@
 
 namespace {
 
-const CliCommandRegistration kRegistration([] { return std::make_unique<SliceCommand>(); });
+const CliCommandRegistration kSliceCommandRegistration([] { return std::make_unique<SliceCommand>(); });
 
 }  // namespace
 

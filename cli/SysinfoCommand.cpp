@@ -11,7 +11,7 @@
 
 namespace {
 
-const CliCommandRegistration kRegistration([] { return std::make_unique<SysinfoCommand>(); });
+const CliCommandRegistration kSysinfoCommandRegistration([] { return std::make_unique<SysinfoCommand>(); });
 
 }  // namespace
 

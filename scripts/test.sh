@@ -2,17 +2,17 @@
 # Installs the dependencies, then builds and runs every test: a normal build
 # with its Debian package, an address+undefined sanitizer build, and each
 # libFuzzer target for a while.
-# FUZZ_SECONDS sets the time per fuzzer (default 60; 0 skips fuzzing).
+# FUZZ_SECONDS sets the time per fuzzer (default 30; 0 skips fuzzing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/install-deps.sh
 
 jobs=$(nproc)
-fuzz_seconds=${FUZZ_SECONDS:-60}
+fuzz_seconds=${FUZZ_SECONDS:-30}
 
 echo "== normal build"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLET_UNITY=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
@@ -20,7 +20,7 @@ echo "== Debian package"
 JOBS=$jobs ./scripts/check-package.sh build
 
 echo "== sanitizer build"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON -DQUILLET_UNITY=ON
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
@@ -28,7 +28,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 if [ "$fuzz_seconds" -gt 0 ]; then
   echo "== fuzzers"
   CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DQUILLET_FUZZ=ON -DQUILLET_TESTS=OFF
+    -DQUILLET_FUZZ=ON -DQUILLET_TESTS=OFF -DQUILLET_UNITY=ON
   cmake --build build-fuzz -j "$jobs" --target fuzzers
   # One fuzzer per core at a time; any crash, leak or hang (-timeout) fails the run.
   mkdir -p build-fuzz/logs

@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr std::int64_t kAnswerDelay = 5;
-
 // The model byte of the status: S1000, S1100, or the S3000 family answering
 // as S3000 or (S2000 and S2800) as S2000.
 std::uint8_t StatusModel(std::uint32_t typeId)

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr std::int64_t kAnswerDelay = 5;
 constexpr std::uint16_t kAcknowledged = 0;
 
 }  // namespace

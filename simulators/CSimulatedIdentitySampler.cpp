@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr std::int64_t kAnswerDelay = 5;
-
 std::string RevisionOf(const std::array<std::uint8_t, 4>& digits)
 {
     const CVersion version = UniversalIdentity::DigitsVersion(digits);

@@ -34,6 +34,8 @@ class CSimulatedInstrument : private CABCMIDIByteSink, private CABCSimulatedSCSI
 public:
     static constexpr std::uint8_t kOpTestUnitReady = 0x00;
     static constexpr std::uint8_t kOpInquiry = 0x12;
+    // Milliseconds an instrument takes before it answers a request.
+    static constexpr std::int64_t kAnswerDelay = 5;
 
     explicit CSimulatedInstrument(SimulatedIdentity identity);
     // Leaves the cable and the bus, and drops the replies not yet sent.

@@ -4,12 +4,6 @@
 
 #include "samplers/identification/RolandIdentification.h"
 
-namespace {
-
-constexpr std::int64_t kAnswerDelay = 5;
-
-}  // namespace
-
 CSimulatedRolandSampler::CSimulatedRolandSampler(std::uint8_t device)
     : CSimulatedInstrument({"Roland", "S-760", ""}), fDevice(device)
 {

@@ -6,14 +6,12 @@
 
 #include "document/views/CVisibleRange.h"
 #include "document/views/CWaveformPalette.h"
+#include "gui/views/ClickSlop.h"
 #include "slicing/CSliceList.h"
 #include "sound/WAVE_SAMPLE.h"
 #include "sound/ZeroCrossing.h"
 
 namespace {
-
-// A drag shorter than this is a click.
-constexpr int kClickSlop = 3;
 
 QColor ToQColor(const RGBColor& c, int alpha = 255)
 {

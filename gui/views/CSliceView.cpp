@@ -7,13 +7,11 @@
 #include "document/views/CSliceMarkerHit.h"
 #include "document/views/CVisibleRange.h"
 #include "document/views/CWaveformPalette.h"
+#include "gui/views/ClickSlop.h"
 #include "gui/views/CSliceMarkerBitmaps.h"
 #include "slicing/CSliceList.h"
 
 namespace {
-
-// A drag shorter than this is a click.
-constexpr int kClickSlop = 3;
 
 int IndexAt(const CSliceList& slices, std::int64_t position)
 {

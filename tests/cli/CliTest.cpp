@@ -93,7 +93,7 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndAUsageLine) {
         EXPECT_NE(run.err.find("usage: quillet-cli"), std::string::npos) << arguments << ": " << run.err;
     }
     // Locators past the end of one sound refuse that file.
-    for (const std::string& locator : {"--right 88201", "--left 88200"}) {
+    for (const char* locator : {"--right 88201", "--left 88200"}) {
         const CliRun run = RunCli("slice " + Loop() + " " + locator);
         EXPECT_EQ(run.status, 2) << locator;
         EXPECT_NE(run.err.find("past the end of the sound (88200 frames)"), std::string::npos) << run.err;

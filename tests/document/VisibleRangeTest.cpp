@@ -65,8 +65,9 @@ TEST(VisibleRange, FittingZoomingScrollingAndFollowingKeepTheRangeInsideTheSound
     ExpectRange(range, 0, kSound);
     for (const Step& step : steps) {
         const bool moved = step.act(range);
-        if (step.moved)
+        if (step.moved) {
             EXPECT_EQ(moved, *step.moved) << step.what;
+        }
         EXPECT_EQ(range.Start(), step.start) << step.what;
         EXPECT_EQ(range.End(), step.end) << step.what;
     }

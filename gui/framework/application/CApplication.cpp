@@ -15,6 +15,7 @@
 #include "gui/framework/windows/CDocumentWindow.h"
 #include "gui/framework/windows/CFrameWindow.h"
 #include "gui/framework/windows/CModalDialog.h"
+#include "gui/framework/windows/CModalWindows.h"
 
 CApplication::CApplication(std::string name)
     : CLowLevelApplication(std::move(name)),
@@ -76,6 +77,7 @@ int CApplication::Run()
 void CApplication::Idle()
 {
     DeleteDisposedWindows();
+    RunDeferredWork();
     if (CModalDialog* dialog = CModalDialog::Front())
         dialog->IdleWindow();
     for (CDocumentWindow* window : DocumentWindows())
@@ -125,7 +127,24 @@ void CApplication::DisposeDocumentWindow(CDocumentWindow& window)
 
 void CApplication::DeleteDisposedWindows()
 {
-    fDisposed.clear();
+    // A modal loop may run inside a handler of a disposed window; it goes
+    // once nothing modal is up.
+    if (!CModalWindows::AnyUp())
+        fDisposed.clear();
+}
+
+void CApplication::Defer(std::function<void()> work)
+{
+    fDeferred.push_back(std::move(work));
+}
+
+void CApplication::RunDeferredWork()
+{
+    while (!fDeferred.empty() && !CModalWindows::AnyUp()) {
+        const std::function<void()> work = std::move(fDeferred.front());
+        fDeferred.pop_front();
+        RunGuarded(work);
+    }
 }
 
 bool CApplication::CloseAllDocumentWindows()
@@ -141,8 +160,10 @@ bool CApplication::DispatchCommand(std::uint32_t command)
     if (CLengthyOperation::IsRunning())
         return false;  // the progress window keeps the program to itself
     bool handled = false;
-    if (CModalDialog* dialog = CModalDialog::Front()) {
-        handled = dialog->DoCommand(command);
+    if (CModalWindows::AnyUp()) {
+        // Nothing behind a modal window acts: only a framework dialog in front is asked.
+        CModalDialog* dialog = CModalWindows::CommandTarget();
+        handled = dialog && dialog->DoCommand(command);
     } else if (CDocumentWindow* front = FrontDocumentWindow()) {
         CView* focus = front->FocusView();
         handled = (focus && focus->DoCommand(command)) || front->DoCommand(command) ||
@@ -171,7 +192,7 @@ void CApplication::SetMenuBar(std::unique_ptr<CMenuBar> menus, std::size_t windo
         return;
     fMenuBar = std::make_unique<CNativeMenuBar>(
         std::move(menus), *fFrame->menuBar(), [this] { RunMenuUpdate(); },
-        [this](std::uint32_t command) { DispatchCommand(command); });
+        [this](std::uint32_t command) { return DispatchCommand(command); });
 }
 
 void CApplication::RunMenuUpdate()

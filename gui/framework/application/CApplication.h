@@ -2,8 +2,11 @@
 // The application with its frame window, its document windows, the menu bar
 // and the command dispatcher: a command goes to the modal dialog in front,
 // else to the front document window's focus view, then the window, then the
-// application. Nothing is dispatched while a lengthy operation runs.
+// application. Nothing behind a modal window gets a command: while a file
+// dialog, a Qt dialog or the progress window is up, nothing is dispatched.
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -62,6 +65,10 @@ public:
     // window list, then the native menus take the new states.
     void RunMenuUpdate();
 
+    // Runs `work` from the main loop once no modal window is up (a command
+    // line handed over by a later start waits for the dialog in front).
+    void Defer(std::function<void()> work);
+
     // The window system reports the program active or in the background;
     // Activated and Deactivated run on each change.
     void ApplicationStateChanged(bool active);
@@ -72,6 +79,7 @@ protected:
 
 private:
     void DeleteDisposedWindows();
+    void RunDeferredWork();
 
     std::unique_ptr<CFrameWindow> fFrame;
     std::unique_ptr<CAlertBoxPresenter> fAlertPresenter;
@@ -81,4 +89,5 @@ private:
     bool fActive = true;
     std::vector<std::unique_ptr<CDocumentWindow>> fWindows;
     std::vector<std::unique_ptr<CDocumentWindow>> fDisposed;
+    std::deque<std::function<void()>> fDeferred;
 };

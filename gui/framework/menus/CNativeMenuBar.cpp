@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "gui/framework/application/CLowLevelApplication.h"
+#include "gui/framework/windows/CModalWindows.h"
 
 namespace {
 QString Native(const std::string& text)
@@ -125,18 +126,22 @@ bool CNativeMenuBar::HandleShortcut(char key)
     if (!found.menu)
         return false;
     const MenuItemRecord record = found.menu->Record(found.index);
-    if (!record.disabled && record.kind == kMenuItemCommand)
+    const bool enabled = !record.disabled && record.kind == kMenuItemCommand;
+    if (CModalWindows::AnyUp())
+        return enabled && Run(record.command);
+    if (enabled)
         Run(record.command);
     return true;
 }
 
-void CNativeMenuBar::Run(std::uint32_t command)
+bool CNativeMenuBar::Run(std::uint32_t command)
 {
-    fDispatch(command);
+    const bool taken = fDispatch(command);
     // The menus are rebuilt once the triggering action has finished its signal;
     // the filter is the context, so nothing runs after the bar is gone.
     QTimer::singleShot(0, fShortcutFilter.get(), [this] {
         CLowLevelApplication::RunGuarded([this] { fUpdate(); });
         Sync();
     });
+    return taken;
 }

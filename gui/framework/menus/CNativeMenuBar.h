@@ -5,7 +5,9 @@
 // runs and the menu is rebuilt from the records; choosing an item hands its
 // command to the application's dispatcher, and the menus are brought up to
 // date after it. While the bar exists, Ctrl+key presses anywhere in the
-// program go to its shortcuts first.
+// program go to its shortcuts first; while a modal window is up, a key whose
+// command the window does not take stays that window's own (Ctrl+A in a
+// file dialog's name field selects the name).
 #include <functional>
 #include <memory>
 #include <vector>
@@ -19,7 +21,8 @@ class QMenuBar;
 class CNativeMenuBar {
 public:
     using UpdatePass = std::function<void()>;
-    using Dispatch = std::function<void(std::uint32_t command)>;
+    // Answers whether the command was taken.
+    using Dispatch = std::function<bool(std::uint32_t command)>;
 
     CNativeMenuBar(std::unique_ptr<CMenuBar> menus, QMenuBar& bar, UpdatePass update, Dispatch dispatch);
     ~CNativeMenuBar();
@@ -33,15 +36,16 @@ public:
     QAction* ActionFor(std::uint32_t command) const;
 
     // A Ctrl+key press: runs the status pass, then the command of the item
-    // whose shortcut is `key` if that item is enabled. Answers whether an
-    // item has that shortcut (the key is then used up).
+    // whose shortcut is `key` if that item is enabled. Answers whether the
+    // key is used up: when an item has that shortcut, or, with a modal
+    // window up, only when its command was taken.
     bool HandleShortcut(char key);
 
 private:
     class CShortcutFilter;
 
     void Fill(QMenu& native, CMenu& menu);
-    void Run(std::uint32_t command);
+    bool Run(std::uint32_t command);
 
     std::unique_ptr<CMenuBar> fMenus;
     QMenuBar& fBar;

@@ -4,9 +4,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "framework/progress/CLengthyOperation.h"
 #include "gui/framework/application/CApplication.h"
 #include "gui/framework/windows/CFrameWindow.h"
+#include "gui/framework/windows/CModalWindows.h"
 
 namespace {
 // The sub-window's close box asks the document window.
@@ -53,7 +53,8 @@ void CDocumentWindow::Open()
 
 bool CDocumentWindow::TryClose()
 {
-    if (CLengthyOperation::IsRunning() || IsClosing() || !CanClose())
+    // A dialog of this window (or any other modal window) may still be using it.
+    if (CModalWindows::AnyUp() || IsClosing() || !CanClose())
         return false;
     Close();
     return true;

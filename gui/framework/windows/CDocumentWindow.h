@@ -19,7 +19,8 @@ public:
     virtual bool WantsListing() const { return true; }
     // Asked before closing (the save question); false keeps the window.
     virtual bool CanClose() { return true; }
-    // Closes unless a lengthy operation runs or CanClose refuses; answers whether it closed.
+    // Closes unless a modal window is up (a dialog, a file dialog, the progress
+    // window) or CanClose refuses; answers whether it closed.
     bool TryClose();
     void CloseRequested() override;
     void Close() override;

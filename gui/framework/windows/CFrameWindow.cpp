@@ -7,9 +7,9 @@
 #include <QUrl>
 #include <QMdiArea>
 
-#include "framework/progress/CLengthyOperation.h"
 #include "gui/framework/application/CApplication.h"
 #include "gui/framework/application/UserSettings.h"
+#include "gui/framework/windows/CModalWindows.h"
 
 CFrameWindow::CFrameWindow(CApplication& application)
     : fApplication(application), fArea(new QMdiArea)
@@ -41,15 +41,15 @@ void CFrameWindow::StorePlacement() const
 void CFrameWindow::closeEvent(QCloseEvent* event)
 {
     // The main loop closes the documents and ends; nothing closes while a
-    // lengthy operation runs.
+    // modal window is up.
     event->ignore();
-    if (!CLengthyOperation::IsRunning())
+    if (!CModalWindows::AnyUp())
         fApplication.RequestQuit();
 }
 
 void CFrameWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasUrls() && !CLengthyOperation::IsRunning())
+    if (event->mimeData()->hasUrls() && !CModalWindows::AnyUp())
         event->acceptProposedAction();
 }
 
@@ -61,7 +61,7 @@ void CFrameWindow::dropEvent(QDropEvent* event)
 
 void CFrameWindow::OpenDropped(const QList<QUrl>& urls)
 {
-    if (CLengthyOperation::IsRunning())
+    if (CModalWindows::AnyUp())
         return;
     for (const QUrl& url : urls) {
         if (!url.isLocalFile())

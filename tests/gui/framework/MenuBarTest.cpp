@@ -1,9 +1,11 @@
 // The native menu bar mirrors the menu records: titles, item texts, enabled
-// and checked states after the status pass, Ctrl+key shortcuts and the
-// Windows menu's window list.
+// and checked states after the status pass, Ctrl+key shortcuts (which a
+// modal dialog keeps for itself) and the Windows menu's window list.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -94,6 +96,27 @@ TEST_F(MenuBarTest, ItemAndEnabledShortcutDispatchTheCommand)
     EXPECT_EQ(application.commands, (std::vector<std::uint32_t>{1000}));
     QTest::keyClick(&application.Frame(), Qt::Key_W, Qt::ControlModifier);  // Close: disabled
     EXPECT_EQ(application.commands, (std::vector<std::uint32_t>{1000}));
+}
+
+TEST_F(MenuBarTest, ShortcutsInAModalDialogStayItsOwnKeys)
+{
+    application.enabled = {1001, 1102};  // Close, Select All
+    application.Frame().show();
+    application.AddDocumentWindow(std::make_unique<CTitledWindow>(application, "Loop")).Open();
+    {
+        QDialog dialog;
+        auto* name = new QLineEdit(QStringLiteral("Loop"), &dialog);
+        dialog.setModal(true);
+        dialog.show();
+        name->deselect();
+        for (const Qt::Key key : {Qt::Key_W, Qt::Key_A, Qt::Key_F, Qt::Key_Q})
+            QTest::keyClick(name, key, Qt::ControlModifier);
+        EXPECT_TRUE(application.commands.empty());
+        EXPECT_EQ(application.DocumentWindows().size(), 1u);
+        EXPECT_EQ(name->selectedText(), "Loop");  // Ctrl+A selected the name
+    }
+    QTest::keyClick(&application.Frame(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(application.commands, (std::vector<std::uint32_t>{1102}));
 }
 
 TEST_F(MenuBarTest, WindowsMenuListsTheDocumentWindows)

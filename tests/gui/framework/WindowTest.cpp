@@ -1,10 +1,13 @@
-// Command dispatch, mouse tracking and the fast-idle count, key codes and
-// modal dialog keys, on the offscreen platform.
+// Command dispatch (nothing behind a modal window acts), mouse tracking and
+// the fast-idle count, key codes and modal dialog keys, on the offscreen
+// platform.
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QTest>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -149,30 +152,53 @@ TEST_F(WindowTest, CommandGoesFromFocusViewToWindowToApplication)
     }
 }
 
-TEST_F(WindowTest, ModalDialogInFrontTakesTheCommand)
+TEST_F(WindowTest, NothingBehindAModalWindowActs)
 {
-    OpenWindow(true);
-    CButtonDialog dialog;
-    dialog.Open();
-    EXPECT_TRUE(application.DispatchCommand(1001));
-    EXPECT_EQ(gLog, (std::vector<std::string>{"dialog"}));
-    dialog.Close();
-    application.DispatchCommand(1001);
-    EXPECT_EQ(gLog.back(), "window");
-}
-
-TEST_F(WindowTest, NoCommandAndNoClosingDuringALengthyOperation)
-{
-    CRecordingWindow& window = OpenWindow(true);
-    {
-        CLengthyOperation operation("Working", "Stop");
-        EXPECT_FALSE(application.DispatchCommand(1001));
-        EXPECT_TRUE(gLog.empty());
-        EXPECT_FALSE(window.TryClose());
-        EXPECT_FALSE(application.CloseAllDocumentWindows());
+    // What stands in front: the progress window, a framework dialog, a Qt
+    // dialog (as the file dialogs are), a Qt dialog over a framework dialog.
+    struct Case {
+        const char* name;
+        bool lengthy;
+        bool framework;
+        bool qt;
+        std::vector<std::string> log;
+    };
+    const Case cases[] = {{"progress", true, false, false, {}},
+                          {"framework dialog", false, true, false, {"dialog"}},
+                          {"Qt dialog", false, false, true, {}},
+                          {"Qt dialog over framework dialog", false, true, true, {}}};
+    for (const Case& c : cases) {
+        CRecordingWindow& window = OpenWindow(true);
+        FocusView(window, true);
+        bool deferredRan = false;
+        {
+            std::optional<CLengthyOperation> operation;
+            std::optional<CButtonDialog> dialog;
+            std::optional<QDialog> qtDialog;
+            if (c.lengthy)
+                operation.emplace("Working", "Stop");
+            if (c.framework)
+                dialog.emplace().Open();
+            if (c.qt) {
+                qtDialog.emplace().setModal(true);
+                qtDialog->show();
+            }
+            gLog.clear();
+            application.Defer([&] { deferredRan = true; });
+            EXPECT_EQ(application.DispatchCommand(1001), !c.log.empty()) << c.name;
+            EXPECT_EQ(gLog, c.log) << c.name;
+            EXPECT_FALSE(window.TryClose()) << c.name;
+            EXPECT_FALSE(application.CloseAllDocumentWindows()) << c.name;
+            application.Idle();
+            EXPECT_FALSE(deferredRan) << c.name;
+        }
+        application.Idle();
+        EXPECT_TRUE(deferredRan) << c.name;
+        EXPECT_TRUE(application.DispatchCommand(1001)) << c.name;
+        EXPECT_EQ(gLog.back(), "view") << c.name;
+        EXPECT_TRUE(application.CloseAllDocumentWindows()) << c.name;
+        EXPECT_TRUE(application.DocumentWindows().empty()) << c.name;
     }
-    EXPECT_TRUE(application.CloseAllDocumentWindows());
-    EXPECT_TRUE(application.DocumentWindows().empty());
 }
 
 TEST_F(WindowTest, TrackingEndsOnceWhateverEndsIt)

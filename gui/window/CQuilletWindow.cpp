@@ -306,9 +306,9 @@ void CQuilletWindow::UpdateContents()
 
 bool CQuilletWindow::KeyDown(const CKeyEvent& event)
 {
-    // Digits, points and signs typed into Bars or New tempo belong to the field.
-    const bool typing = fBars->HasFocus() || fNewTempo->HasFocus();
-    if (typing && !(event.modifiers & CDocumentKeyMap::kControlModifier))
+    // Keys typed into Bars or New tempo belong to the field until Return,
+    // Escape or a click elsewhere ends the entry.
+    if (IsEditingText() && !(event.modifiers & CDocumentKeyMap::kControlModifier))
         return CDocumentWindow::KeyDown(event);
     const CQuilletWindowModel::KeyResult result = fModel->HandleKey(event);
     if (!result.handled)

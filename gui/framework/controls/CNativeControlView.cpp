@@ -1,6 +1,7 @@
 #include "gui/framework/controls/CNativeControlView.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -11,7 +12,7 @@
 
 // Keys reach the window before the control, as they would reach the window
 // first if the window itself had the focus; a control that takes the
-// keyboard focus becomes the window's focus view.
+// keyboard focus becomes the window's focus view until it loses it.
 class CNativeControlView::CKeyFilter : public QObject {
 public:
     explicit CKeyFilter(CNativeControlView& view) : fView(view) {}
@@ -21,8 +22,13 @@ public:
         CABCWindow& window = *fView.GetWindow();
         if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
             return CWindowWidget::ForwardKey(window, static_cast<QKeyEvent*>(event));
-        if (event->type() == QEvent::FocusIn)
+        if (event->type() == QEvent::FocusIn) {
             window.SetFocusView(&fView);
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            fView.FocusTaken(reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason);
+        } else if (event->type() == QEvent::FocusOut && window.FocusView() == &fView) {
+            window.SetFocusView(nullptr);
+        }
         return QObject::eventFilter(watched, event);
     }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A control view that owns one Qt widget, a child of its window's widget.
 // The widget follows the view's frame, visibility (with its ancestors') and
-// enabled state.
+// enabled state. The view is the window's focus view exactly while its
+// widget has the keyboard focus.
 #include <memory>
 
 #include "gui/framework/views/CControlView.h"
@@ -19,6 +20,9 @@ public:
 
 protected:
     void StateChanged() override;
+    // The control took the keyboard focus; `returning` when only its window
+    // came back to the front (the user left the program or a pop-up closed).
+    virtual void FocusTaken(bool /*returning*/) {}
 
 private:
     class CKeyFilter;

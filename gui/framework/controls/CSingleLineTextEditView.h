@@ -1,5 +1,8 @@
 #pragma once
-// A one-line text field, 22 pixels high, with a maximum length.
+// A one-line text field, 22 pixels high, with a maximum length. Return or
+// keypad Enter ends the entry keeping the text; Escape ends it bringing back
+// the text the field had when it took the focus. Either way the window is
+// told (a document window takes the keys back) and the value is reported.
 #include <string>
 
 #include "gui/framework/controls/CNativeControlView.h"
@@ -12,4 +15,15 @@ public:
 
     std::string Text() const;
     void SetText(const std::string& text);
+
+    bool TakesTyping() const override { return true; }
+    void KeyDown(const CKeyEvent& event) override;
+
+protected:
+    void FocusTaken(bool returning) override;
+
+private:
+    void FinishEntry(bool keep);
+
+    std::string fTextBefore;
 };

@@ -47,6 +47,8 @@ public:
     // Takes the keyboard focus if focusable.
     virtual void Activate();
     bool HasFocus() const;
+    // Keys typed while the view has the focus are text for it (a text field).
+    virtual bool TakesTyping() const { return false; }
     // A control reports a change; travels up to the window.
     virtual void Notify(CView& source, std::int32_t code);
     // Handles a menu command; false passes it on.

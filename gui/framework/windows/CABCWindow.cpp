@@ -118,6 +118,17 @@ void CABCWindow::SetFocusView(CView* view)
     fFocus = view;
 }
 
+void CABCWindow::TakeKeyboardFocus()
+{
+    fFocus = nullptr;
+    fWidget->setFocus(Qt::OtherFocusReason);
+}
+
+void CABCWindow::TextEntryFinished(CView&)
+{
+    TakeKeyboardFocus();
+}
+
 void CABCWindow::BeginTracking(CView& view)
 {
     EndTracking(nullptr);
@@ -164,7 +175,11 @@ void CABCWindow::HandleMousePress(int x, int y, std::uint32_t modifiers, bool ri
     CView* view = fRoot->HitTest(x, y);
     if (!view || !view->IsEnabled())
         return;
-    view->Activate();
+    // A click on a view that takes no focus ends any typing in a field.
+    if (view->IsFocusable())
+        view->Activate();
+    else
+        TakeKeyboardFocus();
     CMouseEvent event = LocalEvent(*view, x, y, modifiers);
     event.rightButton = rightButton;
     if (view->MouseDown(event) && fTracking != view)

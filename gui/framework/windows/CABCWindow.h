@@ -65,6 +65,14 @@ public:
 
     CView* FocusView() const { return fFocus; }
     void SetFocusView(CView* view);
+    // The window itself takes the keyboard: no view has the focus and keys
+    // go to KeyDown for the window's own use.
+    void TakeKeyboardFocus();
+    // A text field has the focus: plain keys are typing.
+    bool IsEditingText() const { return fFocus && fFocus->TakesTyping(); }
+    // A text field's entry ended by Return or Escape; by default the window
+    // takes the keys back.
+    virtual void TextEntryFinished(CView& field);
     CView* TrackingView() const { return fTracking; }
     // Starts following the mouse for `view`; the application's fast-idle count
     // stays raised by one until tracking ends.

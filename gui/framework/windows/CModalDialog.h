@@ -29,6 +29,8 @@ public:
     void SetCancelButton(CPushButtonView* button) { fCancel = button; }
 
     bool KeyDown(const CKeyEvent& event) override;
+    // A field keeps the focus: the dialog's buttons take Return and Escape.
+    void TextEntryFinished(CView&) override {}
     // A window-manager close answers like the cancel button; without one the
     // dialog stays.
     void CloseRequested() override;

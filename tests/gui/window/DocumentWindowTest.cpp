@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QTest>
 #include <Qt>
+#include <functional>
 
 #include "gui/framework/application/CApplication.h"
 #include "gui/framework/controls/CPushButtonView.h"
@@ -103,7 +105,7 @@ TEST_F(DocumentWindowTest, OpensWithTitleToolbarTooltipsLimitsAndTheLeftLocatorQ
     EXPECT_EQ(asking.Model().Sound().LoopStart(), 1200);
 }
 
-TEST_F(DocumentWindowTest, KeysReachTheModelUnlessAFieldHasTheFocusAndTheTitleFollows)
+TEST_F(DocumentWindowTest, KeysReachTheModelAndTheTitleFollows)
 {
     CQuilletWindow& window = OpenWindow({});
     window.HandleKey(Qt::Key_5, false, false, false, 0, '5');
@@ -111,15 +113,47 @@ TEST_F(DocumentWindowTest, KeysReachTheModelUnlessAFieldHasTheFocusAndTheTitleFo
     window.HandleKey(Qt::Key_4, false, false, false, Qt::ControlModifier, '4');
     EXPECT_EQ(window.Model().Tool(), DocumentTool::kPen);
     EXPECT_EQ(window.Title(), "Beat (44.1kHz) *");
-    // Digits typed into the bars field stay there.
-    CView* bars = nullptr;
-    for (int x = 300; x < 420 && !bars; ++x)
-        if (CView* view = window.Root().HitTest(x, 40); view && dynamic_cast<CSingleLineTextEditView*>(view))
-            bars = view;
+}
+
+TEST_F(DocumentWindowTest, KeysComeBackWhenAFieldEntryEnds)
+{
+    CQuilletWindow& window = OpenWindow({0, 30000, 60000});
+    application.Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&application.Frame()));
+    CSingleLineTextEditView* bars = nullptr;
+    for (int x = 250; x < 420 && !bars; ++x)
+        bars = dynamic_cast<CSingleLineTextEditView*>(window.Root().HitTest(x, 40));
     ASSERT_NE(bars, nullptr);
-    bars->Activate();
-    EXPECT_FALSE(window.HandleKey(Qt::Key_9, false, false, false, 0, '9'));
-    EXPECT_EQ(window.Model().Settings().sensitivity, 550);
+    const auto keypad6 = [&] { return window.HandleKey(Qt::Key_6, true, false, false, Qt::KeypadModifier, '6'); };
+    struct Case {
+        const char* name;
+        const char* typed;
+        std::function<void()> end;
+        int bars;
+    };
+    const Case cases[] = {
+        {"Return", "7", [&] { window.HandleKey(Qt::Key_Return, false, false, false, 0, '\r'); }, 7},
+        {"Escape", "9", [&] { window.HandleKey(Qt::Key_Escape, false, false, false, 0, 27); }, 7},
+        {"keypad Enter", "5", [&] { window.HandleKey(Qt::Key_Enter, true, false, false, Qt::KeypadModifier, '\r'); }, 5},
+        {"click on the waveform", "3", [&] {
+             window.HandleMousePress(100, 150, 0, false);
+             window.HandleMouseRelease(100, 150, 0);
+         }, 3},
+    };
+    for (const Case& c : cases) {
+        bars->Activate();
+        Type(*bars, c.typed);
+        EXPECT_TRUE(window.IsEditingText()) << c.name;
+        const int current = window.Model().PlayState().CurrentSlice();
+        EXPECT_FALSE(keypad6()) << c.name;  // typing: the field's
+        EXPECT_EQ(window.Model().PlayState().CurrentSlice(), current) << c.name;
+        c.end();
+        EXPECT_FALSE(window.IsEditingText()) << c.name;
+        EXPECT_EQ(window.Model().Settings().bars, c.bars) << c.name;
+        EXPECT_EQ(bars->Text(), std::to_string(c.bars)) << c.name;
+        EXPECT_TRUE(keypad6()) << c.name;  // the document's again
+        EXPECT_NE(window.Model().PlayState().CurrentSlice(), current) << c.name;
+    }
 }
 
 TEST_F(DocumentWindowTest, LeavingAWindowKeepsItsTogglesForNewDocuments)

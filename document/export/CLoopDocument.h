@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "formats/document/CDocumentRecord.h"
 #include "framework/files/CFileSpec.h"
@@ -41,6 +42,10 @@ public:
     std::int32_t Tempo() const;
 
     const std::optional<CFileSpec>& File() const { return file_; }
+    // The sound or document file the loop was opened from; none for a loop
+    // made in the program.
+    const std::optional<CFileSpec>& Origin() const { return origin_; }
+    void SetOrigin(CFileSpec file) { origin_ = std::move(file); }
     // True when settings, slice points or locators differ from the state
     // last marked clean.
     bool IsDirty() const;
@@ -60,5 +65,6 @@ private:
     CSliceList slices_;
     CSlicingSettings settings_;
     std::optional<CFileSpec> file_;
+    std::optional<CFileSpec> origin_;
     State clean_;
 };

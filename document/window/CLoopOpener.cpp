@@ -43,12 +43,18 @@ ResourceId CLoopOpener::AlertFor(const std::exception_ptr& failure)
 std::unique_ptr<CLoopDocument> CLoopOpener::Open(const std::string& path, const CSlicingSettings& defaults)
 {
     try {
-        if (!IsDocumentFile(path))
-            return OpenSound(path, defaults);
-        DocumentOpening opening = OpenDocument(CFileSpec(path), defaults);
-        if (opening.document && opening.alert != 0)
-            fQuestions.ShowAlert(opening.alert, CFileSpec(path).NameWithExtension());
-        return std::move(opening.document);
+        std::unique_ptr<CLoopDocument> document;
+        if (IsDocumentFile(path)) {
+            DocumentOpening opening = OpenDocument(CFileSpec(path), defaults);
+            if (opening.document && opening.alert != 0)
+                fQuestions.ShowAlert(opening.alert, CFileSpec(path).NameWithExtension());
+            document = std::move(opening.document);
+        } else {
+            document = OpenSound(path, defaults);
+        }
+        if (document)
+            document->SetOrigin(CFileSpec(path));
+        return document;
     } catch (...) {
         fQuestions.ShowAlert(AlertFor(std::current_exception()), CFileSpec(path).NameWithExtension());
         return nullptr;

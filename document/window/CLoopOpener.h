@@ -26,8 +26,9 @@ public:
 
     explicit CLoopOpener(CABCOpenQuestions& questions) : fQuestions(questions) {}
 
-    // The opened loop, or nothing when the user cancelled or stopped the
-    // analysis, or when opening failed (the alert has been shown then).
+    // The opened loop with `path` as its origin, or nothing when the user
+    // cancelled or stopped the analysis, or when opening failed (the alert
+    // has been shown then).
     // defaults: the settings of a newly analysed sound.
     std::unique_ptr<CLoopDocument> Open(const std::string& path, const CSlicingSettings& defaults);
     // Two bars of 4/4 at 120 BPM, analysed and shown with two bars at a

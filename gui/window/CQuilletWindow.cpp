@@ -406,26 +406,19 @@ void CQuilletWindow::Transmit(CSliceRenderSet& renderSet)
 
 std::optional<CABCQuilletWindowHost::ChosenFile> CQuilletWindow::AskFileToWrite(FileKind kind, const char* name)
 {
-    const CFileTypeList documents{&kQuilletDocumentFileType};
-    const CFileTypeList sounds{&kAIFFFileType, &kWaveFileType};
-    const CFileTypeList slx{&kSLXFileType};
-    const CFileTypeList midi{&kMIDIFileType};
-    const std::string base = CFileSpec(name).Name();
-    std::optional<CFileChooser::Choice> choice;
+    ResourceId title = Res::kStringSaveDocumentTitle;
+    CFileTypeList types{&kQuilletDocumentFileType};
     switch (kind) {
-    case FileKind::kDocument:
-        choice = CFileChooser::AskToSave(&Widget(), GetResourceString(Res::kStringSaveDocumentTitle), base, documents);
-        break;
-    case FileKind::kSlices:
-        choice = CFileChooser::AskToSave(&Widget(), GetResourceString(Res::kStringExportSoundTitle), base, sounds);
-        break;
-    case FileKind::kSLX:
-        choice = CFileChooser::AskToSave(&Widget(), GetResourceString(Res::kStringExportSLXTitle), base, slx);
-        break;
-    case FileKind::kGrooveMIDI:
-        choice = CFileChooser::AskToSave(&Widget(), GetResourceString(Res::kStringExportMIDITitle), base, midi);
-        break;
+    case FileKind::kDocument: break;
+    case FileKind::kSlices: title = Res::kStringExportSoundTitle; types = {&kAIFFFileType, &kWaveFileType}; break;
+    case FileKind::kSLX: title = Res::kStringExportSLXTitle; types = {&kSLXFileType}; break;
+    case FileKind::kGrooveMIDI: title = Res::kStringExportMIDITitle; types = {&kMIDIFileType}; break;
     }
+    // Exports are offered next to the loop; a document where files were last chosen.
+    const std::optional<CFileSpec>& origin = fModel->Document().Origin();
+    const std::string folder = kind != FileKind::kDocument && origin ? origin->Directory() : std::string();
+    const std::optional<CFileChooser::Choice> choice =
+        CFileChooser::AskToSave(&Widget(), GetResourceString(title), CFileSpec(name).Name(), types, folder);
     if (!choice)
         return std::nullopt;
     return ChosenFile{choice->file, choice->type};

@@ -31,7 +31,7 @@ std::optional<std::int64_t> CLocatorRules::ClickRight(std::int64_t frame, std::i
     return frame;
 }
 
-std::int64_t CLocatorRules::ClickFrame(const CSliceList& slices, std::int64_t frame, std::int64_t frames, bool alt)
+std::int64_t CLocatorRules::PointedFrame(const CSliceList& slices, std::int64_t frame, std::int64_t frames, bool alt)
 {
     frame = std::clamp<std::int64_t>(frame, 0, frames);
     return alt ? frame : slices.Snap(frame, frames);

@@ -19,7 +19,7 @@ public:
     // distance or the sound's bounds forbid it.
     static std::optional<std::int64_t> ClickLeft(std::int64_t frame, std::int64_t right);
     static std::optional<std::int64_t> ClickRight(std::int64_t frame, std::int64_t left, std::int64_t frames);
-    // The frame a ruler click names: the frame under it, snapped to the
-    // slicing unless Alt is held.
-    static std::int64_t ClickFrame(const CSliceList& slices, std::int64_t frame, std::int64_t frames, bool alt);
+    // The frame the mouse names on the ruler, clicking or dragging a handle:
+    // the frame under it, snapped to the slicing unless Alt is held.
+    static std::int64_t PointedFrame(const CSliceList& slices, std::int64_t frame, std::int64_t frames, bool alt);
 };

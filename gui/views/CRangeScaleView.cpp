@@ -64,7 +64,7 @@ bool CRangeScaleView::MouseDown(const CMouseEvent& event)
             dragging_ = Handle::kLeft;
         return dragging_ != Handle::kNone;
     }
-    const std::int64_t frame = CLocatorRules::ClickFrame(Host().Slices(), FrameAtPixel(event.x), sound.Frames(),
+    const std::int64_t frame = CLocatorRules::PointedFrame(Host().Slices(), FrameAtPixel(event.x), sound.Frames(),
                                                          (modifiers & Qt::AltModifier) != 0);
     if (shift ? Host().MoveLeftLocator(frame) : Host().MoveRightLocator(frame))
         Host().ViewsChanged();
@@ -74,7 +74,8 @@ bool CRangeScaleView::MouseDown(const CMouseEvent& event)
 void CRangeScaleView::TrackMouse(const CMouseEvent& event)
 {
     const WAVE_SAMPLE& sound = Host().Sound();
-    const std::int64_t frame = std::clamp<std::int64_t>(FrameAtPixel(event.x), 0, sound.Frames());
+    const std::int64_t frame = CLocatorRules::PointedFrame(Host().Slices(), FrameAtPixel(event.x), sound.Frames(),
+                                                           (event.modifiers & Qt::AltModifier) != 0);
     bool moved = false;
     if (dragging_ == Handle::kLeft)
         moved = Host().MoveLeftLocator(CLocatorRules::DragLeft(frame, sound.LoopStart(), sound.LoopEnd()));

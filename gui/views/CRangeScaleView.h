@@ -1,8 +1,8 @@
 #pragma once
 // The ruler with the two locator handles. A handle can be dragged (the
-// locators keep 256 frames apart inside the sound). A click elsewhere takes
-// the frame under it, snapped to the slicing unless Alt is held: Shift+click
-// moves the left locator there, Ctrl+click the right one.
+// locators keep 256 frames apart inside the sound). A drag or a click takes
+// the frame under the mouse, snapped to the slicing unless Alt is held:
+// Shift+click moves the left locator there, Ctrl+click the right one.
 #include <QColor>
 
 #include "gui/views/CABCScaleView.h"

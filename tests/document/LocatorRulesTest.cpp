@@ -45,16 +45,16 @@ TEST(LocatorRules, ClicksMoveALocatorOnlyWhereTheRulesAllow)
     EXPECT_FALSE(CLocatorRules::ClickRight(kFrames + 1, 1000, kFrames).has_value());
 }
 
-TEST(LocatorRules, RulerClicksSnapToTheSlicingUnlessAltIsHeld)
+TEST(LocatorRules, RulerPointsSnapToTheSlicingUnlessAltIsHeld)
 {
     const CSliceList slices = LockedPoints({4000, 10000, 30000});
-    EXPECT_EQ(CLocatorRules::ClickFrame(slices, 1999, kFrames, false), 0);
-    EXPECT_EQ(CLocatorRules::ClickFrame(slices, 2000, kFrames, false), 4000);
-    EXPECT_EQ(CLocatorRules::ClickFrame(slices, 12000, kFrames, false), 10000);
-    EXPECT_EQ(CLocatorRules::ClickFrame(slices, 38000, kFrames, false), kFrames);
-    EXPECT_EQ(CLocatorRules::ClickFrame(slices, 12000, kFrames, true), 12000);
-    EXPECT_EQ(CLocatorRules::ClickFrame(slices, kFrames + 99, kFrames, true), kFrames);
-    EXPECT_EQ(CLocatorRules::ClickFrame(LockedPoints({}), 12345, kFrames, false), 12345);
+    EXPECT_EQ(CLocatorRules::PointedFrame(slices, 1999, kFrames, false), 0);
+    EXPECT_EQ(CLocatorRules::PointedFrame(slices, 2000, kFrames, false), 4000);
+    EXPECT_EQ(CLocatorRules::PointedFrame(slices, 12000, kFrames, false), 10000);
+    EXPECT_EQ(CLocatorRules::PointedFrame(slices, 38000, kFrames, false), kFrames);
+    EXPECT_EQ(CLocatorRules::PointedFrame(slices, 12000, kFrames, true), 12000);
+    EXPECT_EQ(CLocatorRules::PointedFrame(slices, kFrames + 99, kFrames, true), kFrames);
+    EXPECT_EQ(CLocatorRules::PointedFrame(LockedPoints({}), 12345, kFrames, false), 12345);
 }
 
 TEST(RulerTime, LabelsShowDaysHoursMinutesSecondsAndTenthsSpacedApart)

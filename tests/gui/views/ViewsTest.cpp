@@ -110,7 +110,7 @@ int ColumnsWithColor(const QImage& image, QRgb color)
 
 }  // namespace
 
-TEST(RangeScaleView, DraggedHandlesStop256FramesApartAndShiftOrCtrlClicksSnap)
+TEST(RangeScaleView, DraggedHandlesStop256FramesApartAndDragsOrShiftOrCtrlClicksSnap)
 {
     ScriptedWindow window;
     CRangeScaleView ruler(nullptr, {0, 0, kWidth, 20}, window);
@@ -133,6 +133,13 @@ TEST(RangeScaleView, DraggedHandlesStop256FramesApartAndShiftOrCtrlClicksSnap)
     ruler.MouseDown(At(299, Qt::ShiftModifier | Qt::AltModifier));
     EXPECT_EQ(window.Sound().LoopStart(), 11000);
     EXPECT_EQ(window.changes, changes);
+    // A dragged handle snaps the same way unless Alt is held.
+    Drag(ruler, 110, 60);  // 6000 snaps to 10000
+    EXPECT_EQ(window.Sound().LoopStart(), 10000);
+    Drag(ruler, 100, 60, Qt::AltModifier);
+    EXPECT_EQ(window.Sound().LoopStart(), 6000);
+    Drag(ruler, 300, 560);  // 56000 snaps to the end
+    EXPECT_EQ(window.Sound().LoopEnd(), kFrames);
 }
 
 TEST(SampleSliceView, CtrlDragShowsTheDraggedRangeAndCtrlClicksZoom)

@@ -25,7 +25,7 @@ CAlertBox::CAlertBox(const AlertDefinition& alert)
     : CModalDialog(kTemplate), fAlert(alert), fLayout(alert)
 {
     // A caption bar without a close box.
-    Widget().setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    SetDialogCaption(false);
     Widget().setWindowModality(Qt::ApplicationModal);
     for (int item = CAlertLayout::kButton1; item <= fLayout.ButtonCount(); ++item) {
         auto* button = new CPushButtonView(&Root(), ToPixels(fLayout.ItemRect(item)),

@@ -10,7 +10,7 @@
 
 CLengthyOperationWindow::CLengthyOperationWindow(const std::string& title, const std::string& buttonText)
 {
-    Widget().setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    SetDialogCaption(false);
     Widget().setWindowModality(Qt::ApplicationModal);
     LoadTemplate(kTemplate);
     SetTitle({});

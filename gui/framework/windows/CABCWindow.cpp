@@ -79,7 +79,10 @@ std::string CABCWindow::Title() const
 
 void CABCWindow::SetContentSize(int width, int height)
 {
-    fWidget->resize(width, height);
+    if (fFixedSize)
+        fWidget->setFixedSize(width, height);
+    else
+        fWidget->resize(width, height);
     fRoot->SetFrame({0, 0, width, height});
 }
 
@@ -93,8 +96,18 @@ void CABCWindow::LoadTemplate(std::uint16_t number)
         CDialogUnits::AverageWidthOfAlphabet(metrics.horizontalAdvance(CDialogUnits::kAlphabet)),
         metrics.height());
     fItems = dialog.ItemRecords(fUnits);
+    fFixedSize = true;
     SetTitle(dialog.WindowTitle(CLowLevelApplication::Name()));
     SetContentSize(fUnits.ToPixelsX(dialog.Width()), fUnits.ToPixelsY(dialog.Height()));
+}
+
+void CABCWindow::SetDialogCaption(bool closeBox)
+{
+    // Without a close box the maximise button is named instead: that makes
+    // window managers take the list of allowed actions, which then lacks
+    // Close; a window of fixed size is never offered for maximising.
+    const Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    fWidget->setWindowFlags(flags | (closeBox ? Qt::WindowCloseButtonHint : Qt::WindowMaximizeButtonHint));
 }
 
 const DialogItemRecord* CABCWindow::FindItem(std::uint16_t id) const

@@ -56,7 +56,10 @@ public:
     void SetContentSize(int width, int height);
 
     // Reads dialog template `number`: the window's size, title and items.
+    // The template fixes the size: the user cannot resize or maximise it.
     void LoadTemplate(std::uint16_t number);
+    // Makes the window a dialog with a caption bar, with or without a close box.
+    void SetDialogCaption(bool closeBox);
     const DialogItemRecord* FindItem(std::uint16_t id) const;
     // The item a window's code relies on; XInternalError when the template lacks it.
     const DialogItemRecord& ItemRecord(std::uint16_t id) const;
@@ -102,6 +105,7 @@ private:
     CDialogUnits fUnits{6, 13};
     CView* fFocus = nullptr;
     CView* fTracking = nullptr;
+    bool fFixedSize = false;
     bool fOpen = false;
     bool fClosing = false;
 };

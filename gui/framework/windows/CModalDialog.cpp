@@ -11,7 +11,7 @@ std::vector<CModalDialog*> CModalDialog::sOpenDialogs;
 
 CModalDialog::CModalDialog(std::uint16_t templateNumber)
 {
-    Widget().setWindowFlags(Qt::Dialog);
+    SetDialogCaption(true);
     Widget().setWindowModality(Qt::ApplicationModal);
     LoadTemplate(templateNumber);
 }

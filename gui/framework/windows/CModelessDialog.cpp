@@ -4,7 +4,7 @@
 
 CModelessDialog::CModelessDialog(std::uint16_t templateNumber)
 {
-    Widget().setWindowFlags(Qt::Dialog);
+    SetDialogCaption(true);
     Widget().setWindowModality(Qt::NonModal);
     LoadTemplate(templateNumber);
 }

@@ -1,5 +1,6 @@
 // The alert box: button order and codes, default and arrow-key focus, Escape
-// and closing, growing text, and the presenter seam.
+// and closing, growing text in a box of fixed size without a close box, and
+// the presenter seam.
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
@@ -91,7 +92,7 @@ TEST(AlertBox, EscapeAndCloseAnswerCancelOrElseCloseAnswersTheDefault)
     }
 }
 
-TEST(AlertBox, LongTextMakesTheBoxTaller)
+TEST(AlertBox, LongTextMakesTheBoxTallerAndTheSizeStaysFixed)
 {
     CAlertBox shortBox(ParseAlertScript("[STOP]Short.[OK]"));
     shortBox.Open();
@@ -104,6 +105,13 @@ TEST(AlertBox, LongTextMakesTheBoxTaller)
     EXPECT_GE(text.GetFrame().Height(), text.HeightForWidth(longBox.Widget().font(), text.GetFrame().Width()));
     EXPECT_GT(longBox.Widget().height(), shortBox.Widget().height());
     EXPECT_GE(longBox.Button(1)->GetFrame().top, text.GetFrame().bottom);
+    // No close box; the user cannot resize (or maximise) the box.
+    for (CAlertBox* box : {&shortBox, &longBox}) {
+        const QWidget& widget = box->Widget();
+        EXPECT_FALSE(widget.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_EQ(widget.minimumSize(), widget.size());
+        EXPECT_EQ(widget.maximumSize(), widget.size());
+    }
 }
 
 TEST(AlertBox, TextWrapsBetweenWordsAndBreaksOnlyAWordWiderThanTheBox)

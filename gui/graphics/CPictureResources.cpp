@@ -1,11 +1,13 @@
 #include "gui/graphics/CPictureResources.h"
 
+#include <QImage>
 #include <strings.h>
 
 #include "framework/exceptions/GeneralExceptions.h"
 #include "framework/streams/CMemoryMedia.h"
 #include "gui/graphics/CBMPReader.h"
 #include "gui/graphics/CJPEGDecoder.h"
+#include "gui/graphics/CTransparentBitmap.h"
 #include "resources/EmbeddedResources.h"
 
 namespace {
@@ -34,6 +36,14 @@ std::unique_ptr<CBitmap32> CPictureResources::LoadBMP(const char* type, std::uin
 {
     CMemoryMedia media = MediaOf(Find(type, number));
     return CBMPReader::Read(media);
+}
+
+QImage CPictureResources::LoadMaskedBMP(const char* type, std::uint16_t number)
+{
+    const std::unique_ptr<CBitmap32> picture = LoadBMP(type, number);
+    const std::uint8_t* topLeft = picture->GetPixels();
+    const CTransparentBitmap masked(*picture, RGBColor{topLeft[2], topLeft[1], topLeft[0]});
+    return masked.MakeMaskedImage(false);
 }
 
 std::unique_ptr<CABCBitmap> CPictureResources::LoadJPEG(std::uint16_t number, int depth, const CPalette* colorMap)

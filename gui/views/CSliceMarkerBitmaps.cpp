@@ -1,7 +1,6 @@
 #include "gui/views/CSliceMarkerBitmaps.h"
 
 #include "gui/graphics/CPictureResources.h"
-#include "gui/graphics/CTransparentBitmap.h"
 #include "slicing/CSlice.h"
 
 namespace {
@@ -23,12 +22,9 @@ int Slot(const CSlice& slice)
 
 CSliceMarkerBitmaps::CSliceMarkerBitmaps()
 {
-    for (int slot = 0; slot < static_cast<int>(images_.size()); ++slot) {
-        const auto picture = CPictureResources::LoadBMP("SBMP", static_cast<std::uint16_t>(NumberOfSlot(slot)));
-        const std::uint8_t* topLeft = picture->GetPixels();
-        const CTransparentBitmap marker(*picture, RGBColor{topLeft[2], topLeft[1], topLeft[0]});
-        images_[static_cast<std::size_t>(slot)] = marker.MakeMaskedImage(false);
-    }
+    for (int slot = 0; slot < static_cast<int>(images_.size()); ++slot)
+        images_[static_cast<std::size_t>(slot)] =
+            CPictureResources::LoadMaskedBMP("SBMP", static_cast<std::uint16_t>(NumberOfSlot(slot)));
 }
 
 int CSliceMarkerBitmaps::PictureNumber(const CSlice& slice)

@@ -20,6 +20,7 @@
 #include "gui/framework/views/CStaticTextView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
 #include "gui/framework/windows/CSaveQuestionDialog.h"
+#include "gui/graphics/CPictureResources.h"
 #include "gui/views/CMagnifyView.h"
 #include "gui/views/CRangeScaleView.h"
 #include "gui/views/CRangeScrollBarView.h"
@@ -46,12 +47,22 @@ constexpr int kOverviewHeight = 24;
 constexpr int kScrollBarHeight = 16;
 constexpr int kMagnifyWidth = 40;
 constexpr int kButtonWidth = 34;
-constexpr int kToolWidth = 44;
 constexpr int kFaderWidth = 100;
 constexpr int kLabelWidth = 36;
 constexpr int kNewTempoLength = 10;
 constexpr int kBarsLength = 3;
 constexpr const char* kDocumentKind = "Quillet!";
+
+// Toolbar button faces (SMTB): the tools, the playback buttons, the sampler
+// toggles followed by Transmit, each set in toolbar order.
+constexpr std::uint16_t kToolFaces = 16000;
+constexpr std::uint16_t kPlaybackFaces = 16010;
+constexpr std::uint16_t kSamplerFaces = 16030;
+
+constexpr std::uint16_t Face(std::uint16_t first, int index)
+{
+    return static_cast<std::uint16_t>(first + index);
+}
 
 // Tooltips of the toolbar (string list 129).
 constexpr ResourceId Tooltip(int number)
@@ -95,10 +106,11 @@ CQuilletWindow::~CQuilletWindow()
         delete view;
 }
 
-CPushButtonView* CQuilletWindow::ToolbarButton(int x, int y, int width, const char* label, ResourceId tooltip,
+CPushButtonView* CQuilletWindow::ToolbarButton(int x, int y, int width, std::uint16_t face, ResourceId tooltip,
                                                bool checkable)
 {
-    auto* button = new CPushButtonView(&Root(), PixelRect{x, y, x + width, y + kRowHeight}, label);
+    auto* button = new CPushButtonView(&Root(), PixelRect{x, y, x + width, y + kRowHeight}, "");
+    button->SetPicture(CPictureResources::LoadMaskedBMP("SMTB", face));
     button->SetTooltip(GetResourceString(tooltip));
     static_cast<QAbstractButton&>(button->Widget()).setCheckable(checkable);
     return button;
@@ -106,34 +118,32 @@ CPushButtonView* CQuilletWindow::ToolbarButton(int x, int y, int width, const ch
 
 void CQuilletWindow::BuildToolbar()
 {
-    const char* playLabels[] = {"Stop", "Loop", "|<", "Play", ">|"};
     for (int i = 0; i < 5; ++i)
-        fPlayButtons[static_cast<std::size_t>(i)] =
-            ToolbarButton(2 + i * (kButtonWidth + 1), kFirstRow, kButtonWidth, playLabels[i], Tooltip(200 + i), i > 0);
+        fPlayButtons[static_cast<std::size_t>(i)] = ToolbarButton(2 + i * (kButtonWidth + 1), kFirstRow, kButtonWidth,
+                                                                  Face(kPlaybackFaces, i), Tooltip(200 + i), i > 0);
     int x = 2 + 5 * (kButtonWidth + 1) + 4;
     fStretch = new CFaderView(&Root(), PixelRect{x, kFirstRow, x + kFaderWidth, kFirstRow + kRowHeight}, false);
     fStretch->SetTooltip(GetResourceString(Tooltip(205)));
     x += kFaderWidth + 2;
     fStretchLabel = new CStaticTextView(&Root(), PixelRect{x, kFirstRow + 4, x + kLabelWidth, kFirstRow + kRowHeight}, "");
     x += kLabelWidth + 2;
-    fOneSample = ToolbarButton(x, kFirstRow, kButtonWidth, "One", Tooltip(206), true);
-    fNormalize = ToolbarButton(x += kButtonWidth + 1, kFirstRow, kButtonWidth, "Norm", Tooltip(207), true);
-    fSilence = ToolbarButton(x += kButtonWidth + 1, kFirstRow, kButtonWidth, "Sil", Tooltip(208), true);
-    fPitchMode = ToolbarButton(x += kButtonWidth + 1, kFirstRow, kButtonWidth, "Pitch", Tooltip(209), true);
-    x += kButtonWidth + 4;
+    CPushButtonView** toggles[] = {&fOneSample, &fNormalize, &fSilence, &fPitchMode};
+    for (int i = 0; i < 4; ++i)
+        *toggles[i] = ToolbarButton(x + i * (kButtonWidth + 1), kFirstRow, kButtonWidth, Face(kSamplerFaces, i),
+                                    Tooltip(206 + i), true);
+    x += 4 * (kButtonWidth + 1) + 3;
     fNewTempo = new CSingleLineTextEditView(&Root(), x, kFirstRow + 1, 64, kNewTempoLength);
     fNewTempo->SetTooltip(GetResourceString(Tooltip(210)));
     static_cast<QLineEdit&>(fNewTempo->Widget())
         .setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*\\.?[0-9]*")),
                                                       &fNewTempo->Widget()));
     x += 66;
-    fTransmit = ToolbarButton(x, kFirstRow, 60, "Transmit", Tooltip(211), false);
+    fTransmit = ToolbarButton(x, kFirstRow, kButtonWidth, Face(kSamplerFaces, 4), Tooltip(211), false);
 
-    const char* toolLabels[] = {"Arrow", "Hide", "Lock", "Pen"};
     for (int i = 0; i < 4; ++i)
-        fToolButtons[static_cast<std::size_t>(i)] =
-            ToolbarButton(2 + i * (kToolWidth + 1), kSecondRow, kToolWidth, toolLabels[i], Tooltip(212 + i), true);
-    x = 2 + 4 * (kToolWidth + 1) + 4;
+        fToolButtons[static_cast<std::size_t>(i)] = ToolbarButton(2 + i * (kButtonWidth + 1), kSecondRow, kButtonWidth,
+                                                                  Face(kToolFaces, i), Tooltip(212 + i), true);
+    x = 2 + 4 * (kButtonWidth + 1) + 4;
     fSensitivity = new CFaderView(&Root(), PixelRect{x, kSecondRow, x + kFaderWidth, kSecondRow + kRowHeight}, false);
     fSensitivity->SetTooltip(GetResourceString(Tooltip(216)));
     x += kFaderWidth + 2;

@@ -103,8 +103,8 @@ private:
 
     void BuildToolbar();
     void BuildViews();
-    CPushButtonView* ToolbarButton(int x, int y, int width, const char* label, ResourceId tooltip,
-                                   bool checkable);
+    // A button showing toolbar face `face` (SMTB) with its tooltip.
+    CPushButtonView* ToolbarButton(int x, int y, int width, std::uint16_t face, ResourceId tooltip, bool checkable);
     CPushButtonView* PlayButton(DocumentPlayButton button) const;
     void CheckButtons();
     void CheckFields();

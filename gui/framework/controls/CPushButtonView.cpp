@@ -1,5 +1,8 @@
 #include "gui/framework/controls/CPushButtonView.h"
 
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QPushButton>
 
 #include "framework/time/CClock.h"
@@ -30,6 +33,13 @@ void CPushButtonView::SetText(const std::string& text)
 std::string CPushButtonView::Text() const
 {
     return Button().text().toLocal8Bit().toStdString();
+}
+
+void CPushButtonView::SetPicture(const QImage& picture)
+{
+    Button().setText(QString());
+    Button().setIcon(QIcon(QPixmap::fromImage(picture)));
+    Button().setIconSize(picture.size());
 }
 
 void CPushButtonView::SetDefaultLook(bool isDefault)

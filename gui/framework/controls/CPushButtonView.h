@@ -5,6 +5,7 @@
 
 #include "gui/framework/controls/CNativeControlView.h"
 
+class QImage;
 class QPushButton;
 
 class CPushButtonView : public CNativeControlView {
@@ -18,6 +19,8 @@ public:
 
     void SetText(const std::string& text);
     std::string Text() const;
+    // Shows `picture` in place of the text.
+    void SetPicture(const QImage& picture);
     void SetDefaultLook(bool isDefault);
     bool HasDefaultLook() const;
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <Qt>
 #include <functional>
@@ -96,6 +97,11 @@ TEST_F(DocumentWindowTest, OpensWithTitleToolbarTooltipsLimitsAndTheLeftLocatorQ
     CQuilletWindow& window = OpenWindow({0, 30000});
     EXPECT_EQ(window.Title(), "Beat (44.1kHz)");
     EXPECT_EQ(window.TooltipAt(10, 10), "Stop");
+    // The toolbar shows pictures; the text is the tooltip.
+    auto* stop = dynamic_cast<CPushButtonView*>(window.Root().HitTest(10, 10));
+    ASSERT_NE(stop, nullptr);
+    EXPECT_TRUE(stop->Text().empty());
+    EXPECT_FALSE(static_cast<QPushButton&>(stop->Widget()).icon().isNull());
     EXPECT_EQ(window.Widget().minimumWidth(), CQuilletWindow::kMinimumWidth);
     EXPECT_EQ(window.Widget().minimumHeight(), CQuilletWindow::kMinimumHeight);
     EXPECT_TRUE(alerts.shown.empty());  // the first point is on the left locator already

@@ -1,4 +1,4 @@
-// The program's entry: one instance per user, then the application's run.
+// The program's entry: one instance per user and display, then the application's run.
 #include <QApplication>
 #include <QDir>
 #include <QFont>
@@ -64,6 +64,17 @@ QIcon MakeIcon()
     return icon;
 }
 
+// The display the program shows on: the X or Wayland display, else the platform's name.
+std::string DisplayName()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QStringLiteral("xcb"))
+        return qEnvironmentVariable("DISPLAY").toStdString();
+    if (platform.startsWith(QStringLiteral("wayland")))
+        return qEnvironmentVariable("WAYLAND_DISPLAY").toStdString();
+    return platform.toStdString();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -91,8 +102,8 @@ int main(int argc, char** argv)
     const std::string folder = QDir::currentPath().toStdString();
     const std::string commandLine = CCommandLineScanner::JoinArguments(names);
     // Screenshot runs stay apart from a running instance.
-    CSingleInstance instance(scene.empty() ? CSingleInstance::DefaultServerName()
-                                           : CSingleInstance::DefaultServerName() + "-scene");
+    const std::string server = CSingleInstance::ServerName(DisplayName());
+    CSingleInstance instance(scene.empty() ? server : server + "-scene");
     const CSingleInstance::Role role = instance.Start(folder, commandLine);
     if (role == CSingleInstance::Role::kHandedOver)
         return 0;
@@ -110,11 +121,14 @@ int main(int argc, char** argv)
                                                           : std::make_unique<CSceneQuillet>(commandLine, folder);
         CQuillet& quillet = *application;
         if (role == CSingleInstance::Role::kFirst) {
+            // A dialog in front finishes first: nothing opens behind it.
             instance.SetHandler([&quillet](const std::string& from, const std::string& line) {
-                quillet.Frame().raise();
-                quillet.Frame().activateWindow();
-                if (!line.empty())
-                    quillet.OpenCommandLine(line, from);
+                quillet.Defer([&quillet, from, line] {
+                    quillet.Frame().raise();
+                    quillet.Frame().activateWindow();
+                    if (!line.empty())
+                        quillet.OpenCommandLine(line, from);
+                });
             });
         }
         std::unique_ptr<CDeveloperScene> developerScene;

@@ -6,6 +6,7 @@
 #include <QLockFile>
 #include <QTimer>
 #include <QtEndian>
+#include <cctype>
 #include <unistd.h>
 
 namespace {
@@ -27,9 +28,12 @@ CSingleInstance::CSingleInstance(std::string serverName) : name_(std::move(serve
 
 CSingleInstance::~CSingleInstance() = default;
 
-std::string CSingleInstance::DefaultServerName()
+std::string CSingleInstance::ServerName(const std::string& display)
 {
-    return "Quillet-" + std::to_string(getuid());
+    std::string name = "Quillet-" + std::to_string(getuid()) + "-";
+    for (const char c : display)
+        name += std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-' ? c : '_';
+    return name;
 }
 
 CSingleInstance::Role CSingleInstance::Start(const std::string& folder, const std::string& commandLine,

@@ -1,5 +1,5 @@
 #pragma once
-// Keeps one running instance per user. A later start connects to the running
+// Keeps one running instance per user and display. A later start connects to the running
 // instance's local socket, sends its working folder and command line and
 // waits for an acknowledgement; without one it runs on its own and opens
 // its files itself. The running instance acknowledges a complete message
@@ -23,13 +23,15 @@ public:
     static constexpr char kAck = 0x06;
     static constexpr int kMaxMessage = 1 << 20;
 
-    explicit CSingleInstance(std::string serverName = DefaultServerName());
+    explicit CSingleInstance(std::string serverName);
     ~CSingleInstance();
     CSingleInstance(const CSingleInstance&) = delete;
     CSingleInstance& operator=(const CSingleInstance&) = delete;
 
-    // "Quillet-" and the user's id.
-    static std::string DefaultServerName();
+    // "Quillet-", the user's id and the display (characters other than
+    // letters, digits, "." and "-" made "_"): a start on another display
+    // opens its own window.
+    static std::string ServerName(const std::string& display);
 
     Role Start(const std::string& folder, const std::string& commandLine, int ackTimeout = kDefaultAckTimeout);
     // Command lines handed over by later starts (first instance only).

@@ -83,3 +83,13 @@ TEST_F(SingleInstanceTest, StoppedOrDeadInstanceIsNoLongerFound)
         EXPECT_EQ(next.Start("/", ""), CSingleInstance::Role::kFirst) << stopped;
     }
 }
+
+TEST(SingleInstanceName, OnePerUserAndDisplay)
+{
+    const std::string user = "Quillet-" + std::to_string(getuid()) + "-";
+    EXPECT_EQ(CSingleInstance::ServerName(":0"), user + "_0");
+    EXPECT_EQ(CSingleInstance::ServerName("host.example:10.0"), user + "host.example_10.0");
+    EXPECT_EQ(CSingleInstance::ServerName("wayland-1"), user + "wayland-1");
+    EXPECT_NE(CSingleInstance::ServerName(":0"), CSingleInstance::ServerName(":1"));
+    EXPECT_EQ(CSingleInstance::ServerName("../x/y"), user + ".._x_y");
+}

@@ -18,8 +18,8 @@ packages=(
   # an onset slicer the benchmarks time side by side with the batch tool
   aubio-tools
   xvfb xauth imagemagick fonts-dejavu-core
-  # window manager for the screenshots under xvfb
-  openbox
+  # window manager and input for the screenshots and the user session under xvfb
+  openbox xdotool x11-utils
   # checkers of the package's desktop files and manual pages
   desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin groff-base man-db
 )

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the dependencies, then builds and runs every test: a normal build
-# with its Debian package, an address+undefined sanitizer build, and each
+# with its Debian package, an address+undefined sanitizer build followed by
+# the user session of scripts/user-session.sh on its window program (the
+# sanitizer build sees everything the normal one would, and more), and each
 # libFuzzer target for a while.
 # FUZZ_SECONDS sets the time per fuzzer (default 30; 0 skips fuzzing).
 set -euo pipefail
@@ -24,6 +26,8 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+echo "== the window program in a user's hands (sanitizer build)"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ./scripts/user-session.sh build-asan/app/quillet
 
 if [ "$fuzz_seconds" -gt 0 ]; then
   echo "== fuzzers"

@@ -50,8 +50,8 @@ kind_of() { xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | sed -n 's/.*= _NET_
 # Visible windows of the program named like $1 (a regular expression) and of kind $2.
 windows_named() {
   local id
-  for id in $(xdotool search --onlyvisible --pid "$pid" --name "$1" 2>/dev/null); do
-    [ "$(kind_of "$id")" = "$2" ] && echo "$id"
+  for id in $(xdotool search --all --onlyvisible --pid "$pid" --name "$1" 2>/dev/null); do
+    if [ "$(kind_of "$id")" = "$2" ]; then echo "$id"; fi
   done
 }
 
@@ -60,7 +60,7 @@ wait_window() {
   local deadline=$((SECONDS + wait_time)) kind=${2:-DIALOG} id
   # --sync returns once a window of that name maps; the frame and the splash
   # screen share the alerts' name, so the search goes on for the kind.
-  timeout "$wait_time" xdotool search --sync --onlyvisible --pid "$pid" --name "$1" >/dev/null 2>&1
+  timeout "$wait_time" xdotool search --all --sync --onlyvisible --pid "$pid" --name "$1" >/dev/null 2>&1
   while [ $SECONDS -lt $deadline ]; do
     id=$(windows_named "$1" "$kind" | head -n 1)
     if [ -n "$id" ]; then echo "$id"; return 0; fi
@@ -200,10 +200,12 @@ click_document() {
 
 # ---- the program ----------------------------------------------------------------
 
-# Starts the program as session $1 on file $2 and answers the start-up
-# questions: no samplers installed (search: Yes), Open Audio File for a
-# sound (Open) and whether the left locator moves to the first slice point:
-# $3 is yes (Return), no (Right, then space) or later (left up, in $left_alert).
+# Starts the program as session $1 on file $2. The questions of the start
+# (no samplers installed, and any other the machine brings) are answered with
+# their default button, a sound file is opened from Open Audio File; the
+# question that comes once the document shows is whether the left locator
+# moves to the first slice point: $3 answers it yes (Return), no (Right, then
+# space) or later (it stays up, in $left_alert).
 start_program() {
   local name=$1 file=$2 locator_question=$3
   log=$work/$name.log
@@ -213,23 +215,39 @@ start_program() {
   frame=""
   STEP "$name: the frame shows"
   frame=$(wait_window '^Quillet$' NORMAL) || { fail "no frame window"; return 1; }
-  STEP "$name: the samplers question"
-  local id
-  id=$(wait_window '^Quillet$') || { fail "no alert"; return 1; }
-  answer "$id" Return || return 1
-  if [ "${file%.wav}" != "$file" ]; then
-    STEP "$name: Open Audio File"
-    id=$(wait_window '^Open Audio File$') || { fail "no Open Audio File dialog"; return 1; }
-    answer "$id" Return || return 1
-  fi
-  STEP "$name: the left locator question"
-  left_alert=$(wait_window '^Quillet$') || { fail "no question about the left locator"; return 1; }
-  local deadline=$((SECONDS + wait_time))
+  STEP "$name: the questions of the start, then the left locator question"
+  local deadline=$((SECONDS + wait_time)) id
+  left_alert=""
+  while [ -z "$left_alert" ]; do
+    { [ $SECONDS -lt $deadline ] && alive; } || { fail "no question about the left locator"; return 1; }
+    id=$(windows_named '^Open Audio File$' DIALOG | head -n 1)
+    if [ -n "$id" ]; then
+      answer "$id" Return || return 1
+      continue
+    fi
+    id=$(windows_named '^Quillet$' DIALOG | head -n 1)
+    if [ -n "$id" ]; then
+      settle "$id"
+      if document_shown; then left_alert=$id; else answer "$id" Return || return 1; fi
+      continue
+    fi
+    sleep 0.2
+  done
   while [ -n "$(windows_named '^Quillet$' SPLASH)" ] && [ $SECONDS -lt $deadline ]; do sleep 0.2; done
   case $locator_question in
     yes) answer "$left_alert" Return ;;
     no) keys_to "$left_alert" Right; answer "$left_alert" space ;;
   esac
+}
+
+# The document window is on the screen (it may still be drawing).
+document_shown() {
+  local tries
+  for tries in 1 2 3 4 5; do
+    locate_document && return 0
+    sleep 0.4
+  done
+  return 1
 }
 
 # Quits with Ctrl+Q and saves the changed document as $1 through the save

@@ -19,4 +19,7 @@ public:
     std::uint8_t selected = 0;
     std::uint8_t dirty = 0;     // appearance changed since the last redraw
     std::uint32_t state = kNormal;
+    // Drawn with the Pen: shown at every sensitivity, so the point stays
+    // counted once unlocked or shown again after hiding.
+    std::uint8_t drawn = 0;
 };

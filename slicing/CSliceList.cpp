@@ -39,7 +39,7 @@ void CSliceList::ApplyThreshold(std::int16_t threshold)
     threshold_ = threshold;
     for (int i = 0; i < count_; ++i) {
         CSlice& slice = Entry(i);
-        const std::uint8_t shown = slice.level > threshold ? 1 : 0;
+        const std::uint8_t shown = slice.drawn || slice.level > threshold ? 1 : 0;
         if (slice.shown != shown) {
             slice.shown = shown;
             slice.dirty = 1;
@@ -174,7 +174,8 @@ int CSliceList::Draw(const WAVE_SAMPLE& sound, std::int64_t position, bool snapT
         return -1;
     slice->state = CSlice::kLocked;
     slice->level = kDrawnLevel;
-    slice->shown = kDrawnLevel > threshold_ ? 1 : 0;
+    slice->drawn = 1;
+    slice->shown = 1;
     slice->dirty = 1;
     return static_cast<int>(slice - entries_.data());
 }

@@ -31,7 +31,8 @@ public:
     CSlice& Entry(int index) { return entries_[static_cast<std::size_t>(index)]; }
     const CSlice& Entry(int index) const { return entries_[static_cast<std::size_t>(index)]; }
 
-    // Shows the entries whose level is above threshold; marks changed ones dirty.
+    // Shows the entries whose level is above threshold, and drawn ones at any
+    // threshold; marks changed ones dirty.
     void ApplyThreshold(std::int16_t threshold);
     std::int16_t Threshold() const { return threshold_; }
     void ClearDirty();

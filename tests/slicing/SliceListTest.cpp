@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "slicing/CSliceList.h"
 #include "slicing/CSlicingSettings.h"
 #include "tests/support/SoundBuilder.h"
@@ -144,6 +146,42 @@ TEST(CSliceList, PenAddsLockedPointsAtZeroCrossings)
     EXPECT_TRUE(list.Entry(1).dirty);
     EXPECT_EQ(list.Draw(*sound, 4000, false), 1); // Alt: exactly where clicked, in order
     EXPECT_EQ(Positions(list, SliceFilter::kCounted), (Positions_t{4000, 5005}));
+}
+
+TEST(CSliceList, ManualEditsSurviveEverySensitivity)
+{
+    const auto sound = SparseSound(10000, {});
+    struct Case {
+        const char* edit;
+        std::function<int(CSliceList&)> apply; // answers the edited entry
+    };
+    const Case cases[] = {
+        {"locked detected point", [](CSliceList& l) { l.LockClick(0); return 0; }},
+        {"drawn point", [&](CSliceList& l) { return l.Draw(*sound, 5000, false); }},
+        {"drawn point unlocked", [&](CSliceList& l) {
+             const int i = l.Draw(*sound, 5000, false);
+             l.LockClick(i);
+             return i;
+         }},
+        {"drawn point hidden and shown again", [&](CSliceList& l) {
+             const int i = l.Draw(*sound, 5000, false);
+             l.HideClick(i);
+             l.HideClick(i);
+             return i;
+         }},
+    };
+    for (const Case& c : cases) {
+        CSliceList list = ListOf(10000, {{1000, 8000}});
+        list.ApplyThreshold(CSlicingSettings::ThresholdFor(990));
+        const int edited = c.apply(list);
+        ASSERT_GE(edited, 0) << c.edit;
+        const std::uint32_t position = list.Entry(edited).position;
+        for (const int sensitivity : {0, 10, 500, 990, 0}) {
+            list.ApplyThreshold(CSlicingSettings::ThresholdFor(static_cast<std::int16_t>(sensitivity)));
+            EXPECT_TRUE(list.Entry(edited).IsCounted()) << c.edit << " at " << sensitivity;
+            EXPECT_EQ(list.Entry(edited).position, position) << c.edit;
+        }
+    }
 }
 
 TEST(CSliceList, InsertRefusesBeyondCapacity)

@@ -42,6 +42,8 @@ public:
     // Locators moved on the ruler; false when the rules refuse the position.
     virtual bool MoveLeftLocator(std::int64_t frame) = 0;
     virtual bool MoveRightLocator(std::int64_t frame) = 0;
+    // The mouse was let go: the edits of its drag are one undo step.
+    virtual void EndGesture() {}
 
     // A view changed the shown range, the slicing or the locators: the window
     // redraws its views and brings its scroll bar and title up to date.

@@ -9,6 +9,8 @@ constexpr int kKeyEqual = '=';
 constexpr int kKeyMinus = '-';
 constexpr int kKeyUnderscore = '_';
 constexpr int kKeyF = 'F';
+constexpr int kKeyY = 'Y';
+constexpr int kKeyZ = 'Z';
 
 bool IsKeypad(std::int32_t code)
 {
@@ -61,6 +63,10 @@ DocumentKeyAction CDocumentKeyMap::WithControl(const CKeyEvent& event)
         return {DocumentKeyAction::kMagnifyIn};
     if (IsMinus(event))
         return {DocumentKeyAction::kMagnifyOut};
+    if (event.nativeKey == kKeyZ)
+        return {(event.modifiers & kShiftModifier) ? DocumentKeyAction::kRedo : DocumentKeyAction::kUndo};
+    if (event.nativeKey == kKeyY)
+        return {DocumentKeyAction::kRedo};
     return {};
 }
 

@@ -25,6 +25,8 @@ struct DocumentKeyAction {
         kPositionToRightLocator,
         kStopOrPlayLoop,      // Stop while the window's sound plays, else Play loop
         kPress,               // value: the DocumentPlayButton
+        kUndo,                // Ctrl+Z
+        kRedo,                // Ctrl+Shift+Z, Ctrl+Y
     };
     Kind kind = kNone;
     int value = 0;

@@ -89,6 +89,7 @@ void CRangeScaleView::TrackMouse(const CMouseEvent& event)
 void CRangeScaleView::MouseReleased(const CMouseEvent& event)
 {
     TrackMouse(event);
+    Host().EndGesture();
     TrackingLost();
 }
 

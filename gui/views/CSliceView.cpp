@@ -98,6 +98,7 @@ void CSliceView::MouseReleased(const CMouseEvent& event)
                              FrameAtPixel(std::max(anchorX_, currentX_) + 1));
         Host().ViewsChanged();
     }
+    Host().EndGesture();
     TrackingLost();
 }
 

@@ -22,6 +22,11 @@ CFaderView::CFaderView(CGroupView* parent, const PixelRect& frame, bool vertical
     });
 }
 
+bool CFaderView::IsDragged() const
+{
+    return static_cast<QSlider&>(Widget()).isSliderDown();
+}
+
 void CFaderView::ShowValue()
 {
     static_cast<QSlider&>(Widget()).setValue(Value());

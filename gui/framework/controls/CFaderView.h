@@ -11,6 +11,9 @@ public:
     CFaderView(CGroupView* parent, int left, int top, bool vertical);
     CFaderView(CGroupView* parent, const PixelRect& frame, bool vertical);
 
+    // The user holds the handle.
+    bool IsDragged() const;
+
 protected:
     void ShowValue() override;
 };

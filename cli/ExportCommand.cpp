@@ -10,9 +10,11 @@
 #include "cli/SlicedLoop.h"
 #include "document/export/DocumentFile.h"
 #include "document/export/ExportGrooveMIDI.h"
+#include "document/export/ExportSFZKit.h"
 #include "document/export/ExportSampleRates.h"
 #include "document/export/ExportSlices.h"
 #include "document/export/ExportSLX.h"
+#include "document/export/MarkedLoop.h"
 #include "document/export/SliceFileName.h"
 #include "framework/exceptions/Exceptions.h"
 #include "framework/files/CFileSpec.h"
@@ -65,8 +67,8 @@ std::string ExportCommand::Summary() const {
 }
 
 std::string ExportCommand::Usage() const {
-    return "FILE... [options] (--save DOC.qlt | --slx OUT.slx | --midi OUT.mid | --slices DIR)... "
-           "or FILE... --out-dir DIR [--save] [--slx] [--midi] [--slices]";
+    return "FILE... [options] (--save DOC.qlt | --slx OUT.slx | --midi OUT.mid | --slices DIR | --marked FILE | "
+           "--sfz DIR)... or FILE... --out-dir DIR [--save] [--slx] [--midi] [--slices] [--marked] [--sfz]";
 }
 
 void ExportCommand::Define(CLI::App& command, const std::vector<std::string>& arguments) {
@@ -92,7 +94,8 @@ void ExportCommand::PlanOutputs() {
     for (const std::string& input : files_) clashes_.AddInput(input);
     for (const std::string& input : files_) {
         const ExportTargets targets = exports_.TargetsFor(input);
-        for (const auto& output : {targets.save, targets.slx, targets.midi, targets.slicesFolder})
+        for (const auto& output :
+             {targets.save, targets.slx, targets.midi, targets.slicesFolder, targets.marked, targets.sfzFolder})
             if (output) clashes_.AddOutput(*output);
     }
 }
@@ -155,6 +158,22 @@ CliFileResult ExportCommand::Export(const std::string& input) const {
                       return ExportSlices(renderSet, file, type, 0, rate, std::nullopt, kSliceNameLimit, feedback);
                   },
                   std::to_string(renderSet.Count()) + " slice file(s) to " + folder);
+        }
+        if (targets.marked) {
+            const std::string& marked = *targets.marked;
+            Write(result, marked, Res::kAlertSliceExportFailed, feedback,
+                  [&] { ExportMarkedLoop(document, CFileSpec(marked), MarkedLoopType(marked)); return true; }, marked);
+        }
+        if (targets.sfzFolder) {
+            const std::string& folder = *targets.sfzFolder;
+            const CFileSpec kit((std::filesystem::path(folder) / (SliceBase(targets, loop) + ".sfz")).string());
+            CSliceRenderSet renderSet(document.Sound(), document.Slices(), document.Settings());
+            Write(result, folder, Res::kAlertSliceExportFailed, feedback,
+                  [&] {
+                      std::filesystem::create_directories(folder);
+                      return ExportSFZKit(renderSet, kit, rate, feedback);
+                  },
+                  "SFZ kit " + kit.FullPath());
         }
     } catch (...) {
         return FileFailure(input, std::current_exception());

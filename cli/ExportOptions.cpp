@@ -29,6 +29,13 @@ void ExportOptions::Define(CLI::App& command, bool outDir) {
     slicesOption_ = AddOutput(command, outDir, "--slices", slices_,
                               "write every slice as a sound file into a folder, numbered \"NAME #001\" on",
                               "DIR/NAME/", "DIR");
+    markedOption_ = AddOutput(command, outDir, "--marked", marked_,
+                              "write the whole loop with a marker per slice and the locators as its loop "
+                              "(.wav, else AIFF)",
+                              "DIR/NAME-marked.wav", "FILE.wav|.aif");
+    sfzOption_ = AddOutput(command, outDir, "--sfz", sfz_,
+                           "write an SFZ kit: NAME.sfz with slice i on key 36 + i, and the slices as WAV files",
+                           "DIR/NAME-sfz/", "DIR");
     command.add_option("--out-dir", outDir_, "folder for the outputs of every input (created when missing)")
         ->option_text("DIR");
     command.add_option("--type", type_, "slice file type: aiff or wav (default aiff)")
@@ -67,8 +74,9 @@ void ExportOptions::Define(CLI::App& command, bool outDir) {
 bool ExportOptions::Given(const CLI::Option* option) const { return option != nullptr && option->count() > 0; }
 
 void ExportOptions::Check(std::size_t inputCount) const {
-    if (!Given(saveOption_) && !Given(slxOption_) && !Given(midiOption_) && !Given(slicesOption_))
-        throw CliUsageError("nothing to write: give --save, --slx, --midi or --slices");
+    if (!Given(saveOption_) && !Given(slxOption_) && !Given(midiOption_) && !Given(slicesOption_) &&
+        !Given(markedOption_) && !Given(sfzOption_))
+        throw CliUsageError("nothing to write: give --save, --slx, --midi, --slices, --marked or --sfz");
     if (inputCount > 1 && !HasOutDir())
         throw CliUsageError("several inputs need --out-dir, so that each has outputs of its own");
     if (Given(newTempoOption_) && !ParseNewTempo(newTempo_))
@@ -83,6 +91,8 @@ ExportTargets ExportOptions::TargetsFor(const std::string& input) const {
         if (Given(slxOption_)) targets.slx = slx_;
         if (Given(midiOption_)) targets.midi = midi_;
         if (Given(slicesOption_)) targets.slicesFolder = slices_;
+        if (Given(markedOption_)) targets.marked = marked_;
+        if (Given(sfzOption_)) targets.sfzFolder = sfz_;
         return targets;
     }
     std::string name;
@@ -92,6 +102,8 @@ ExportTargets ExportOptions::TargetsFor(const std::string& input) const {
     if (Given(saveOption_)) targets.save = (folder / (name + ".qlt")).string();
     if (Given(slxOption_)) targets.slx = (folder / (name + ".slx")).string();
     if (Given(midiOption_)) targets.midi = (folder / (name + ".mid")).string();
+    if (Given(markedOption_)) targets.marked = (folder / (name + "-marked.wav")).string();
+    if (Given(sfzOption_)) targets.sfzFolder = (folder / (name + "-sfz")).string();
     if (Given(slicesOption_)) {
         targets.slicesFolder = (folder / name).string();
         if (targets.sliceBase.empty()) targets.sliceBase = name;

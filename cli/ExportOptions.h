@@ -3,7 +3,8 @@
 // normalize, silence, one sample, pitch mode, new tempo, rate, slice file
 // type and name) and what to write. Outputs are named one by one for a
 // single input, or with --out-dir per input: DIR/NAME.qlt, DIR/NAME.slx,
-// DIR/NAME.mid and the slice files in DIR/NAME/.
+// DIR/NAME.mid, the slice files in DIR/NAME/, DIR/NAME-marked.wav and the
+// SFZ kit in DIR/NAME-sfz/.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,6 +25,8 @@ struct ExportTargets {
     std::optional<std::string> slx;
     std::optional<std::string> midi;
     std::optional<std::string> slicesFolder;
+    std::optional<std::string> marked;     // the whole loop with slice markers
+    std::optional<std::string> sfzFolder;  // the SFZ kit
     std::string sliceBase;  // empty: the sound's name
 };
 
@@ -52,6 +55,8 @@ private:
     std::string slx_;
     std::string midi_;
     std::string slices_;
+    std::string marked_;
+    std::string sfz_;
     std::string outDir_;
     std::string type_ = "aiff";
     std::string base_;
@@ -67,6 +72,8 @@ private:
     CLI::Option* slxOption_ = nullptr;
     CLI::Option* midiOption_ = nullptr;
     CLI::Option* slicesOption_ = nullptr;
+    CLI::Option* markedOption_ = nullptr;
+    CLI::Option* sfzOption_ = nullptr;
     CLI::Option* rateOption_ = nullptr;
     CLI::Option* stretchOption_ = nullptr;
     CLI::Option* newTempoOption_ = nullptr;

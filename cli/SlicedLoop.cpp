@@ -2,6 +2,7 @@
 
 #include "cli/CliFailure.h"
 #include "document/export/DocumentFile.h"
+#include "document/export/MarkedLoop.h"
 #include "formats/sound/SoundFileOpen.h"
 #include "framework/exceptions/GeneralExceptions.h"
 #include "framework/files/CFileSpec.h"
@@ -34,7 +35,7 @@ SlicedLoop SlicedLoop::Load(const std::string& path, const SliceOptions& options
     } else {
         loop.document =
             std::make_unique<CLoopDocument>(OpenSoundFile(path, options.Channel()), SliceOptions::Defaults());
-        if (!loop.document->Analyse()) throw XInternalError();
+        if (!RestoreMarkedSlices(*loop.document, path) && !loop.document->Analyse()) throw XInternalError();
         loop.channel = loop.file.channels == 1 ? "mono" : ChannelName(options.Channel());
     }
     options.ApplyTo(*loop.document);

@@ -16,7 +16,7 @@ class CSlicingSettings;
 
 class CABCQuilletWindowHost {
 public:
-    enum class FileKind { kDocument, kSlices, kSLX, kGrooveMIDI };
+    enum class FileKind { kDocument, kSlices, kSLX, kGrooveMIDI, kMarkedLoop, kSFZKit };
     struct ChosenFile {
         CFileSpec file;
         const CFileType* type = nullptr;  // the chosen sound-file type for slices

@@ -5,6 +5,7 @@
 
 #include "document/export/CLoopDocument.h"
 #include "document/export/DocumentFile.h"
+#include "document/export/MarkedLoop.h"
 #include "document/window/CABCOpenQuestions.h"
 #include "formats/sound/SoundFileOpen.h"
 #include "framework/exceptions/Exceptions.h"
@@ -69,7 +70,7 @@ std::unique_ptr<CLoopDocument> CLoopOpener::OpenSound(const std::string& path, c
     if (!channel)
         return nullptr;
     auto document = std::make_unique<CLoopDocument>(OpenSoundFile(path, *channel), defaults);
-    if (!Analyse(*document))
+    if (!RestoreMarkedSlices(*document, path) && !Analyse(*document))
         return nullptr;
     return document;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Opens a loop for a new document window: a document file with its stored
 // slicing, or a sound file read through the Open Audio File question and
-// analysed under the lengthy operation "Examining sound...". Also makes the
+// analysed under the lengthy operation "Examining sound..." (a sound file
+// with slice markers takes them instead of the analysis). Also makes the
 // synthesized demo loop that the program shows when it starts without a file.
 #include <cstdint>
 #include <exception>

@@ -5,7 +5,9 @@
 #include "document/export/DocumentFile.h"
 #include "document/export/ExportGrooveMIDI.h"
 #include "document/export/ExportSLX.h"
+#include "document/export/ExportSFZKit.h"
 #include "document/export/ExportSlices.h"
+#include "document/export/MarkedLoop.h"
 #include "document/playback/CWavePlayer.h"
 #include "document/views/CLocatorRules.h"
 #include "document/window/CABCQuilletWindowHost.h"
@@ -22,13 +24,21 @@ constexpr int kMaxSensitivity = 990;
 constexpr int kSensitivityStep = 10;
 constexpr int kLastBeat = 7;
 constexpr int kLastSignature = 5;
+// Edits of one gesture that become one undo step.
+constexpr const char* kStretchGesture = "stretch";
+constexpr const char* kSensitivityGesture = "sensitivity";
+constexpr const char* kBarsGesture = "bars";
+constexpr const char* kNewTempoGesture = "new tempo";
+constexpr const char* kMarkerGesture = "marker";
+constexpr const char* kLeftLocatorGesture = "left locator";
+constexpr const char* kRightLocatorGesture = "right locator";
 }  // namespace
 
 CQuilletWindowModel::CQuilletWindowModel(std::unique_ptr<CLoopDocument> document, CWavePlayer& player,
                                          CWavePlayerNotifier& notifier, CABCQuilletWindowHost& host)
     : fDocument(std::move(document)), fPlayer(player), fHost(host),
       fPlayState(player, fDocument->Sound(), fDocument->Slices(), notifier),
-      fRange(fDocument->Sound().Frames())
+      fRange(fDocument->Sound().Frames()), fHistory(*fDocument)
 {
 }
 
@@ -49,11 +59,13 @@ void CQuilletWindowModel::FinishOpening()
     }
     if (!fDocument->File())
         fDocument->MarkClean(std::nullopt);
+    fHistory = CEditHistory(*fDocument);
 }
 
 void CQuilletWindowModel::SetStretchSlider(int value)
 {
     MutableSettings().stretch = static_cast<std::int16_t>(StretchIndexFromSlider(value));
+    Edited(kStretchGesture);
 }
 
 int CQuilletWindowModel::StretchSlider() const
@@ -68,10 +80,17 @@ std::string CQuilletWindowModel::StretchLabel() const
 
 void CQuilletWindowModel::SetSensitivitySlider(int value)
 {
-    SetSensitivity(CSlicingSettings::SensitivityFromSlider(value));
+    ChangeSensitivity(CSlicingSettings::SensitivityFromSlider(value));
+    Edited(kSensitivityGesture);
 }
 
 void CQuilletWindowModel::SetSensitivity(int sensitivity)
+{
+    ChangeSensitivity(sensitivity);
+    Edited();
+}
+
+void CQuilletWindowModel::ChangeSensitivity(int sensitivity)
 {
     const int value = std::clamp(sensitivity, 0, kMaxSensitivity) / kSensitivityStep * kSensitivityStep;
     MutableSettings().sensitivity = static_cast<std::int16_t>(value);
@@ -94,6 +113,7 @@ bool CQuilletWindowModel::SetBarsText(std::string_view text)
     if (!bars)
         return false;
     MutableSettings().bars = *bars;
+    Edited(kBarsGesture);
     return true;
 }
 
@@ -105,11 +125,13 @@ std::string CQuilletWindowModel::BarsText() const
 void CQuilletWindowModel::SetBeats(int beats)
 {
     MutableSettings().beats = static_cast<std::int16_t>(std::clamp(beats, 0, kLastBeat));
+    Edited();
 }
 
 void CQuilletWindowModel::SetSignature(int index)
 {
     MutableSettings().signature = static_cast<std::int16_t>(std::clamp(index, 0, kLastSignature));
+    Edited();
 }
 
 bool CQuilletWindowModel::SetNewTempoText(std::string_view text)
@@ -118,6 +140,7 @@ bool CQuilletWindowModel::SetNewTempoText(std::string_view text)
     if (!tempo)
         return false;
     MutableSettings().newTempo = *tempo;
+    Edited(kNewTempoGesture);
     return true;
 }
 
@@ -126,10 +149,63 @@ std::string CQuilletWindowModel::NewTempoText() const
     return FormatNewTempo(Settings().newTempo);
 }
 
-void CQuilletWindowModel::SetPitchMode(bool on) { MutableSettings().pitchMode = on; }
-void CQuilletWindowModel::SetNormalize(bool on) { MutableSettings().normalize = on; }
-void CQuilletWindowModel::SetSilenceSelected(bool on) { MutableSettings().silenceSelected = on; }
-void CQuilletWindowModel::SetTransmitAsOneSample(bool on) { MutableSettings().separateSamples = !on; }
+void CQuilletWindowModel::SetPitchMode(bool on)
+{
+    MutableSettings().pitchMode = on;
+    Edited();
+}
+
+void CQuilletWindowModel::SetNormalize(bool on)
+{
+    MutableSettings().normalize = on;
+    Edited();
+}
+
+void CQuilletWindowModel::SetSilenceSelected(bool on)
+{
+    MutableSettings().silenceSelected = on;
+    Edited();
+}
+
+void CQuilletWindowModel::SetTransmitAsOneSample(bool on)
+{
+    MutableSettings().separateSamples = !on;
+    Edited();
+}
+
+void CQuilletWindowModel::SlidersReleased()
+{
+    fHistory.EndGesture(kStretchGesture);
+    fHistory.EndGesture(kSensitivityGesture);
+}
+
+bool CQuilletWindowModel::Undo()
+{
+    if (!fHistory.Undo(*fDocument))
+        return false;
+    DropStaleCurrentSlice();
+    return true;
+}
+
+bool CQuilletWindowModel::Redo()
+{
+    if (!fHistory.Redo(*fDocument))
+        return false;
+    DropStaleCurrentSlice();
+    return true;
+}
+
+void CQuilletWindowModel::DropStaleCurrentSlice()
+{
+    const int current = fPlayState.CurrentSlice();
+    if (current >= Slices().Count() || (current >= 0 && !Slices().Entry(current).IsCounted()))
+        fPlayState.SetCurrentSlice(CDocumentPlayState::kNoSlice);
+}
+
+void CQuilletWindowModel::Edited(const char* gesture)
+{
+    fHistory.Record(*fDocument, gesture);
+}
 
 std::string CQuilletWindowModel::TempoText() const
 {
@@ -203,6 +279,8 @@ void CQuilletWindowModel::ApplyKeyAction(const DocumentKeyAction& action)
     case DocumentKeyAction::kToggleScrollDuringPlayback:
         fHost.SetScrollDuringPlayback(!fHost.ScrollDuringPlayback());
         break;
+    case DocumentKeyAction::kUndo: Undo(); break;
+    case DocumentKeyAction::kRedo: Redo(); break;
     case DocumentKeyAction::kPreviousSlice: SelectPreviousSlice(); break;
     case DocumentKeyAction::kNextSlice: SelectNextSlice(); break;
     case DocumentKeyAction::kPositionToLeftLocator: fPlayState.SetPlayPosition(Sound().LoopStart()); break;
@@ -268,11 +346,21 @@ bool CQuilletWindowModel::DoCommand(std::uint32_t command)
     case Cmd::kSaveAs: Save(true); return true;
     case Cmd::kExportSound:
     case Cmd::kExportGrooveMIDI:
-    case Cmd::kExportSLX: Export(command); return true;
+    case Cmd::kExportSLX:
+    case Cmd::kExportSFZKit: Export(command); return true;
+    case Cmd::kExportMarkedLoop: ExportMarked(); return true;
     case Cmd::kMagnifyToFit: fRange.MagnifyToFit(); return true;
     case Cmd::kMagnifyToFitLoop: fRange.MagnifyToFitLoop(Sound().LoopStart(), Sound().LoopEnd()); return true;
-    case Cmd::kSelectAll: Slices().SelectAll(); return true;
-    case Cmd::kInvertSelection: Slices().InvertSelection(); return true;
+    case Cmd::kUndo: Undo(); return true;
+    case Cmd::kRedo: Redo(); return true;
+    case Cmd::kSelectAll:
+        Slices().SelectAll();
+        Edited();
+        return true;
+    case Cmd::kInvertSelection:
+        Slices().InvertSelection();
+        Edited();
+        return true;
     case Cmd::kTransmit:
         if (!fHost.CanTransmit())
             return false;
@@ -299,8 +387,12 @@ std::vector<CQuilletWindowModel::MenuItemStatus> CQuilletWindowModel::MenuStatus
         {Cmd::kExportSound, true, false},
         {Cmd::kExportSLX, true, false},
         {Cmd::kExportGrooveMIDI, true, false},
+        {Cmd::kExportMarkedLoop, true, false},
+        {Cmd::kExportSFZKit, true, false},
         {Cmd::kMagnifyToFit, true, false},
         {Cmd::kMagnifyToFitLoop, true, false},
+        {Cmd::kUndo, fHistory.CanUndo(), false},
+        {Cmd::kRedo, fHistory.CanRedo(), false},
         {Cmd::kSelectAll, Slices().CanSelectAll(), false},
         {Cmd::kInvertSelection, Slices().CanInvertSelection(), false},
         {Cmd::kTransmit, fHost.CanTransmit(), false},
@@ -319,6 +411,7 @@ bool CQuilletWindowModel::CheckLoopLength()
     if (!bars || *bars < 1)
         return false;
     MutableSettings().bars = std::min(*bars, kMaxBars);
+    Edited();
     fHost.RefreshAllWindows();
     return true;
 }
@@ -338,6 +431,7 @@ void CQuilletWindowModel::Save(bool askForFile)
         fHost.ShowAlert(Res::kAlertDocumentSaveFailed);
         return;
     }
+    fHistory.EndGesture();
     fHost.DocumentSaved(*file);
 }
 
@@ -345,21 +439,26 @@ void CQuilletWindowModel::Export(std::uint32_t command)
 {
     using FileKind = CABCQuilletWindowHost::FileKind;
     const bool slices = command == Cmd::kExportSound;
+    const bool kit = command == Cmd::kExportSFZKit;
     const bool midi = command == Cmd::kExportGrooveMIDI;
-    if (!slices && !CheckLoopLength())
+    if (!slices && !kit && !CheckLoopLength())
         return;
-    const ResourceId failure = slices ? Res::kAlertSliceExportFailed
-                               : midi ? Res::kAlertMIDIFileFailed
-                                      : Res::kAlertSLXExportFailed;
+    const ResourceId failure = slices || kit ? Res::kAlertSliceExportFailed
+                               : midi        ? Res::kAlertMIDIFileFailed
+                                             : Res::kAlertSLXExportFailed;
     try {
         CSliceRenderSet renderSet(Sound(), Slices(), Settings());
-        const auto chosen =
-            fHost.AskFileToWrite(slices ? FileKind::kSlices : midi ? FileKind::kGrooveMIDI : FileKind::kSLX,
-                                 Sound().Name());
+        const auto chosen = fHost.AskFileToWrite(slices ? FileKind::kSlices
+                                                 : kit  ? FileKind::kSFZKit
+                                                 : midi ? FileKind::kGrooveMIDI
+                                                        : FileKind::kSLX,
+                                                 Sound().Name());
         if (!chosen)
             return;
         CABCExportFeedback& feedback = fHost.ExportFeedback();
-        if (slices)
+        if (kit)
+            ExportSFZKit(renderSet, chosen->file, Sound().Rate(), feedback);
+        else if (slices)
             ExportSlices(renderSet, chosen->file, chosen->type ? *chosen->type : kAIFFFileType, 0,
                          Sound().Rate(), std::nullopt, kSliceNameLimit, feedback);
         else if (midi)
@@ -371,10 +470,24 @@ void CQuilletWindowModel::Export(std::uint32_t command)
     }
 }
 
+void CQuilletWindowModel::ExportMarked()
+{
+    const auto chosen = fHost.AskFileToWrite(CABCQuilletWindowHost::FileKind::kMarkedLoop, Sound().Name());
+    if (!chosen)
+        return;
+    try {
+        ExportMarkedLoop(*fDocument, chosen->file,
+                         chosen->type ? *chosen->type : MarkedLoopType(chosen->file.FullPath()));
+    } catch (...) {
+        fHost.ShowAlert(Res::kAlertSliceExportFailed);
+    }
+}
+
 void CQuilletWindowModel::ClickWaveform(std::int64_t frame, bool alt)
 {
     if (fTool == DocumentTool::kPen) {
         Slices().Draw(Sound(), frame, !alt);
+        Edited();
         return;
     }
     fPlayState.SetSoundAvailable(fHost.IsSoundAvailable());
@@ -391,6 +504,8 @@ void CQuilletWindowModel::ClickMarker(int index, bool shift)
     case DocumentTool::kHide: Slices().HideClick(index); break;
     case DocumentTool::kLock: Slices().LockClick(index); break;
     }
+    // A drag of the marker that follows joins the click's step.
+    Edited(kMarkerGesture);
 }
 
 std::int64_t CQuilletWindowModel::DragMarker(int index, std::int64_t frame, bool alt)
@@ -399,7 +514,15 @@ std::int64_t CQuilletWindowModel::DragMarker(int index, std::int64_t frame, bool
         return 0;
     if (fTool != DocumentTool::kArrow)
         return Slices().Entry(index).position;
-    return MoveSlicePoint(Slices(), Sound(), index, frame, !alt);
+    const std::int64_t position = MoveSlicePoint(Slices(), Sound(), index, frame, !alt);
+    Edited(kMarkerGesture);
+    return position;
+}
+
+void CQuilletWindowModel::SelectMarkers(std::int64_t from, std::int64_t to)
+{
+    Slices().SelectRange(from, to);
+    Edited();
 }
 
 bool CQuilletWindowModel::MoveLeftLocator(std::int64_t frame)
@@ -408,6 +531,7 @@ bool CQuilletWindowModel::MoveLeftLocator(std::int64_t frame)
     if (!left)
         return false;
     Sound().SetLoopStart(static_cast<std::int32_t>(*left));
+    Edited(kLeftLocatorGesture);
     return true;
 }
 
@@ -417,6 +541,7 @@ bool CQuilletWindowModel::MoveRightLocator(std::int64_t frame)
     if (!right)
         return false;
     Sound().SetLoopEnd(static_cast<std::int32_t>(*right));
+    Edited(kRightLocatorGesture);
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "document/export/CLoopDocument.h"
+#include "document/history/CEditHistory.h"
 #include "document/playback/CDocumentPlayState.h"
 #include "document/views/CVisibleRange.h"
 #include "document/window/CDocumentKeyMap.h"
@@ -110,13 +111,22 @@ public:
     // The mouse on a marker (an index into the slice list), per tool.
     void ClickMarker(int index, bool shift);
     // A rectangle dragged over the markers selects the visible points in it.
-    void SelectMarkers(std::int64_t from, std::int64_t to) { Slices().SelectRange(from, to); }
+    void SelectMarkers(std::int64_t from, std::int64_t to);
     // Dragging a marker with the Arrow tool; answers the point's new position.
     std::int64_t DragMarker(int index, std::int64_t frame, bool alt);
     // Locators keep their distance and stay inside the sound (as a click on
     // the ruler moves them); false (nothing moves) otherwise.
     bool MoveLeftLocator(std::int64_t frame);
     bool MoveRightLocator(std::int64_t frame);
+
+    // Every edit above is a step of the document's history (the edits of one
+    // drag or of typing into one field are one step until the gesture ends).
+    // False when there is nothing to undo or redo.
+    bool Undo();
+    bool Redo();
+    void EndGesture() { fHistory.EndGesture(); }
+    // The Stretch and Sensitivity sliders are let go.
+    void SlidersReleased();
 
     // The window became the front one: new documents take its toggles and stretch.
     void Activated();
@@ -128,7 +138,14 @@ private:
     void SelectNextSlice();
     void MakeCurrent(int slice);
     void Save(bool askForFile);
+    void ChangeSensitivity(int sensitivity);
+    // Records the edit just made in the history.
+    void Edited(const char* gesture = "");
+    // After undo or redo: the current slice must still be a counted one.
+    void DropStaleCurrentSlice();
     void Export(std::uint32_t command);
+    // The whole loop as one WAV or AIFF file with its slices as markers.
+    void ExportMarked();
 
     std::unique_ptr<CLoopDocument> fDocument;
     CWavePlayer& fPlayer;
@@ -136,4 +153,5 @@ private:
     CDocumentPlayState fPlayState;
     CVisibleRange fRange;
     DocumentTool fTool = DocumentTool::kArrow;
+    CEditHistory fHistory;
 };

@@ -11,16 +11,21 @@
 
 namespace {
 
+// Markers 1 and 2 hold the loop; the INST sustain loop over them plays
+// only when markers beyond them are given.
 void WriteMonoAIFF(CMedia& stream, const WAVE_SAMPLE& sample, const char* signature, const void* data,
-                   std::int64_t size) {
+                   std::int64_t size, const std::vector<AIFFMarker>& moreMarkers = {}) {
     CAIFFWriter writer(stream);
     writer.BeginForm("FORM", "AIFF");
     writer.WriteCOMM(1, sample.Frames(), sample.Rate());
     writer.BeginSSND();
     WriteSoundSamples(writer, sample);
     writer.EndChunk();
-    writer.WriteINST(false, 0, 0);  // sounds carry no pitch information
-    writer.WriteMARK(sample.LoopStart(), sample.LoopEnd());
+    writer.WriteINST(false, 0, 0, !moreMarkers.empty());  // sounds carry no pitch information
+    std::vector<AIFFMarker> markers{{1, static_cast<std::uint32_t>(sample.LoopStart()), "Loop start"},
+                                    {2, static_cast<std::uint32_t>(sample.LoopEnd()), "Loop end"}};
+    markers.insert(markers.end(), moreMarkers.begin(), moreMarkers.end());
+    writer.WriteMARK(markers);
     if (signature) writer.WriteAPPL(signature, data, size);
     writer.EndForm();
 }
@@ -39,6 +44,12 @@ void WriteAIFF(const CFileSpec& file, const WAVE_SAMPLE& sample, const char* sig
                std::int64_t size) {
     CSafeSaveFile stream(file);
     WriteMonoAIFF(stream, sample, signature, data, size);
+    stream.Commit();
+}
+
+void WriteAIFF(const CFileSpec& file, const WAVE_SAMPLE& sample, const std::vector<AIFFMarker>& markers) {
+    CSafeSaveFile stream(file);
+    WriteMonoAIFF(stream, sample, nullptr, nullptr, 0, markers);
     stream.Commit();
 }
 

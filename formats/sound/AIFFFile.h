@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "formats/sound/CAIFFWriter.h"
 #include "formats/sound/ChannelChoice.h"
 #include "formats/sound/SoundFileInfo.h"
 
@@ -23,6 +24,9 @@ void WriteAIFF(CMedia& stream, const WAVE_SAMPLE& sample);
 // The same with an APPL chunk: the 4-character signature, then size bytes of data.
 void WriteAIFF(const CFileSpec& file, const WAVE_SAMPLE& sample, const char* signature, const void* data,
                std::int64_t size);
+// The same with markers beyond the loop's (identifiers from 3 on), the loop
+// then playing forward as the INST sustain loop.
+void WriteAIFF(const CFileSpec& file, const WAVE_SAMPLE& sample, const std::vector<AIFFMarker>& markers);
 // Writes FORM AIFF with COMM and SSND of interleaved stereo frames (left, right).
 void WriteStereoAIFF(const CFileSpec& file, std::uint32_t rate, const std::vector<std::int16_t>& interleaved);
 

@@ -41,7 +41,7 @@ void CAIFFWriter::WriteSamples(const std::int16_t* samples, std::int64_t count) 
     WriteSamplesInOrder(samples, count, true, [this](std::int64_t n, const void* bytes) { Write(n, bytes); });
 }
 
-void CAIFFWriter::WriteINST(bool hasPitch, std::uint8_t baseNote, std::int8_t detune) {
+void CAIFFWriter::WriteINST(bool hasPitch, std::uint8_t baseNote, std::int8_t detune, bool sustainLoop) {
     std::uint8_t inst[20] = {};
     inst[0] = hasPitch ? baseNote : 60;
     inst[1] = static_cast<std::uint8_t>(hasPitch ? detune : 0);
@@ -49,7 +49,8 @@ void CAIFFWriter::WriteINST(bool hasPitch, std::uint8_t baseNote, std::int8_t de
     inst[3] = 127;  // high note
     inst[4] = 1;    // low velocity
     inst[5] = 127;  // high velocity
-    // gain 0, then the sustain and release loops: play mode 0, markers 1-2 and 3-4
+    // gain 0, then the sustain and release loops: markers 1-2 and 3-4
+    WriteBigEndian16(inst + 8, sustainLoop ? 1 : 0);
     WriteBigEndian16(inst + 10, 1);
     WriteBigEndian16(inst + 12, 2);
     WriteBigEndian16(inst + 16, 3);
@@ -58,12 +59,19 @@ void CAIFFWriter::WriteINST(bool hasPitch, std::uint8_t baseNote, std::int8_t de
 }
 
 void CAIFFWriter::WriteMARK(std::int32_t loopStart, std::int32_t loopEnd) {
-    std::uint8_t mark[64];
-    WriteBigEndian16(mark, 2);
+    WriteMARK({{1, static_cast<std::uint32_t>(loopStart), "Loop start"},
+               {2, static_cast<std::uint32_t>(loopEnd), "Loop end"}});
+}
+
+void CAIFFWriter::WriteMARK(const std::vector<AIFFMarker>& markers) {
+    constexpr std::size_t kLongestMarker = 7 + 255 + 1;
+    std::vector<std::uint8_t> mark(2 + markers.size() * kLongestMarker);
+    WriteBigEndian16(mark.data(), static_cast<std::uint16_t>(markers.size()));
     std::int64_t size = 2;
-    size += PutMarker(mark + size, 1, loopStart, "Loop start");
-    size += PutMarker(mark + size, 2, loopEnd, "Loop end");
-    WriteChunk("MARK", mark, size);
+    for (const AIFFMarker& marker : markers)
+        size += PutMarker(mark.data() + size, marker.id, static_cast<std::int32_t>(marker.position),
+                          marker.name.substr(0, 255).c_str());
+    WriteChunk("MARK", mark.data(), size);
 }
 
 void CAIFFWriter::WriteAPPL(const char* signature, const void* data, std::int64_t size) {

@@ -1,8 +1,16 @@
 #pragma once
 // The chunk routines of an AIFF file (big-endian) on top of the flat writer.
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "formats/chunks/CIFFWriter.h"
+
+struct AIFFMarker {
+    std::uint16_t id;
+    std::uint32_t position;
+    std::string name; // at most 255 characters
+};
 
 class CAIFFWriter : public CIFFWriter {
 public:
@@ -17,10 +25,13 @@ public:
     // the samples in memory are not changed.
     void WriteSamples(const std::int16_t* samples, std::int64_t count);
     // INST: base note and detune (60 and 0 without pitch information), the
-    // full key and velocity range, no loops.
-    void WriteINST(bool hasPitch, std::uint8_t baseNote, std::int8_t detune);
+    // full key and velocity range; the sustain loop over markers 1-2 and the
+    // release loop over markers 3-4 do not play unless sustainLoop (forward).
+    void WriteINST(bool hasPitch, std::uint8_t baseNote, std::int8_t detune, bool sustainLoop = false);
     // MARK: marker 1 "Loop start" and marker 2 "Loop end" at the given frames.
     void WriteMARK(std::int32_t loopStart, std::int32_t loopEnd);
+    // MARK with the given markers in this order.
+    void WriteMARK(const std::vector<AIFFMarker>& markers);
     // APPL: the 4-character signature, then size bytes of data.
     void WriteAPPL(const char* signature, const void* data, std::int64_t size);
 };

@@ -13,13 +13,14 @@ const CFileType kPreferencesFileType("Quillet Preference File", ".prf", "QLTP");
 const CFileType kSoundFontFileType("SoundFont", ".sf2", "SFnt");
 const CFileType kSampleCellFileType("SampleCell instrument file", ".ins", "SCin");
 const CFileType kMixmanTrackFileType("Mixman Track File", ".trk", ".TRK");
+const CFileType kSFZFileType("SFZ Instrument", ".sfz", "SFZ ");
 
 const CFileTypeList& AllFileTypes()
 {
     static const CFileTypeList all = {
         &kTextFileType, &kBMPFileType, &kJPEGFileType, &kWaveFileType, &kAIFFFileType,
         &kMIDIFileType, &kBinaryFileType, &kQuilletDocumentFileType, &kSLXFileType,
-        &kPreferencesFileType, &kSoundFontFileType, &kSampleCellFileType, &kMixmanTrackFileType,
+        &kPreferencesFileType, &kSoundFontFileType, &kSampleCellFileType, &kMixmanTrackFileType, &kSFZFileType,
     };
     return all;
 }

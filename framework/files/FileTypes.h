@@ -16,6 +16,7 @@ extern const CFileType kPreferencesFileType;
 extern const CFileType kSoundFontFileType;
 extern const CFileType kSampleCellFileType;
 extern const CFileType kMixmanTrackFileType;
+extern const CFileType kSFZFileType;
 
 // All of the above, in the order listed.
 const CFileTypeList& AllFileTypes();

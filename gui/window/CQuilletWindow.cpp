@@ -233,6 +233,8 @@ void CQuilletWindow::CheckControls()
         fModel->SetBeats(fBeats->Value());
     if (fSignature->Value() != fShownSignature)
         fModel->SetSignature(fSignature->Value());
+    if (!fStretch->IsDragged() && !fSensitivity->IsDragged())
+        fModel->SlidersReleased();
     UpdateContents();
 }
 
@@ -423,6 +425,8 @@ std::optional<CABCQuilletWindowHost::ChosenFile> CQuilletWindow::AskFileToWrite(
     case FileKind::kSlices: title = Res::kStringExportSoundTitle; types = {&kAIFFFileType, &kWaveFileType}; break;
     case FileKind::kSLX: title = Res::kStringExportSLXTitle; types = {&kSLXFileType}; break;
     case FileKind::kGrooveMIDI: title = Res::kStringExportMIDITitle; types = {&kMIDIFileType}; break;
+    case FileKind::kMarkedLoop: title = Res::kStringExportMarkedLoopTitle; types = {&kAIFFFileType, &kWaveFileType}; break;
+    case FileKind::kSFZKit: title = Res::kStringExportSFZKitTitle; types = {&kSFZFileType}; break;
     }
     // Exports are offered next to the loop; a document where files were last chosen.
     const std::optional<CFileSpec>& origin = fModel->Document().Origin();
@@ -468,6 +472,11 @@ std::int64_t CQuilletWindow::DragMarker(int index, std::int64_t frame, bool alt)
     const std::int64_t position = fModel->DragMarker(index, frame, alt);
     UpdateContents();
     return position;
+}
+
+void CQuilletWindow::EndGesture()
+{
+    fModel->EndGesture();
 }
 
 void CQuilletWindow::SelectMarkers(std::int64_t from, std::int64_t to)

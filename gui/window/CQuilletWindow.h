@@ -95,6 +95,7 @@ private:
     void SelectMarkers(std::int64_t from, std::int64_t to) override;
     bool MoveLeftLocator(std::int64_t frame) override;
     bool MoveRightLocator(std::int64_t frame) override;
+    void EndGesture() override;
     void ViewsChanged() override { UpdateContents(); }
 
     // CWavePlayerNotifier

@@ -1,6 +1,9 @@
 // quillet-cli export end to end, and documents as input to slice and export.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
+
 #include "document/export/DocumentFile.h"
 #include "framework/files/CFileSpec.h"
 #include "tests/cli/CliRunner.h"
@@ -64,4 +67,100 @@ TEST_F(CliExportTest, AFailedExportNamesItsFileAndAlert) {
               std::string::npos)
         << run.err;
     EXPECT_TRUE(std::filesystem::exists(Path("Funky.mid")));
+}
+
+namespace {
+
+struct SFZRegion {
+    std::string sample;
+    int key = -1;
+    std::string loopMode;  // from the <global> header when the region has none
+    std::string transpose;
+    std::string tune;
+};
+
+// The regions of an SFZ file with the opcodes they inherit from <global> and
+// <group>: headers in angle brackets, opcode=value pairs, "//" comments. A
+// sample's value runs to the end of its line, as names may hold blanks.
+std::vector<SFZRegion> ParseSFZ(const std::string& text) {
+    std::map<std::string, std::string> global, group, region;
+    std::map<std::string, std::string>* level = nullptr;
+    std::vector<std::map<std::string, std::string>> regions;
+    std::istringstream lines(text);
+    std::string line;
+    const auto finish = [&] {
+        if (level == &region) regions.push_back(region);
+    };
+    while (std::getline(lines, line)) {
+        line = line.substr(0, line.find("//"));
+        std::istringstream words(line);
+        std::string word;
+        while (words >> word) {
+            if (word.front() == '<') {
+                finish();
+                level = word == "<global>" ? &global : word == "<group>" ? &group : &region;
+                if (level == &group) group = global;
+                if (level == &region) region = group;
+                continue;
+            }
+            const auto equals = word.find('=');
+            if (equals == std::string::npos || level == nullptr) continue;
+            const std::string opcode = word.substr(0, equals);
+            std::string value = word.substr(equals + 1);
+            if (opcode == "sample") {
+                std::string rest;
+                std::getline(words, rest);
+                value += rest;
+            }
+            (*level)[opcode] = value;
+        }
+    }
+    finish();
+    std::vector<SFZRegion> parsed;
+    for (auto& r : regions)
+        parsed.push_back({r["sample"], r.count("key") ? std::stoi(r["key"]) : -1, r["loop_mode"], r["transpose"], r["tune"]});
+    return parsed;
+}
+
+}  // namespace
+
+TEST_F(CliExportTest, MarkedLoopCarriesItsSlicesForOtherReadersAndOpensWithThem) {
+    for (const std::string name : {"Marked.wav", "Marked.aif"}) {
+        const CliRun run = RunCli("export " + Quoted("Funky.qlt") + " --left 400 --right 36000 --marked " + Quoted(name));
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(RunCommand("soxi -s " + Quoted(name)), "40000\n") << name;
+        const std::string info = RunCommand("sndfile-info " + Quoted(name));
+        if (name == "Marked.wav") {
+            EXPECT_NE(info.find("Count : 100"), std::string::npos) << info;
+            EXPECT_NE(info.find("labl : 1 : Slice 1\n"), std::string::npos) << info;
+            EXPECT_NE(info.find("Start :   400  End : 35999"), std::string::npos) << info;
+        } else {
+            EXPECT_NE(info.find("Count : 102"), std::string::npos) << info;  // the loop's two and the slices
+            EXPECT_NE(info.find("Position : 400\n   Name     : Slice 2"), std::string::npos) << info;
+            EXPECT_NE(info.find("mode  : 801 => forward"), std::string::npos) << info;
+        }
+        const CliRun back = RunCli("slice " + Quoted(name) + " --json");
+        ASSERT_EQ(back.status, 0) << back.err;
+        EXPECT_EQ(Python(back.out, "len(j['slices']), j['slices'][99]['position'], "
+                                   "set(s['state'] for s in j['slices']), j['left'], j['right']"),
+                  "100 39600 {2} 400 36000\n")
+            << name;
+    }
+}
+
+TEST_F(CliExportTest, SFZKitMapsEverySliceFileOntoItsKey) {
+    const CliRun run = RunCli("export " + Quoted("Funky.qlt") + " --force --pitch-mode --bars 1 --new-tempo 140 --sfz " +
+                              Quoted("kit"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto bytes = ReadFileBytes(Path("kit/Funky.sfz"));
+    const std::vector<SFZRegion> regions = ParseSFZ(std::string(bytes.begin(), bytes.end()));
+    ASSERT_EQ(regions.size(), 92u);
+    for (std::size_t i = 0; i < regions.size(); ++i) {
+        EXPECT_EQ(regions[i].key, 36 + static_cast<int>(i));
+        EXPECT_EQ(regions[i].loopMode, "one_shot");
+        // One bar over 40000 frames is 264.6 BPM; to 140 BPM is -1102 cents.
+        EXPECT_EQ(regions[i].transpose + " " + regions[i].tune, "-11 -2");
+        EXPECT_EQ(RunCommand("soxi -s " + Quoted("kit/" + regions[i].sample)), "400\n") << regions[i].sample;
+    }
+    EXPECT_FALSE(std::filesystem::exists(Path("kit/Funky #093.wav")));
 }

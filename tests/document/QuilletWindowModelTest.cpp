@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
+#include "document/history/CDocumentSnapshot.h"
 #include "document/window/ToolbarValues.h"
 #include "framework/files/FileTypes.h"
 #include "resources/QuilletCommands.h"
@@ -309,3 +311,123 @@ TEST_F(QuilletWindowModelTest, ActivationStoresTheTogglesAsDefaults)
 }
 
 }  // namespace
+
+// Every edit is undone to the state before it and redone to the state after.
+TEST_F(QuilletWindowModelTest, EveryEditUndoesAndRedoes)
+{
+    struct Case {
+        const char* edit;
+        std::function<void(CQuilletWindowModel&)> apply;
+    };
+    const auto withTool = [](DocumentTool tool, int marker) {
+        return [tool, marker](CQuilletWindowModel& w) {
+            w.SetTool(tool);
+            w.ClickMarker(marker, false);
+        };
+    };
+    const Case cases[] = {
+        {"move a point", [](CQuilletWindowModel& w) { w.DragMarker(1, 3400, true); }},
+        {"draw a point", [](CQuilletWindowModel& w) { w.SetTool(DocumentTool::kPen); w.ClickWaveform(2000, false); }},
+        {"hide a point", withTool(DocumentTool::kHide, 0)},
+        {"unlock a point", withTool(DocumentTool::kLock, 2)},
+        {"select a point", withTool(DocumentTool::kArrow, 1)},
+        {"select a range", [](CQuilletWindowModel& w) { w.SelectMarkers(0, 4000); }},
+        {"select all", [](CQuilletWindowModel& w) { w.DoCommand(Cmd::kSelectAll); }},
+        {"sensitivity slider", [](CQuilletWindowModel& w) { w.SetSensitivitySlider(700); }},
+        {"sensitivity key", [](CQuilletWindowModel& w) { w.HandleKey(MainKey('7')); }},
+        {"bars", [](CQuilletWindowModel& w) { w.SetBarsText("4"); }},
+        {"beats", [](CQuilletWindowModel& w) { w.SetBeats(3); }},
+        {"signature", [](CQuilletWindowModel& w) { w.SetSignature(4); }},
+        {"left locator", [](CQuilletWindowModel& w) { w.MoveLeftLocator(2000); }},
+        {"right locator", [](CQuilletWindowModel& w) { w.MoveRightLocator(60000); }},
+        {"new tempo", [](CQuilletWindowModel& w) { w.SetNewTempoText("97.5"); }},
+        {"stretch", [](CQuilletWindowModel& w) { w.SetStretchSlider(500); }},
+        {"pitch mode", [](CQuilletWindowModel& w) { w.DoCommand(Cmd::kPitchToNewTempo); }},
+        {"one sample", [](CQuilletWindowModel& w) { w.DoCommand(Cmd::kTransmitAsOneSample); }},
+        {"normalize", [](CQuilletWindowModel& w) { w.DoCommand(Cmd::kNormalize); }},
+        {"silence selected", [](CQuilletWindowModel& w) { w.DoCommand(Cmd::kSilenceSelected); }},
+    };
+    for (const Case& c : cases) {
+        CQuilletWindowModel& window = Window({1000, 3000, 5000});
+        window.FinishOpening();
+        const CDocumentSnapshot before = CDocumentSnapshot::Of(window.Document());
+        EXPECT_FALSE(Item(Cmd::kUndo).enabled) << c.edit;
+        c.apply(window);
+        const CDocumentSnapshot after = CDocumentSnapshot::Of(window.Document());
+        ASSERT_FALSE(after == before) << c.edit << " changed nothing";
+        EXPECT_TRUE(Item(Cmd::kUndo).enabled) << c.edit;
+        EXPECT_TRUE(window.DoCommand(Cmd::kUndo));
+        EXPECT_TRUE(CDocumentSnapshot::Of(window.Document()) == before) << c.edit;
+        EXPECT_EQ(window.Title(), "Beat (44.1kHz)") << c.edit;
+        EXPECT_TRUE(Item(Cmd::kRedo).enabled) << c.edit;
+        window.HandleKey(MainKey('Y', CDocumentKeyMap::kControlModifier));
+        EXPECT_TRUE(CDocumentSnapshot::Of(window.Document()) == after) << c.edit;
+        EXPECT_FALSE(window.Redo()) << c.edit;
+        window.HandleKey(MainKey('Z', CDocumentKeyMap::kControlModifier));
+        window.HandleKey(MainKey('Z', CDocumentKeyMap::kControlModifier | CDocumentKeyMap::kShiftModifier));
+        EXPECT_TRUE(CDocumentSnapshot::Of(window.Document()) == after) << c.edit;
+    }
+}
+
+TEST_F(QuilletWindowModelTest, OneGestureIsOneStepAndNewEditsDropTheRedoneSteps)
+{
+    CQuilletWindowModel& window = Window({1000, 3000, 5000});
+    window.FinishOpening();
+    window.ClickMarker(1, false);
+    for (const std::int64_t frame : {3100, 3200, 3300})
+        window.DragMarker(1, frame, true);
+    window.EndGesture();
+    window.DragMarker(1, 3500, true);
+    window.EndGesture();
+    window.SetBarsText("1");
+    window.SetBarsText("12");
+    for (const int slider : {100, 200, 300})
+        window.SetSensitivitySlider(slider);
+    window.SlidersReleased();
+    window.SetSensitivitySlider(400);
+
+    const auto undo = [&window] { return window.Undo(); };
+    ASSERT_TRUE(undo());
+    EXPECT_EQ(window.Settings().sensitivity, 300);
+    ASSERT_TRUE(undo());
+    EXPECT_EQ(window.Settings().sensitivity, 0);
+    ASSERT_TRUE(undo());
+    EXPECT_EQ(window.Settings().bars, 0);
+    ASSERT_TRUE(undo());
+    EXPECT_EQ(window.Slices().Entry(1).position, 3300u);
+    ASSERT_TRUE(undo());
+    EXPECT_EQ(window.Slices().Entry(1).position, 3000u);
+    EXPECT_FALSE(window.Slices().Entry(1).selected);
+    EXPECT_FALSE(undo());
+
+    window.Redo();
+    window.SetBeats(2);
+    EXPECT_FALSE(window.Redo());
+    ASSERT_TRUE(undo());
+    ASSERT_TRUE(undo());
+    EXPECT_EQ(window.Slices().Entry(1).position, 3000u);
+}
+
+TEST_F(QuilletWindowModelTest, SavingKeepsTheHistoryAndTheUnsavedMarkFollowsIt)
+{
+    const auto path = ScratchPath("history.qlt");
+    host.fileAnswer = CABCQuilletWindowHost::ChosenFile{CFileSpec(path.string()), nullptr};
+    CQuilletWindowModel& window = Window({1000});
+    window.FinishOpening();
+    for (int beats = 1; beats <= 7; ++beats)
+        window.SetBeats(beats);
+    window.DoCommand(Cmd::kSave);
+    window.SetSignature(1);
+    EXPECT_EQ(window.Title(), "Beat (44.1kHz) *");
+    window.Undo();
+    EXPECT_EQ(window.Title(), "Beat (44.1kHz)");
+    window.Undo();
+    EXPECT_EQ(window.Title(), "Beat (44.1kHz) *");
+    while (window.Undo()) {
+    }
+    EXPECT_EQ(window.Settings().beats, 0);
+    EXPECT_EQ(window.Title(), "Beat (44.1kHz) *");
+    for (int i = 0; i < 7; ++i)
+        window.Redo();
+    EXPECT_EQ(window.Title(), "Beat (44.1kHz)");
+}

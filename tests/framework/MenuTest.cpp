@@ -37,7 +37,7 @@ TEST(MenuScript, MenuBarHoldsItsFiveMenusOfDisabledCommandsAndSeparators)
 {
     const CMenuBar bar = ApplicationMenuBar();
     const std::tuple<const char*, char, std::size_t, std::uint32_t> menus[] = {
-        {"File", 'F', 11, 1000}, {"Edit", 'E', 7, 1100}, {"Sampler", 'S', 7, 1200},
+        {"File", 'F', 13, 1000}, {"Edit", 'E', 10, 1106}, {"Sampler", 'S', 7, 1200},
         {"Windows", 'W', 6, 1501}, {"Help", 'H', 9, 1400}};
     ASSERT_EQ(bar.Menus().size(), std::size(menus));
     for (std::size_t m = 0; m < std::size(menus); ++m) {
@@ -129,7 +129,7 @@ TEST(Menu, FindsCommandsAndShortcutsThroughSubmenus)
     EXPECT_EQ(windows->index, 5u);
 
     EXPECT_EQ(bar.FindShortcut('T').menu, bar.Menus()[2].get());
-    const MenuItemLocation none = bar.FindShortcut('Z');
+    const MenuItemLocation none = bar.FindShortcut('K');
     EXPECT_EQ(none.menu, nullptr);
     EXPECT_EQ(none.index, 666u);
     EXPECT_FALSE(bar.FindCommand(4242).has_value());
@@ -139,14 +139,14 @@ TEST(Menu, FindsCommandsAndShortcutsThroughSubmenus)
     bar.Menus()[2]->AppendRecord(SubmenuItem(targets));
     MenuItemRecord extra;
     extra.label = "Extra";
-    extra.shortcut = 'Z';
+    extra.shortcut = 'K';
     targets->AppendRecord(extra);
 
     auto inside = bar.FindCommand(1210);
     ASSERT_TRUE(inside.has_value());
     EXPECT_EQ(inside->menu, targets.get());
     EXPECT_EQ(inside->index, 0u);
-    const MenuItemLocation shortcut = bar.FindShortcut('Z');
+    const MenuItemLocation shortcut = bar.FindShortcut('K');
     EXPECT_EQ(shortcut.menu, targets.get());
     EXPECT_EQ(shortcut.index, 1u);
 }

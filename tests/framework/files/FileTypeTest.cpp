@@ -8,16 +8,16 @@
 
 #include "tests/support/MemoryBytes.h"
 
-TEST(FileTypes, TableHoldsThirteenDistinctTypes)
+TEST(FileTypes, TableHoldsFourteenDistinctTypes)
 {
     const auto& types = AllFileTypes().Types();
-    ASSERT_EQ(types.size(), 13u);
+    ASSERT_EQ(types.size(), 14u);
     std::set<std::string> codes;
     for (const CFileType* type : types) {
         EXPECT_EQ(type->TypeCode().size(), 4u) << type->DisplayName();
         codes.insert(type->TypeCode());
     }
-    EXPECT_EQ(codes.size(), 13u);
+    EXPECT_EQ(codes.size(), 14u);
 }
 
 TEST(CFileType, ExtensionsMatchIgnoringCase)

@@ -88,6 +88,7 @@ inline constexpr ResourceId kStringExportAsSoundFont = 400133020;
 inline constexpr ResourceId kStringExportSoundFontAs = 400133022;
 inline constexpr ResourceId kStringExportAsMixman = 400133025;
 inline constexpr ResourceId kStringExportMixmanAs = 400133026;
+inline constexpr ResourceId kStringExportAsSFZKit = 400133027;
 inline constexpr ResourceId kStringS760Default = 400133030;
 inline constexpr ResourceId kStringS760SlicesLeftSample = 400133031;
 inline constexpr ResourceId kStringS760SlicesLeftPartial = 400133032;

@@ -96,5 +96,10 @@ std::optional<CFileChooser::Choice> CFileChooser::AskToSave(QWidget* parent, con
     CFileSpec file(path);
     if (file.Extension().empty())
         file = CFileSpec(path + type->ExtensionList().front());
+    // A typed extension of an offered type wins over the filter, so that
+    // "Beat.wav" holds WAV whatever filter was showing.
+    for (const CFileType* offered : types.Types())
+        if (offered->Matches(file.Extension()))
+            type = offered;
     return Choice{file, type};
 }

@@ -24,8 +24,9 @@ public:
     // A file to open, or nothing when the dialog was cancelled.
     static std::optional<std::string> AskToOpen(QWidget* parent, const std::string& title, const CFileTypeList& types);
     // A file to write under suggestedName; the chosen type's first extension
-    // is added when the name has none of its own. folder: where the dialog
-    // starts, empty for the folder last used.
+    // is added when the name has none of its own; an extension of an offered
+    // type chooses that type. folder: where the dialog starts, empty for the
+    // folder last used.
     static std::optional<Choice> AskToSave(QWidget* parent, const std::string& title, const std::string& suggestedName,
                                            const CFileTypeList& types, const std::string& folder = {});
 

@@ -352,6 +352,12 @@ bool CQuilletWindow::DoCommand(std::uint32_t command)
     }
     if (!fModel->DoCommand(command))
         return CDocumentWindow::DoCommand(command);
+    if (command == Cmd::kUndo || command == Cmd::kRedo) {
+        // A field being typed in shows the restored value too, or the next
+        // poll would take its old text back into the document.
+        fBars->SetText(fModel->BarsText());
+        fNewTempo->SetText(fModel->NewTempoText());
+    }
     UpdateContents();
     return true;
 }
@@ -412,7 +418,8 @@ void CQuilletWindow::Transmit(CSliceRenderSet& renderSet)
     CInstalledSampler* target = fSession->transmitTarget ? fSession->transmitTarget() : nullptr;
     if (!target || !fSession->openSoundWindow)
         return;
-    CSliceWindowsTransmitHost host(renderSet, fModel->Sound().Name(), fSession->openSoundWindow);
+    CSliceWindowsTransmitHost host(renderSet, fModel->Sound().Name(), fSession->openSoundWindow,
+                                   [this] { fModel->DoCommand(Cmd::kExportSFZKit); });
     target->Type().Transmit(*target, host);
 }
 

@@ -9,4 +9,6 @@ public:
 
     // Each slice's sound becomes a document window of its own.
     virtual void OpenSlicesInNewWindows(const CInstalledSampler& sampler) = 0;
+    // The slices as an SFZ kit where the user chooses.
+    virtual void ExportSFZKit() = 0;
 };

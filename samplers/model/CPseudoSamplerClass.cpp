@@ -4,11 +4,15 @@
 
 bool CPseudoSamplerClass::CanTransmit() const
 {
-    return Constants().canTransmit && TypeId() == kNewWindow;
+    return Constants().canTransmit && (TypeId() == kNewWindow || TypeId() == kSFZKit);
 }
 
 void CPseudoSamplerClass::Transmit(CInstalledSampler& sampler, CABCTransmitHost& host) const
 {
-    if (CanTransmit())
+    if (!CanTransmit())
+        return;
+    if (TypeId() == kSFZKit)
+        host.ExportSFZKit();
+    else
         host.OpenSlicesInNewWindows(sampler);
 }

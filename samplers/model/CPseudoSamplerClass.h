@@ -1,8 +1,8 @@
 #pragma once
 // A pseudo-sampler: a destination inside the program (new document
 // windows) or a file export, listed with the samplers. It needs no
-// connection and is always verified. Of the four, opening the slices in new
-// windows is built; the three file exports are not available yet.
+// connection and is always verified. Opening the slices in new windows and
+// the SFZ kit are built; the other file exports are not available yet.
 #include "samplers/model/CABCSupportedSampler.h"
 
 class CPseudoSamplerClass : public CABCSupportedSampler {
@@ -11,6 +11,11 @@ public:
     static constexpr std::uint32_t kSampleCell = 8;
     static constexpr std::uint32_t kSoundFont = 16;
     static constexpr std::uint32_t kMixman = 24;
+    static constexpr std::uint32_t kSFZKit = 32;
+    // Preference files number the first four pseudo-samplers before the
+    // stored samplers and any later one after them, so that files written
+    // before the SFZ kit keep their selection.
+    static constexpr std::uint16_t kFirstPseudoSamplers = 4;
 
     using CABCSupportedSampler::CABCSupportedSampler;
 

@@ -84,4 +84,5 @@ const std::array<SupportedSamplerConstants, kSupportedSamplerCount> kSupportedSa
     Row(400133150, 2000, kMIDI, {2, 24}, 400133650, 15040, kRoland),
     Row(400133170, 6000, kMIDI, {2, 0}, 400133670, 15050, kYamaha),
     Row(400133171, 6002, kBoth, {2, 0}, 400133671, 15050, kYamaha),
+    Row(400133104, 32, kNone, {0, 0}, kNoNotes, 15000, kPseudo, 102110),
 };

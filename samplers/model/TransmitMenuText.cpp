@@ -12,6 +12,7 @@ ResourceId PseudoSamplerLabel(std::uint32_t typeId)
     case CPseudoSamplerClass::kNewWindow: return Res::kStringOpenSlicesInNewWindows;
     case CPseudoSamplerClass::kSampleCell: return Res::kStringExportAsSampleCell;
     case CPseudoSamplerClass::kSoundFont: return Res::kStringExportAsSoundFont;
+    case CPseudoSamplerClass::kSFZKit: return Res::kStringExportAsSFZKit;
     default: return Res::kStringExportAsMixman;
     }
 }

@@ -8,6 +8,7 @@
 #include "framework/alerts/Alerts.h"
 #include "framework/exceptions/GeneralExceptions.h"
 #include "samplers/model/CPersistentInstalledSampler.h"
+#include "samplers/model/CPseudoSamplerClass.h"
 #include "samplers/model/CSupportedSamplerRegistry.h"
 #include "samplers/preferences/CABCPreferencesEnvironment.h"
 #include "samplers/preferences/CQuilletPreferencesReader.h"
@@ -79,14 +80,21 @@ void CPreferencesLoad::ReadSamplers()
 {
     CInstalledSamplerList& samplers = fPreferences.samplers;
     samplers.InstallPseudoSamplers(fEnvironment.SupportedSamplers());
-    fPseudoSamplers = samplers.Count();
-    samplers.Select(fStoredSelection);
+    const std::uint16_t installedPseudoSamplers = samplers.Count();
+    fPseudoSamplers = CPseudoSamplerClass::kFirstPseudoSamplers;
+    samplers.Select(fStoredSelection < fPseudoSamplers ? fStoredSelection : 0);
     bool present = false;
     ReadPart([&] {
         present = fReader.HasInstalledSamplers();
         if (present)
             fReader.ReadInstalledSamplers([this](const CPersistentInstalledSampler* record) { InstallStored(record); });
     });
+    // A later pseudo-sampler stands after the stored samplers in the file.
+    const int later = fStoredSelection - fPseudoSamplers - fRecordsSeen;
+    if (later >= 0) {
+        const int index = fPseudoSamplers + later;
+        samplers.Select(index < installedPseudoSamplers ? static_cast<std::uint16_t>(index) : 0);
+    }
     if (present)
         CheckSamplers();
     fPreferences.application.SetCurrentSampler(samplers.SelectedIndex());

@@ -15,6 +15,7 @@
 #include "framework/streams/CSafeSaveFile.h"
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CPersistentInstalledSampler.h"
+#include "samplers/model/CPseudoSamplerClass.h"
 #include "samplers/preferences/CABCPreferencesEnvironment.h"
 #include "samplers/preferences/CPreferencesLoad.h"
 #include "samplers/preferences/CQuilletPreferencesReader.h"
@@ -46,18 +47,23 @@ bool IsStored(const CInstalledSampler& sampler)
 }
 
 // Where the selected sampler will stand when the file is read again: the
-// pseudo-samplers come first, then the stored samplers in list order.
+// first pseudo-samplers, then the stored samplers in list order, then the
+// later pseudo-samplers.
 std::uint16_t StoredSelection(const CInstalledSamplerList& samplers)
 {
-    std::uint16_t pseudoSamplers = 0;
+    constexpr std::uint16_t kFirst = CPseudoSamplerClass::kFirstPseudoSamplers;
+    std::uint16_t storedSamplers = 0;
     for (std::uint16_t i = 0; i < samplers.Count(); ++i)
-        pseudoSamplers += !IsStored(samplers.At(i));
+        storedSamplers += IsStored(samplers.At(i));
     std::uint16_t pseudoBefore = 0;
     std::uint16_t storedBefore = 0;
     for (std::uint16_t i = 0; i < samplers.Count(); ++i) {
         const bool stored = IsStored(samplers.At(i));
-        if (&samplers.At(i) == samplers.Selected())
-            return stored ? static_cast<std::uint16_t>(pseudoSamplers + storedBefore) : pseudoBefore;
+        if (&samplers.At(i) == samplers.Selected()) {
+            if (stored)
+                return static_cast<std::uint16_t>(kFirst + storedBefore);
+            return pseudoBefore < kFirst ? pseudoBefore : static_cast<std::uint16_t>(storedSamplers + pseudoBefore);
+        }
         ++(stored ? storedBefore : pseudoBefore);
     }
     return 0;

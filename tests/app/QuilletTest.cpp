@@ -457,10 +457,10 @@ TEST(CQuillet, SimulatedSamplerIsFoundInstalledRenamedAndRemoved)
     ASSERT_EQ(firstRun.alerts.size(), 1u);
     EXPECT_NE(firstRun.alerts[0].find("There are no samplers installed."), std::string::npos);
     EXPECT_EQ(first, (std::vector<std::string>{"New Window", "SampleCell", "SoundFonts", "Mixman TRK File",
-                                                "My S-760 via MIDI"}));
+                                                "SFZ Kit", "My S-760 via MIDI"}));
     EXPECT_EQ(user.seen, (std::vector<std::string>{"found Roland S-760 via MIDI", "settings My S-760 via MIDI",
                                                     "settings Studio S-760", "settings none"}));
     ASSERT_EQ(secondRun.alerts.size(), 1u);
     EXPECT_EQ(secondRun.alerts[0], "|Are your sure you want to remove this sampler?");
-    EXPECT_EQ(last.size(), 4u);
+    EXPECT_EQ(last.size(), 5u);
 }

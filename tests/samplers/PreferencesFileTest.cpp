@@ -8,6 +8,7 @@
 
 #include "devices/sound/CSoundChannel.h"
 #include "framework/exceptions/GeneralExceptions.h"
+#include "samplers/model/CPseudoSamplerClass.h"
 #include "samplers/preferences/CQuilletPreferencesFile.h"
 #include "samplers/preferences/QuilletPreferences.h"
 #include "tests/support/SamplerTestRig.h"
@@ -90,7 +91,7 @@ TEST_F(PreferencesFileTest, WhatOneRunWritesTheNextReadsAndWritesAgainByteForByt
     EXPECT_EQ(run->environment.sound.Channel()->GetPlayAheadSetting(), 5);
     EXPECT_EQ(run->preferences.application.Contrast(), 99);
     EXPECT_EQ(run->preferences.customColours[3], (CColorTablePreferences::Entry{1, 2, 3}));
-    ASSERT_EQ(run->preferences.samplers.Count(), 6);
+    ASSERT_EQ(run->preferences.samplers.Count(), 7);
     EXPECT_EQ(run->preferences.samplers.Selected()->Type().TypeId(), 1002u);
     EXPECT_EQ(run->preferences.samplers.Selected()->SCSIID(), 6);
     EXPECT_EQ(run->environment.verifications, 1);
@@ -167,11 +168,11 @@ TEST_F(PreferencesFileTest, DamagedPartKeepsItsDefaultsAndTheOthersAreRead)
          [](Run& run) { EXPECT_EQ(run.environment.sound.OutputRate(), 48000u); }},
         {"S1000's SCSI ID 9", "SPLR", 235, 9,
          [](Run& run) {
-             ASSERT_EQ(run.preferences.samplers.Count(), 5);
+             ASSERT_EQ(run.preferences.samplers.Count(), 6);
              EXPECT_EQ(run.preferences.samplers.Selected()->Type().TypeId(), 1002u);
          }},
         {"S1000's SysEx ID 200", "SPLR", 236, 200,
-         [](Run& run) { EXPECT_EQ(run.preferences.samplers.Count(), 5); }},
+         [](Run& run) { EXPECT_EQ(run.preferences.samplers.Count(), 6); }},
     };
     for (const Case& damage : cases) {
         SCOPED_TRACE(damage.name);
@@ -202,13 +203,39 @@ TEST_F(PreferencesFileTest, SelectionFollowsItsSamplerWhenAnEarlierOneIsDropped)
     bytes[DataOf(bytes, "SPLR") + 1] = 0x0F;  // the S1000's type id becomes 4015, unknown
     std::unique_ptr<Run> run = Load(bytes);
     EXPECT_TRUE(alerts.Shown(Res::kAlertSamplerNotSupported, "My S1000 via MIDI"));
-    ASSERT_EQ(run->preferences.samplers.Count(), 5);
+    ASSERT_EQ(run->preferences.samplers.Count(), 6);
     EXPECT_EQ(run->preferences.samplers.Selected()->Type().TypeId(), 1002u);
-    EXPECT_EQ(run->preferences.application.CurrentSampler(), 4);
+    EXPECT_EQ(run->preferences.application.CurrentSampler(), 5);
 
     // A stored index beyond the list selects the first.
     bytes[DataOf(bytes, "PARP") + 9] = 7;
     EXPECT_EQ(Load(bytes)->preferences.samplers.SelectedIndex(), 0);
+}
+
+// Files number the first four pseudo-samplers, the stored samplers, then the
+// SFZ kit, so that files written before the kit keep their selection.
+TEST_F(PreferencesFileTest, StoredSelectionCountsTheSFZKitAfterTheStoredSamplers)
+{
+    Bytes bytes = SavedByAChangedRun();
+    const std::pair<std::uint8_t, std::uint32_t> stored[] = {
+        {3, CPseudoSamplerClass::kMixman}, {4, 4000}, {5, 1002}, {6, CPseudoSamplerClass::kSFZKit}, {7, 1}};
+    for (const auto& [index, typeId] : stored) {
+        bytes[DataOf(bytes, "PARP") + 9] = index;
+        EXPECT_EQ(Load(bytes)->preferences.samplers.Selected()->Type().TypeId(), typeId) << int{index};
+    }
+}
+
+TEST_F(PreferencesFileTest, TheSFZKitStaysSelected)
+{
+    FakePreferencesEnvironment environment;
+    QuilletPreferences preferences;
+    Change(environment, preferences);
+    preferences.samplers.Select(4);
+    ASSERT_EQ(preferences.samplers.Selected()->Type().TypeId(), CPseudoSamplerClass::kSFZKit);
+    file.Save(preferences, environment);
+    const Bytes saved = ReadFileBytes(file.Path());
+    EXPECT_EQ(saved[DataOf(saved, "PARP") + 9], 6);  // after the two stored samplers
+    EXPECT_EQ(Load(saved)->preferences.samplers.Selected()->Type().TypeId(), CPseudoSamplerClass::kSFZKit);
 }
 
 TEST_F(PreferencesFileTest, SamplersThatCannotBeUsedAreDroppedWithTheirAlerts)
@@ -223,7 +250,7 @@ TEST_F(PreferencesFileTest, SamplersThatCannotBeUsedAreDroppedWithTheirAlerts)
     EXPECT_TRUE(alerts.Shown(Res::kAlertSamplerUnusable, "My S1000 via MIDI"));
     EXPECT_TRUE(alerts.Shown(Res::kAlertSamplerUnusable, "My K2000 via MIDI+SCSI"));
     EXPECT_TRUE(alerts.Shown(Res::kAlertVerificationCancelled));
-    EXPECT_EQ(run.preferences.samplers.Count(), 4);
+    EXPECT_EQ(run.preferences.samplers.Count(), 5);
 }
 
 TEST_F(PreferencesFileTest, RunWithoutSoundOrSamplersWritesNeither)
@@ -239,7 +266,7 @@ TEST_F(PreferencesFileTest, RunWithoutSoundOrSamplersWritesNeither)
 
     std::unique_ptr<Run> run = Load(saved);
     EXPECT_TRUE(alerts.shown.empty());
-    EXPECT_EQ(run->preferences.samplers.Count(), 4);
+    EXPECT_EQ(run->preferences.samplers.Count(), 5);
     EXPECT_EQ(run->environment.verifications, 0);
     EXPECT_EQ(run->environment.sound.OutputRate(), 44100u);
     EXPECT_TRUE(run->environment.sound.IsAvailable());

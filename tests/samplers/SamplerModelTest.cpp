@@ -4,6 +4,7 @@
 #include <set>
 
 #include "framework/resources/ResourceScripts.h"
+#include "samplers/model/CABCTransmitHost.h"
 #include "samplers/model/CInstalledSamplerList.h"
 #include "samplers/model/CPseudoSamplerClass.h"
 #include "samplers/model/TransmitMenuText.h"
@@ -36,7 +37,7 @@ TEST(Version, TextAndOrder)
 
 TEST_F(SamplerModelTest, TableOrderAndConstants)
 {
-    ASSERT_EQ(types.Count(), 38u);
+    ASSERT_EQ(types.Count(), 39u);
     std::set<std::uint32_t> ids;
     for (std::size_t i = 0; i < types.Count(); ++i)
         EXPECT_TRUE(ids.insert(types.At(i).TypeId()).second) << types.At(i).Name();
@@ -149,18 +150,18 @@ TEST_F(SamplerModelTest, RemovingDoublesAndSamplersKeepsTheSelectionOnItsSampler
 {
     CInstalledSamplerList list;
     list.InstallPseudoSamplers(types);
-    ASSERT_EQ(list.Count(), 4);
+    ASSERT_EQ(list.Count(), 5);
     EXPECT_EQ(list.At(3).Type().TypeId(), CPseudoSamplerClass::kMixman);
     for (std::uint32_t id : {4000u, 1000u, 4000u, 2000u, 1000u})
         list.Add(MakeSampler(types, id));
-    list.Select(8);  // the second K2000
+    list.Select(9);  // the second K2000
     list.RemoveDoubles();
-    ASSERT_EQ(list.Count(), 7);
+    ASSERT_EQ(list.Count(), 8);
     EXPECT_EQ(list.Selected()->Type().TypeId(), 1000u);
-    EXPECT_EQ(list.SelectedIndex(), 5);
+    EXPECT_EQ(list.SelectedIndex(), 6);
 
-    list.Select(6);  // the S-760
-    list.RemoveAt(4);
+    list.Select(7);  // the S-760
+    list.RemoveAt(5);
     EXPECT_EQ(list.Selected()->Type().TypeId(), 2000u);
     list.RemoveAt(list.SelectedIndex());
     EXPECT_EQ(list.Selected()->Type().TypeId(), 1000u);
@@ -173,10 +174,26 @@ TEST_F(SamplerModelTest, TransmitMenuTexts)
     const std::pair<std::uint32_t, const char*> cases[] = {
         {CPseudoSamplerClass::kNewWindow, "Open Slices in New Windows"},
         {CPseudoSamplerClass::kSoundFont, "Transmit not Available"},
+        {CPseudoSamplerClass::kSFZKit, "Export as SFZ Kit"},
         {4000, "Transmit not Available"},
     };
     for (const auto& [typeId, text] : cases)
         EXPECT_EQ(TransmitMenuText(CInstalledSampler(Type(typeId))), text) << typeId;
+}
+
+TEST_F(SamplerModelTest, PseudoSamplersTransmitToTheirDestinations)
+{
+    struct Host : CABCTransmitHost {
+        std::vector<std::string> calls;
+        void OpenSlicesInNewWindows(const CInstalledSampler&) override { calls.push_back("windows"); }
+        void ExportSFZKit() override { calls.push_back("sfz"); }
+    } host;
+    for (const std::uint32_t typeId : {CPseudoSamplerClass::kNewWindow, CPseudoSamplerClass::kSFZKit,
+                                       CPseudoSamplerClass::kSoundFont}) {
+        CInstalledSampler sampler(Type(typeId));
+        Type(typeId).Transmit(sampler, host);
+    }
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"windows", "sfz"}));
 }
 
 TEST_F(SamplerModelTest, HardwareVerificationStoresTheFoundVersion)

@@ -114,7 +114,7 @@ TEST_F(SamplerSearchTest, FindAllOffersRecentSamplersAndAddsThoseTaken)
     ASSERT_EQ(alerts.shown.size(), 1u);
     EXPECT_NE(alerts.shown[0].find("too old (version 4.30)"), std::string::npos) << alerts.shown[0];
     EXPECT_EQ(question.asked, (std::vector<std::uint32_t>{2000, 6000, 1010}));
-    EXPECT_EQ(TypesOf(installed), (std::vector<std::uint32_t>{1, 8, 16, 24, 2000, 6000}));
+    EXPECT_EQ(TypesOf(installed), (std::vector<std::uint32_t>{1, 8, 16, 24, 32, 2000, 6000}));
     EXPECT_EQ(installed.Selected()->Type().TypeId(), 6000u);
     EXPECT_TRUE(installed.Selected()->IsVerified());
 }
@@ -183,7 +183,7 @@ TEST_F(SamplerSearchTest, UnreachableSamplersAreRetriedSkippedOrFoundAgain)
     installed.Add(std::move(k2000));
     installed.Add(MakeSampler(types, 4000));
     installed.Add(MakeSampler(types, 2000));
-    installed.Select(4);
+    installed.Select(5);
     scanner.midi = {{1, 1, 9, 1000, {3, 1}}};
     // K2000: Retry, then Find (found again on other ports); S1000: Skip;
     // S-760: Find, nothing found.
@@ -191,9 +191,9 @@ TEST_F(SamplerSearchTest, UnreachableSamplersAreRetriedSkippedOrFoundAgain)
     EXPECT_TRUE(verifier.VerifyInstalledSamplers(installed));
     EXPECT_EQ(alerts.Count(Res::kAlertSamplerUnreachable, "Rack K"), 2);
     EXPECT_TRUE(alerts.Shown(Res::kAlertSamplerNotFoundRemoved, "Roland S-760 via MIDI"));
-    EXPECT_EQ(TypesOf(installed), (std::vector<std::uint32_t>{1, 8, 16, 24, 4000, 1000}));
+    EXPECT_EQ(TypesOf(installed), (std::vector<std::uint32_t>{1, 8, 16, 24, 32, 4000, 1000}));
     EXPECT_EQ(installed.Selected()->Name(), "Rack K");
     EXPECT_EQ(installed.Selected()->SysexID(), 9);
-    EXPECT_FALSE(installed.At(4).IsVerified());
+    EXPECT_FALSE(installed.At(5).IsVerified());
     EXPECT_TRUE(installed.At(0).IsVerified());
 }

@@ -113,7 +113,7 @@ TEST_F(SamplerDialogsTest, AddSamplerListsReachableModelsAndInstallsTheChosenOne
               "The S-760 must be in Performance mode when you use it with Quillet!");
     dialog.Button(CAddSamplerDialog::kOK).Press();
     dialog.CheckControls();
-    ASSERT_EQ(installed.Count(), 5);
+    ASSERT_EQ(installed.Count(), 6);
     EXPECT_EQ(installed.Selected()->Name(), "My S-760 via MIDI");
 }
 
@@ -137,12 +137,12 @@ TEST_F(SamplerDialogsTest, SettingsShowTheSamplerAndChangeItsAddresses)
     installed.InstallPseudoSamplers(types);
     installed.Add(MakeSampler(types, 4000));
     installed.Add(MakeSampler(types, 1002));
-    installed.Select(5);
-    installed.At(5).SetVerified(true);
+    installed.Select(6);
+    installed.At(6).SetVerified(true);
     connections.targets[{1, 7}] = {CABCConnectionDirectory::SCSITarget::State::kHostAdapter, "", ""};
     connections.targets[{1, 2}] = {CABCConnectionDirectory::SCSITarget::State::kReady, "KURZWEIL", "K2000"};
     CConfigureSamplerDialog dialog(Services());
-    ASSERT_EQ(dialog.Shown(), &installed.At(5));
+    ASSERT_EQ(dialog.Shown(), &installed.At(6));
     EXPECT_EQ(dialog.Popup(CConfigureSamplerDialog::kSampler).ItemCount(), 2);
     EXPECT_EQ(dialog.Text(CConfigureSamplerDialog::kFoundOS).Text(), "Unknown");
     EXPECT_EQ(dialog.Picture(CConfigureSamplerDialog::kStatus).Picture(), CSamplerPictureView::kVerifiedIcon);
@@ -152,9 +152,9 @@ TEST_F(SamplerDialogsTest, SettingsShowTheSamplerAndChangeItsAddresses)
 
     Choose(dialog.Popup(CConfigureSamplerDialog::kSCSIID), 4);
     Choose(dialog.Popup(CConfigureSamplerDialog::kSCSIBus), 1);
-    EXPECT_EQ(installed.At(5).SCSIBus(), 1);
-    EXPECT_EQ(installed.At(5).SCSIID(), 0);
-    EXPECT_FALSE(installed.At(5).IsVerified());
+    EXPECT_EQ(installed.At(6).SCSIBus(), 1);
+    EXPECT_EQ(installed.At(6).SCSIID(), 0);
+    EXPECT_FALSE(installed.At(6).IsVerified());
     EXPECT_EQ(dialog.Picture(CConfigureSamplerDialog::kStatus).Picture(), CSamplerPictureView::kUnverifiedIcon);
     CPopupButtonView& ids = dialog.Popup(CConfigureSamplerDialog::kSCSIID);
     EXPECT_EQ(Entry(ids, 7), "7: Host Adapter");
@@ -163,14 +163,14 @@ TEST_F(SamplerDialogsTest, SettingsShowTheSamplerAndChangeItsAddresses)
     EXPECT_EQ(Entry(dialog.Popup(CConfigureSamplerDialog::kSCSIBus), 1), "Adapter 1 [Bus 1]");
 
     Choose(dialog.Popup(CConfigureSamplerDialog::kSampler), 0);
-    EXPECT_EQ(installed.SelectedIndex(), 4);
+    EXPECT_EQ(installed.SelectedIndex(), 5);
     EXPECT_EQ(Entry(sysex, 0), "1");  // AKAI counts from 1
     EXPECT_FALSE(dialog.Popup(CConfigureSamplerDialog::kSCSIBus).IsEnabled());
 
     alerts.answers = {33};  // Yes, remove it
     dialog.Button(CConfigureSamplerDialog::kDelete).Press();
     dialog.CheckControls();
-    EXPECT_EQ(installed.Count(), 5);
+    EXPECT_EQ(installed.Count(), 6);
     dialog.Button(CConfigureSamplerDialog::kDelete).Press();
     dialog.CheckControls();
     EXPECT_EQ(dialog.Shown(), nullptr);

@@ -65,9 +65,10 @@ std::vector<std::uint8_t> Cue(std::uint32_t count, std::uint32_t id, std::uint32
     return cue;
 }
 
-std::vector<std::uint8_t> Label(std::uint32_t length, std::uint32_t id, const std::string& text) {
+// LIST/adtl with one labl; its size is the true one unless given.
+std::vector<std::uint8_t> Label(std::uint32_t id, const std::string& text, std::uint32_t length = 0) {
     std::vector<std::uint8_t> list{'a', 'd', 't', 'l', 'l', 'a', 'b', 'l', 0, 0, 0, 0, 0, 0, 0, 0};
-    WriteLittleEndian32(&list[8], length);
+    WriteLittleEndian32(&list[8], length ? length : static_cast<std::uint32_t>(4 + text.size() + 1));
     WriteLittleEndian32(&list[12], id);
     list.insert(list.end(), text.begin(), text.end());
     list.push_back(0);
@@ -84,12 +85,12 @@ TEST(SoundMarks, OnlyWholeSliceMarkersInsideTheSoundCount) {
         std::vector<std::uint32_t> slices;  // empty: no marks
     };
     const Case cases[] = {
-        {"labelled slice", {{"cue ", Cue(1, 7, 500)}, {"LIST", Label(12, 7, "Slice 1")}}, {500}},
-        {"other label", {{"cue ", Cue(1, 7, 500)}, {"LIST", Label(12, 7, "Verse")}}, {}},
+        {"labelled slice", {{"cue ", Cue(1, 7, 500)}, {"LIST", Label(7, "Slice 1")}}, {500}},
+        {"other label", {{"cue ", Cue(1, 7, 500)}, {"LIST", Label(7, "Verse")}}, {}},
         {"no label", {{"cue ", Cue(1, 7, 500)}}, {}},
-        {"count beyond the chunk", {{"cue ", Cue(0x10000000, 7, 500)}, {"LIST", Label(12, 7, "Slice 1")}}, {500}},
-        {"label past its list", {{"cue ", Cue(1, 7, 500)}, {"LIST", Label(0x7FFFFFFF, 7, "Slice 1")}}, {}},
-        {"past the sound", {{"cue ", Cue(1, 7, 5000)}, {"LIST", Label(12, 7, "Slice 1")}}, {}},
+        {"count beyond the chunk", {{"cue ", Cue(0x10000000, 7, 500)}, {"LIST", Label(7, "Slice 1")}}, {500}},
+        {"label past its list", {{"cue ", Cue(1, 7, 500)}, {"LIST", Label(7, "Slice 1", 0x7FFFFFFF)}}, {}},
+        {"past the sound", {{"cue ", Cue(1, 7, 5000)}, {"LIST", Label(7, "Slice 1")}}, {}},
     };
     for (const Case& c : cases) {
         CMemoryMedia media(512);

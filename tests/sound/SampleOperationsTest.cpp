@@ -29,17 +29,16 @@ std::vector<std::int16_t> Extract(const std::vector<std::uint8_t>& bytes, std::u
 
 TEST(SampleBlock, GainIsQ15AndSaturates)
 {
-    std::int16_t half[] = {1000, -3, -32768};
-    ScaleSamples(half, 3, 16384);
-    EXPECT_EQ(half[0], 500);
-    EXPECT_EQ(half[1], -2); // -49152 >> 15 rounds toward minus infinity
-    EXPECT_EQ(half[2], -16384);
-
-    std::int16_t doubled[] = {20000, -20000, 100};
-    ScaleSamples(doubled, 3, 65536);
-    EXPECT_EQ(doubled[0], 32767);
-    EXPECT_EQ(doubled[1], -32768);
-    EXPECT_EQ(doubled[2], 200);
+    struct Case {
+        std::int32_t gain;
+        std::vector<std::int16_t> samples, scaled;
+    };
+    // At half gain -49152 >> 15 rounds toward minus infinity; at double gain the extremes saturate.
+    for (Case c : {Case{16384, {1000, -3, -32768}, {500, -2, -16384}},
+                   Case{65536, {20000, -20000, 100}, {32767, -32768, 200}}}) {
+        ScaleSamples(c.samples.data(), c.samples.size(), c.gain);
+        EXPECT_EQ(c.samples, c.scaled) << c.gain;
+    }
 }
 
 TEST(Normalize, PeakBecomesFullScale)

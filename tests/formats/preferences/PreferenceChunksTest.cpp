@@ -107,7 +107,8 @@ Bytes8 GreyRampBytes()
     return bytes;
 }
 
-struct GoldenCase {
+// A chunk as make() gives it, and bytes to compare with or read into it.
+struct ChunkCase {
     const char* name;
     std::function<std::unique_ptr<CABCDataFormat>()> make;
     Bytes8 bytes;
@@ -119,9 +120,9 @@ std::function<std::unique_ptr<CABCDataFormat>()> Maker(std::function<T()> make)
     return [make] { return std::make_unique<T>(make()); };
 }
 
-const std::vector<GoldenCase>& GoldenCases()
+const std::vector<ChunkCase>& GoldenCases()
 {
-    static const std::vector<GoldenCase> cases = {
+    static const std::vector<ChunkCase> cases = {
         {"sound, line feed dropped, rate big-endian", Maker<CSoundPreferences>(StoredCard),
          Join({Hex("01"), Text("ALSA"), Hex("00*61"), Text("CardOne"), Hex("00*58"), Text("hw:1,0"),
                Hex("00*59 03 02 00 00 00 00 bb 80")})},
@@ -143,7 +144,7 @@ const std::vector<GoldenCase>& GoldenCases()
 
 TEST(PreferenceChunks, GoldenBytesAndRoundTrip)
 {
-    for (const GoldenCase& golden : GoldenCases()) {
+    for (const ChunkCase& golden : GoldenCases()) {
         SCOPED_TRACE(golden.name);
         const std::unique_ptr<CABCDataFormat> data = golden.make();
         EXPECT_EQ(Serialized(*data), golden.bytes);
@@ -162,12 +163,7 @@ TEST(PreferenceChunks, OutOfRangeOrShortChunksAreInvalidAndChangeNothing)
         bytes[at] = value;
         return bytes;
     };
-    struct Case {
-        const char* name;
-        std::function<std::unique_ptr<CABCDataFormat>()> make;
-        Bytes8 bytes;
-    };
-    const Case cases[] = {
+    const ChunkCase cases[] = {
         {"sound 203 bytes", Maker<CSoundPreferences>(StoredCard), Hex("01 00*202")},
         {"sound 205 bytes", Maker<CSoundPreferences>(StoredCard), Hex("01 00*204")},
         {"application 16 bytes", Maker<CQuilletApplicationPreferences>(ChangedApplication), Hex("01 00*15")},
@@ -178,7 +174,7 @@ TEST(PreferenceChunks, OutOfRangeOrShortChunksAreInvalidAndChangeNothing)
         {"colours shorter than count", Maker<CColorTablePreferences>(GreyRamp), Hex("01 10 00 00*90")},
         {"colours without count", Maker<CColorTablePreferences>(GreyRamp), Hex("01 10")},
     };
-    for (const Case& bad : cases) {
+    for (const ChunkCase& bad : cases) {
         SCOPED_TRACE(bad.name);
         const std::unique_ptr<CABCDataFormat> data = bad.make();
         const Bytes8 before = Serialized(*data);

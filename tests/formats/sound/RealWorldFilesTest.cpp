@@ -12,14 +12,9 @@
 #include "sound/WAVE_SAMPLE.h"
 #include "tests/formats/sound/SoundFileBytes.h"
 #include "tests/support/FileTestSupport.h"
+#include "tests/support/SoundBuilder.h"
 
 namespace {
-
-std::vector<std::int16_t> SamplesOf(const WAVE_SAMPLE& sound) {
-    std::vector<std::int16_t> samples;
-    for (std::uint32_t i = 0; i < sound.Frames(); ++i) samples.push_back(sound.Sample(i));
-    return samples;
-}
 
 std::vector<std::int16_t> Left(const std::vector<std::int16_t>& interleaved, int channels) {
     std::vector<std::int16_t> left;

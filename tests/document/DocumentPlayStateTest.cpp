@@ -69,11 +69,7 @@ TEST_F(DocumentPlayStateTest, SliceAndMoveToNextOnTheLastSliceInsideTheLoopWraps
     EXPECT_EQ(Window().PlayPosition(), 2000);
 
     rig.Advance(6000);
-    const std::vector<std::int16_t> heard = rig.Heard();
-    const std::size_t first = rig.FirstSound();
-    for (std::uint32_t k = 0; k < 1899; ++k)
-        ASSERT_EQ(heard[first + k], Ramp(4100 + k)) << k;
-    EXPECT_EQ(heard[first + 1899], 0);
+    rig.ExpectHeard(1899, [](std::size_t k) { return k < 1899 ? Ramp(static_cast<std::uint32_t>(4100 + k)) : 0; });
 }
 
 TEST_F(DocumentPlayStateTest, PreviousFromTheFirstSliceInsideTheLoopTakesTheLastOneInside)

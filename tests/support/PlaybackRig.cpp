@@ -72,3 +72,12 @@ std::size_t PlaybackRig::FirstSound()
         ++i;
     return i;
 }
+
+void PlaybackRig::ExpectHeard(std::size_t least, const std::function<std::int16_t(std::size_t)>& expected)
+{
+    const std::vector<std::int16_t> heard = Heard();
+    const std::size_t first = FirstSound();
+    ASSERT_LT(first + least, heard.size());
+    for (std::size_t k = 0; first + k < heard.size(); ++k)
+        ASSERT_EQ(heard[first + k], expected(k)) << k;
+}

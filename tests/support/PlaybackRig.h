@@ -36,6 +36,9 @@ public:
     std::vector<std::int16_t> Heard();
     // Index of the first non-silent recorded frame (the start of playback).
     std::size_t FirstSound();
+    // Every frame heard from the first sound on is expected(k), k counted
+    // from there; at least `least` frames must have been heard.
+    void ExpectHeard(std::size_t least, const std::function<std::int16_t(std::size_t)>& expected);
 
     CWavePlayer player;
     CRegisteredFileSoundCard card{"", true};

@@ -72,7 +72,7 @@ TEST(CSliceRenderSet, SegmentsRunBetweenTheLocatorsOrOneCoversTheLoop)
     EXPECT_EQ(rendered->Sample(799), 900);
 }
 
-TEST(CSliceRenderSet, SilencedSegmentsAreNotOutputs)
+TEST(CSliceRenderSet, SilencedSegmentsAreNotOutputsButOneSampleKeepsThemAsSilence)
 {
     Fixture f;
     f.slices.Entry(1).selected = 1; // the slice at 5000
@@ -86,19 +86,13 @@ TEST(CSliceRenderSet, SilencedSegmentsAreNotOutputs)
     EXPECT_EQ(set.TotalLength(), 7000u);
     EXPECT_THROW(set.Render(3), XInternalError);
     EXPECT_THROW(set.Render(-1), XInternalError);
-}
 
-TEST(CSliceRenderSet, OneSampleKeepsSilencedSegmentsAsSilence)
-{
-    Fixture f;
-    f.slices.Entry(1).selected = 1;
-    f.settings.silenceSelected = true;
     f.settings.separateSamples = false;
-    CSliceRenderSet set(*f.sound, f.slices, f.settings);
-    set.SetExtraLength(100);
-    ASSERT_EQ(set.Count(), 1);
-    EXPECT_EQ(set.TotalLength(), 10100u);
-    const auto joined = set.Render(0);
+    CSliceRenderSet one(*f.sound, f.slices, f.settings);
+    one.SetExtraLength(100);
+    ASSERT_EQ(one.Count(), 1);
+    EXPECT_EQ(one.TotalLength(), 10100u);
+    const auto joined = one.Render(0);
     ASSERT_EQ(joined->Frames(), 10100u);
     const auto samples = SamplesOf(*joined);
     const auto source = SamplesOf(*f.sound);
@@ -106,7 +100,7 @@ TEST(CSliceRenderSet, OneSampleKeepsSilencedSegmentsAsSilence)
         const bool silent = (i >= 5000 && i < 8000) || i >= 10000;
         ASSERT_EQ(samples[i], silent ? 0 : source[i]) << i;
     }
-    EXPECT_THROW(set.Render(1), XInternalError);
+    EXPECT_THROW(one.Render(1), XInternalError);
 }
 
 TEST(CSliceRenderSet, RateExtraLengthStretchAndNormalize)

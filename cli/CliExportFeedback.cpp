@@ -2,8 +2,16 @@
 
 bool CliExportFeedback::AcceptFirstSlices(ExportKind kind, int limit) {
     if (force_) return true;
-    refusal_ = "Too many slices! Only the first " + std::to_string(limit) + " slices fit in the " +
-               (kind == ExportKind::kMIDI ? "MIDI" : "SLX") + " file; give --force to write them.";
+    const char* file = "SLX file";
+    switch (kind) {
+    case ExportKind::kMIDI: file = "MIDI file"; break;
+    case ExportKind::kSoundFont: file = "SoundFont bank"; break;
+    case ExportKind::kMixman: file = "Mixman TRK file"; break;
+    case ExportKind::kSampleCell: file = "SampleCell instrument"; break;
+    case ExportKind::kSLX: break;
+    }
+    refusal_ = "Too many slices! Only the first " + std::to_string(limit) + " slices fit in the " + file +
+               "; give --force to write them.";
     return false;
 }
 

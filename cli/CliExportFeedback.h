@@ -15,6 +15,8 @@ public:
 
     // Why the last export was refused, in the tool's words; empty when it was not.
     const std::string& Refusal() const { return refusal_; }
+    // An export refused for a reason of its own.
+    void Refuse(std::string why) { refusal_ = std::move(why); }
 
 private:
     bool force_;

@@ -7,8 +7,10 @@
 
 #include "cli/CliCommandRegistry.h"
 #include "cli/CliExportFeedback.h"
+#include "cli/SamplerFileExports.h"
 #include "cli/SlicedLoop.h"
 #include "document/export/DocumentFile.h"
+#include "document/export/ExportFailureAlert.h"
 #include "document/export/ExportGrooveMIDI.h"
 #include "document/export/ExportSFZKit.h"
 #include "document/export/ExportSampleRates.h"
@@ -32,7 +34,7 @@ ResourceId FailureAlert(const std::exception_ptr& failure, ResourceId exportAler
     } catch (const XOutOfMemory&) {
         return Res::kAlertOutOfMemory;
     } catch (...) {
-        return exportAlert;
+        return ExportFailureAlert(failure, exportAlert);
     }
 }
 
@@ -60,6 +62,12 @@ std::string SliceBase(const ExportTargets& targets, const SlicedLoop& loop) {
     return base;
 }
 
+// The name the export dialogs propose: the sound's name up to its first ".".
+std::string ProposedName(const SlicedLoop& loop) {
+    const std::string name = loop.Sound().Name();
+    return name.substr(0, name.find('.'));
+}
+
 }  // namespace
 
 std::string ExportCommand::Summary() const {
@@ -68,7 +76,8 @@ std::string ExportCommand::Summary() const {
 
 std::string ExportCommand::Usage() const {
     return "FILE... [options] (--save DOC.qlt | --slx OUT.slx | --midi OUT.mid | --slices DIR | --marked FILE | "
-           "--sfz DIR)... or FILE... --out-dir DIR [--save] [--slx] [--midi] [--slices] [--marked] [--sfz]";
+           "--sfz DIR | --sf2 OUT.sf2 | --trk OUT.trk | --samplecell DIR)... "
+           "or FILE... --out-dir DIR [--save] [--slx] [--midi] [--slices] [--marked] [--sfz] [--sf2] [--trk] [--samplecell]";
 }
 
 void ExportCommand::Define(CLI::App& command, const std::vector<std::string>& arguments) {
@@ -94,19 +103,26 @@ void ExportCommand::PlanOutputs() {
     for (const std::string& input : files_) clashes_.AddInput(input);
     for (const std::string& input : files_) {
         const ExportTargets targets = exports_.TargetsFor(input);
-        for (const auto& output :
-             {targets.save, targets.slx, targets.midi, targets.slicesFolder, targets.marked, targets.sfzFolder})
+        for (const auto& output : {targets.save, targets.slx, targets.midi, targets.slicesFolder, targets.marked,
+                                   targets.sfzFolder, targets.soundFont, targets.mixman, targets.sampleCellFolder})
             if (output) clashes_.AddOutput(*output);
     }
 }
 
 void ExportCommand::CheckSliceFiles(const std::string& input, const ExportTargets& targets, SlicedLoop& loop) const {
-    if (!targets.slicesFolder) return;
     OutputClashes own;
     own.AddInput(input);
-    for (const auto& output : {targets.save, targets.slx, targets.midi})
+    for (const auto& output : {targets.save, targets.slx, targets.midi, targets.soundFont, targets.mixman})
         if (output) own.AddOutput(*output);
     CSliceRenderSet renderSet(loop.Sound(), loop.Slices(), loop.Settings());
+    if (targets.sampleCellFolder) {
+        for (int i = 0; i < renderSet.Count(); ++i) {
+            const std::string slice = SampleCellSliceFile(*targets.sampleCellFolder, ProposedName(loop), i);
+            if (clashes_.IsInput(slice)) throw CliUsageError("refusing to write " + slice + ": it is an input");
+            own.AddOutput(slice);
+        }
+    }
+    if (!targets.slicesFolder) return;
     const std::string extension = exports_.SliceType().ExtensionList().front();
     const std::filesystem::path file = std::filesystem::path(*targets.slicesFolder) / (SliceBase(targets, loop) + extension);
     for (int i = 0; i < renderSet.Count(); ++i) {
@@ -174,6 +190,26 @@ CliFileResult ExportCommand::Export(const std::string& input) const {
                       return ExportSFZKit(renderSet, kit, rate, feedback);
                   },
                   "SFZ kit " + kit.FullPath());
+        }
+        if (targets.soundFont) {
+            const std::string bankName = exports_.BankName().value_or(ProposedName(loop));
+            Write(result, *targets.soundFont, Res::kAlertSoundFontExportFailed, feedback,
+                  [&] { return WriteSoundFontBank(document, *targets.soundFont, bankName, feedback); },
+                  *targets.soundFont);
+        }
+        if (targets.mixman) {
+            Write(result, *targets.mixman, Res::kAlertMixmanExportFailed, feedback,
+                  [&] { return WriteMixmanTrack(document, *targets.mixman, ProposedName(loop), feedback); },
+                  *targets.mixman);
+        }
+        if (targets.sampleCellFolder) {
+            const std::string& folder = *targets.sampleCellFolder;
+            Write(result, folder, Res::kAlertSampleCellExportFailed, feedback,
+                  [&] {
+                      return WriteSampleCellInstrument(document, folder, ProposedName(loop),
+                                                       exports_.SampleCellTemplate(), feedback);
+                  },
+                  "the SampleCell instrument " + ProposedName(loop) + ".ins and its slice files to " + folder);
         }
     } catch (...) {
         return FileFailure(input, std::current_exception());

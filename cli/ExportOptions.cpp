@@ -36,6 +36,19 @@ void ExportOptions::Define(CLI::App& command, bool outDir) {
     sfzOption_ = AddOutput(command, outDir, "--sfz", sfz_,
                            "write an SFZ kit: NAME.sfz with slice i on key 36 + i, and the slices as WAV files",
                            "DIR/NAME-sfz/", "DIR");
+    soundFontOption_ = AddOutput(command, outDir, "--sf2", soundFont_,
+                                 "write a SoundFont 2 bank (one sample per slice on the keys from 36 up)",
+                                 "DIR/NAME.sf2", "OUT.sf2");
+    bankNameOption_ = command.add_option("--bank-name", bankName_, "name of the SoundFont bank (default: the sound's name)")
+                          ->option_text("NAME");
+    mixmanOption_ = AddOutput(command, outDir, "--trk", mixman_, "write a Mixman track file (4/4 time only)",
+                              "DIR/NAME.trk", "OUT.trk");
+    sampleCellOption_ = AddOutput(command, outDir, "--samplecell", sampleCell_,
+                                  "write a SampleCell instrument NAME.ins and its slice files NAME001.wav on into a folder",
+                                  "DIR/NAME-SampleCell/", "DIR");
+    templateOption_ = command.add_option("--template", template_, "SampleCell template instrument to take the sound "
+                                                                  "parameters from (default: built-in ones)")
+                          ->option_text("FILE.ins");
     command.add_option("--out-dir", outDir_, "folder for the outputs of every input (created when missing)")
         ->option_text("DIR");
     command.add_option("--type", type_, "slice file type: aiff or wav (default aiff)")
@@ -67,16 +80,20 @@ void ExportOptions::Define(CLI::App& command, bool outDir) {
                                       "(default 120, or the document's)")
                           ->option_text("BPM");
     command.add_flag("--force", force_,
-                     "write only the first slices when there are too many for the MIDI (92) or SLX (1000) file, "
-                     "and replace existing slice files");
+                     "write only the first slices when there are too many for the MIDI (92), SLX (1000), "
+                     "SoundFont (92), Mixman (128) or SampleCell (60) file, and replace existing slice files");
 }
 
 bool ExportOptions::Given(const CLI::Option* option) const { return option != nullptr && option->count() > 0; }
 
 void ExportOptions::Check(std::size_t inputCount) const {
     if (!Given(saveOption_) && !Given(slxOption_) && !Given(midiOption_) && !Given(slicesOption_) &&
-        !Given(markedOption_) && !Given(sfzOption_))
-        throw CliUsageError("nothing to write: give --save, --slx, --midi, --slices, --marked or --sfz");
+        !Given(markedOption_) && !Given(sfzOption_) && !Given(soundFontOption_) && !Given(mixmanOption_) &&
+        !Given(sampleCellOption_))
+        throw CliUsageError("nothing to write: give --save, --slx, --midi, --slices, --marked, --sfz, --sf2, --trk "
+                            "or --samplecell");
+    if (Given(templateOption_) && !Given(sampleCellOption_))
+        throw CliUsageError("--template belongs to --samplecell");
     if (inputCount > 1 && !HasOutDir())
         throw CliUsageError("several inputs need --out-dir, so that each has outputs of its own");
     if (Given(newTempoOption_) && !ParseNewTempo(newTempo_))
@@ -93,6 +110,9 @@ ExportTargets ExportOptions::TargetsFor(const std::string& input) const {
         if (Given(slicesOption_)) targets.slicesFolder = slices_;
         if (Given(markedOption_)) targets.marked = marked_;
         if (Given(sfzOption_)) targets.sfzFolder = sfz_;
+        if (Given(soundFontOption_)) targets.soundFont = soundFont_;
+        if (Given(mixmanOption_)) targets.mixman = mixman_;
+        if (Given(sampleCellOption_)) targets.sampleCellFolder = sampleCell_;
         return targets;
     }
     std::string name;
@@ -108,6 +128,9 @@ ExportTargets ExportOptions::TargetsFor(const std::string& input) const {
         targets.slicesFolder = (folder / name).string();
         if (targets.sliceBase.empty()) targets.sliceBase = name;
     }
+    if (Given(soundFontOption_)) targets.soundFont = (folder / (name + ".sf2")).string();
+    if (Given(mixmanOption_)) targets.mixman = (folder / (name + ".trk")).string();
+    if (Given(sampleCellOption_)) targets.sampleCellFolder = (folder / (name + "-SampleCell")).string();
     return targets;
 }
 
@@ -126,3 +149,13 @@ std::optional<std::uint32_t> ExportOptions::Rate() const {
 }
 
 const CFileType& ExportOptions::SliceType() const { return type_ == "wav" ? kWaveFileType : kAIFFFileType; }
+
+std::optional<std::string> ExportOptions::BankName() const {
+    if (!Given(bankNameOption_)) return std::nullopt;
+    return bankName_;
+}
+
+std::optional<std::string> ExportOptions::SampleCellTemplate() const {
+    if (!Given(templateOption_)) return std::nullopt;
+    return template_;
+}

@@ -3,8 +3,9 @@
 // normalize, silence, one sample, pitch mode, new tempo, rate, slice file
 // type and name) and what to write. Outputs are named one by one for a
 // single input, or with --out-dir per input: DIR/NAME.qlt, DIR/NAME.slx,
-// DIR/NAME.mid, the slice files in DIR/NAME/, DIR/NAME-marked.wav and the
-// SFZ kit in DIR/NAME-sfz/.
+// DIR/NAME.mid, the slice files in DIR/NAME/, DIR/NAME-marked.wav, the SFZ
+// kit in DIR/NAME-sfz/, DIR/NAME.sf2, DIR/NAME.trk and the SampleCell
+// instrument with its slice files in DIR/NAME-SampleCell/.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,6 +29,9 @@ struct ExportTargets {
     std::optional<std::string> marked;     // the whole loop with slice markers
     std::optional<std::string> sfzFolder;  // the SFZ kit
     std::string sliceBase;  // empty: the sound's name
+    std::optional<std::string> soundFont;
+    std::optional<std::string> mixman;
+    std::optional<std::string> sampleCellFolder;
 };
 
 class ExportOptions {
@@ -45,6 +49,10 @@ public:
     std::optional<std::uint32_t> Rate() const;
     const CFileType& SliceType() const;
     bool Force() const { return force_; }
+    // The SoundFont bank's name when given, else nothing (the sound's name).
+    std::optional<std::string> BankName() const;
+    // The SampleCell template instrument when given.
+    std::optional<std::string> SampleCellTemplate() const;
     bool HasOutDir() const { return !outDir_.empty(); }
     const std::string& OutDir() const { return outDir_; }
 
@@ -68,6 +76,16 @@ private:
     bool pitchMode_ = false;
     std::string newTempo_;
     bool force_ = false;
+    std::string soundFont_;
+    std::string mixman_;
+    std::string sampleCell_;
+    std::string bankName_;
+    std::string template_;
+    CLI::Option* soundFontOption_ = nullptr;
+    CLI::Option* mixmanOption_ = nullptr;
+    CLI::Option* sampleCellOption_ = nullptr;
+    CLI::Option* bankNameOption_ = nullptr;
+    CLI::Option* templateOption_ = nullptr;
     CLI::Option* saveOption_ = nullptr;
     CLI::Option* slxOption_ = nullptr;
     CLI::Option* midiOption_ = nullptr;

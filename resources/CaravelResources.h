@@ -199,6 +199,7 @@ inline constexpr ResourceId kAlertSoundFontTooManySlices = 500132015;
 inline constexpr ResourceId kAlertMixmanExportFailed = 500132016;
 inline constexpr ResourceId kAlertMixmanTooManySlices = 500132017;
 inline constexpr ResourceId kAlertMixmanNot44 = 500132018;
+inline constexpr ResourceId kAlertNothingToExport = 500132019;
 inline constexpr ResourceId kAlertK2000ReplaceProgram = 500132020;
 inline constexpr ResourceId kAlertK2000TemplateFailed = 500132021;
 inline constexpr ResourceId kAlertK2000NoTemplate = 500132022;

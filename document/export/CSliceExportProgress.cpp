@@ -5,8 +5,10 @@ CSliceExportProgress::CSliceExportProgress(int count, ResourceId cancelText)
       count_(count),
       cancelText_(cancelText) {}
 
-bool CSliceExportProgress::Continue(int done) {
-    operation_.Update(count_ - done, static_cast<std::uint16_t>(done * 100 / count_));
+bool CSliceExportProgress::Continue(int done) { return Continue(done, static_cast<std::uint16_t>(done * 100 / count_)); }
+
+bool CSliceExportProgress::Continue(int done, std::uint16_t percent) {
+    operation_.Update(count_ - done, percent);
     if (!operation_.WasCancelled()) return true;
     operation_.SetTitle(cancelText_);
     return false;

@@ -12,6 +12,8 @@ public:
     // Reports that done slices are written; false (after showing the cancel
     // text) when the user has asked to stop.
     bool Continue(int done);
+    // The same within a slice: done slices written and percent of the next.
+    bool Continue(int done, std::uint16_t percent);
     // Shows the full bar.
     void Complete();
 

@@ -4,7 +4,6 @@
 
 #include "document/export/CABCExportFeedback.h"
 #include "document/export/ExportChecks.h"
-#include "formats/midi/CGrooveMIDIFile.h"
 #include "framework/streams/CSafeSaveFile.h"
 #include "slicing/CSliceRenderSet.h"
 
@@ -15,16 +14,7 @@ constexpr std::uint32_t kGrooveRate = 44100;
 
 }  // namespace
 
-bool ExportGrooveMIDI(CSliceRenderSet& renderSet, const CFileSpec& file, CABCExportFeedback& feedback) {
-    CheckLoopHasLength(renderSet);
-    renderSet.SetTargetRate(kGrooveRate);
-    int count = renderSet.Count();
-    if (count > CGrooveMIDIFile::kMaxNotes) {
-        if (!feedback.AcceptFirstSlices(CABCExportFeedback::ExportKind::kMIDI, CGrooveMIDIFile::kMaxNotes))
-            return false;
-        count = CGrooveMIDIFile::kMaxNotes;
-    }
-
+CGrooveMIDIFile GrooveOf(const CSliceRenderSet& renderSet, int count) {
     CGrooveMIDIFile groove;
     groove.numerator = static_cast<std::uint8_t>(renderSet.Numerator());
     groove.denominator = static_cast<std::uint8_t>(renderSet.Denominator());
@@ -36,7 +26,21 @@ bool ExportGrooveMIDI(CSliceRenderSet& renderSet, const CFileSpec& file, CABCExp
         const CSliceRenderSet::Segment segment = renderSet.OutputSegment(k);
         groove.segments.push_back({segment.start, segment.end});
     }
-    const std::vector<std::uint8_t> bytes = groove.Build();
+    return groove;
+}
+
+bool ExportGrooveMIDI(CSliceRenderSet& renderSet, const CFileSpec& file, CABCExportFeedback& feedback,
+                      std::optional<int> noteCount) {
+    CheckLoopHasLength(renderSet);
+    renderSet.SetTargetRate(kGrooveRate);
+    int count = std::min(renderSet.Count(), noteCount.value_or(renderSet.Count()));
+    if (count > CGrooveMIDIFile::kMaxNotes) {
+        if (!feedback.AcceptFirstSlices(CABCExportFeedback::ExportKind::kMIDI, CGrooveMIDIFile::kMaxNotes))
+            return false;
+        count = CGrooveMIDIFile::kMaxNotes;
+    }
+
+    const std::vector<std::uint8_t> bytes = GrooveOf(renderSet, count).Build();
 
     CSafeSaveFile stream(file);
     stream.Write(static_cast<std::int64_t>(bytes.size()), bytes.data());

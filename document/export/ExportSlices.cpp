@@ -14,33 +14,19 @@
 #include "slicing/CSliceRenderSet.h"
 #include "sound/WAVE_SAMPLE.h"
 
-bool ExportSlices(CSliceRenderSet& renderSet, const CFileSpec& file, const CFileType& fileType,
-                  std::uint32_t extraFrames, std::uint32_t sampleRate, std::optional<int> sliceLimit,
-                  std::size_t nameLimit, CABCExportFeedback& feedback) {
-    CheckLoopHasLength(renderSet);
-    renderSet.SetExtraLength(extraFrames);
-    renderSet.SetTargetRate(sampleRate);
-    const int count = std::min(renderSet.Count(), sliceLimit.value_or(renderSet.Count()));
+bool WriteSliceFiles(CSliceRenderSet& renderSet, const CFileSpec& file, const CFileType& fileType, int count,
+                     std::size_t nameLimit, CABCExportFeedback& feedback, CSliceExportProgress& progress,
+                     const std::function<void(std::unique_ptr<CSafeSaveFile>)>& keep) {
     const bool wav = &fileType == &kWaveFileType;
     const std::string extension = fileType.ExtensionList().front();
-
-    // The slice files are flushed together at the end, at a stop or a cancel
-    // (and, by the batch's destructor, after a failure): every file written
-    // before stays, and none is ever half-written in place of a good one.
-    CSafeSaveBatch batch;
     bool replaceAll = false;
-    CSliceExportProgress progress(count, Res::kStringSoundExportCancelled);
     for (int i = 0; i < count; ++i) {
-        if (!progress.Continue(i)) {
-            batch.Commit();
-            return false;
-        }
+        if (!progress.Continue(i)) return false;
         const std::unique_ptr<WAVE_SAMPLE> slice = renderSet.Render(i);
         const CFileSpec sliceFile(SliceFileName(file.FullPath(), i, extension, nameLimit).string());
         if (!replaceAll && std::filesystem::exists(sliceFile.FullPath())) {
             switch (feedback.AskReplace(sliceFile.NameWithExtension())) {
             case CABCExportFeedback::ReplaceAnswer::kCancel:
-                batch.Commit();
                 return false;
             case CABCExportFeedback::ReplaceAnswer::kReplaceAll:
                 replaceAll = true;
@@ -54,9 +40,27 @@ bool ExportSlices(CSliceRenderSet& renderSet, const CFileSpec& file, const CFile
             WriteWAV(*stream, *slice);
         else
             WriteAIFF(*stream, *slice);
-        batch.Add(std::move(stream));
+        keep(std::move(stream));
     }
-    batch.Commit();
-    progress.Complete();
     return true;
+}
+
+bool ExportSlices(CSliceRenderSet& renderSet, const CFileSpec& file, const CFileType& fileType,
+                  std::uint32_t extraFrames, std::uint32_t sampleRate, std::optional<int> sliceLimit,
+                  std::size_t nameLimit, CABCExportFeedback& feedback) {
+    CheckLoopHasLength(renderSet);
+    renderSet.SetExtraLength(extraFrames);
+    renderSet.SetTargetRate(sampleRate);
+    const int count = std::min(renderSet.Count(), sliceLimit.value_or(renderSet.Count()));
+
+    // The slice files are flushed together at the end, at a stop or a cancel
+    // (and, by the batch's destructor, after a failure): every file written
+    // before stays, and none is ever half-written in place of a good one.
+    CSafeSaveBatch batch;
+    CSliceExportProgress progress(count, Res::kStringSoundExportCancelled);
+    const bool complete = WriteSliceFiles(renderSet, file, fileType, count, nameLimit, feedback, progress,
+                                          [&batch](std::unique_ptr<CSafeSaveFile> written) { batch.Add(std::move(written)); });
+    batch.Commit();
+    if (complete) progress.Complete();
+    return complete;
 }

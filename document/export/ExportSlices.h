@@ -3,11 +3,15 @@
 // after the chosen file with a running number (SliceFileName).
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 
 class CABCExportFeedback;
 class CFileSpec;
 class CFileType;
+class CSafeSaveFile;
+class CSliceExportProgress;
 class CSliceRenderSet;
 
 // The name limit the Export Sound command passes.
@@ -21,3 +25,12 @@ inline constexpr std::size_t kSliceNameLimit = 260;
 bool ExportSlices(CSliceRenderSet& renderSet, const CFileSpec& file, const CFileType& fileType,
                   std::uint32_t extraFrames, std::uint32_t sampleRate, std::optional<int> sliceLimit,
                   std::size_t nameLimit, CABCExportFeedback& feedback);
+
+// The loop of ExportSlices for exports that put slice files beside a file
+// of their own: renders outputs 0..count-1 (at the rate and extra length the
+// render set has) into slice files of fileType and hands each, written but
+// not yet in place, to keep. False when the user stopped or cancelled a
+// replace question; failures pass on as exceptions.
+bool WriteSliceFiles(CSliceRenderSet& renderSet, const CFileSpec& file, const CFileType& fileType, int count,
+                     std::size_t nameLimit, CABCExportFeedback& feedback, CSliceExportProgress& progress,
+                     const std::function<void(std::unique_ptr<CSafeSaveFile>)>& keep);

@@ -82,3 +82,8 @@ void CIFFWriter2::WriteChunk(const char* id, std::int64_t count, const void* dat
     window.Write(count, data);
     EndChunk(record);
 }
+
+void CIFFWriter2::Write(std::int64_t count, const void* data)
+{
+    media_.Write(count, data);
+}

@@ -34,6 +34,9 @@ public:
     // data to an even length. XWrite when the size does not fit 32 bits.
     void EndChunk(const CIFFChunkInfo& record);
     void WriteChunk(const char* id, std::int64_t count, const void* data);
+    // Writes data at the current position: the contents of a chunk begun at
+    // this level, written piece by piece before EndChunk.
+    void Write(std::int64_t count, const void* data);
 
 protected:
     CIFFChunkInfo BeginGroup(CIFFChunkInfo::Kind kind, const char* groupId, const char* type);

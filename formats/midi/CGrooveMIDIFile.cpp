@@ -8,8 +8,9 @@
 
 namespace {
 
-// Header, tempo track and kMaxNotes notes with the longest delta times.
-constexpr std::int64_t kCapacity = 1652;
+// Header and tempo track, and per note two events with the longest delta times.
+constexpr std::int64_t kFixedCapacity = 64;
+constexpr std::int64_t kNoteCapacity = 14;
 constexpr std::uint8_t kNoteOn = 0x90;  // channel 1
 constexpr std::uint8_t kVelocity = 127;
 constexpr std::uint32_t kMaxMicroseconds = 0xFFFFFF;
@@ -23,20 +24,21 @@ std::uint32_t CGrooveMIDIFile::MicrosecondsPerQuarter(std::uint32_t tempo) {
 }
 
 std::uint32_t CGrooveMIDIFile::TickOf(std::int64_t frame) const {
-    const std::int64_t tick = (frame - left) * loopTicks / loopFrames;
+    const std::int64_t tick = (frame - left) * loopTicks * division / (loopFrames * kDivision);
     return static_cast<std::uint32_t>(std::clamp<std::int64_t>(tick, 0, UINT32_MAX));
 }
 
 std::vector<std::uint8_t> CGrooveMIDIFile::Build() const {
-    if (loopFrames <= 0) throw XBadFormat();
-    CMemoryMedia media(kCapacity);
+    if (loopFrames <= 0 || firstNote < 0 || firstNote > 127 || division == 0) throw XBadFormat();
+    const std::size_t count = std::min<std::size_t>(segments.size(), static_cast<std::size_t>(128 - firstNote));
+    CMemoryMedia media(kFixedCapacity + kNoteCapacity * static_cast<std::int64_t>(count));
     CMIDIFileWriter writer(media, false);
 
     MIDIHeader header;
     header.format = 1;
     header.trackCount = 2;
     header.divisionKind = MIDIHeader::kTicksPerQuarter;
-    header.division = kDivision;
+    header.division = division;
     writer.WriteHeader(header);
 
     writer.BeginTrack();
@@ -45,9 +47,8 @@ std::vector<std::uint8_t> CGrooveMIDIFile::Build() const {
     writer.EndTrack();
 
     writer.BeginTrack();
-    const std::size_t count = std::min<std::size_t>(segments.size(), kMaxNotes);
     for (std::size_t i = 0; i < count; ++i) {
-        const auto note = static_cast<std::uint8_t>(kFirstNote + i);
+        const auto note = static_cast<std::uint8_t>(firstNote + static_cast<int>(i));
         writer.WriteEvent(TickOf(segments[i].start), kNoteOn, note, kVelocity);
         writer.WriteEvent(TickOf(segments[i].end), kNoteOn, note, 0);
     }

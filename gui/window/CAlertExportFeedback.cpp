@@ -21,6 +21,25 @@ bool CAlertExportFeedback::AcceptFirstSlices(ExportKind kind, int limit)
     return ShowAlertText(script) == kLastButton;  // [Cancel][OK]
 }
 
+bool CAlertExportFeedback::AcceptFirstSlices(ExportKind kind, int count, int limit)
+{
+    ResourceId alert = 0;
+    switch (kind) {
+    case ExportKind::kSoundFont: alert = Res::kAlertSoundFontTooManySlices; break;
+    case ExportKind::kMixman: alert = Res::kAlertMixmanTooManySlices; break;
+    case ExportKind::kSampleCell: alert = Res::kAlertSampleCellTooManySlices; break;
+    default: return AcceptFirstSlices(kind, limit);
+    }
+    // The script counts with %d: the slices there are, then the limit twice.
+    std::string script = GetAlertScript(alert);
+    for (const int value : {count, limit, limit}) {
+        const std::size_t at = script.find("%d");
+        if (at != std::string::npos)
+            script.replace(at, 2, std::to_string(value));
+    }
+    return ShowAlertText(script) == kLastButton;  // [Cancel][OK]
+}
+
 CABCExportFeedback::ReplaceAnswer CAlertExportFeedback::AskReplace(const std::string& fileName)
 {
     switch (ShowAlertWithArgument(Res::kAlertFileExists, fileName)) {  // [Replace][Replace All][Cancel]

@@ -29,7 +29,7 @@
 #include "gui/views/CSliceView.h"
 #include "gui/window/CFileChooser.h"
 #include "gui/window/CNoLengthSpecifiedDialog.h"
-#include "gui/window/CSliceWindowsTransmitHost.h"
+#include "gui/window/CWindowTransmitHost.h"
 #include "resources/QuilletCommands.h"
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
@@ -418,9 +418,29 @@ void CQuilletWindow::Transmit(CSliceRenderSet& renderSet)
     CInstalledSampler* target = fSession->transmitTarget ? fSession->transmitTarget() : nullptr;
     if (!target || !fSession->openSoundWindow)
         return;
-    CSliceWindowsTransmitHost host(renderSet, fModel->Sound().Name(), fSession->openSoundWindow,
-                                   [this] { fModel->DoCommand(Cmd::kExportSFZKit); });
+    SamplerFileExportJob job{renderSet, fModel->Sound().Name(), fModel->Settings().newTempo,
+                             fSession->samplerFiles, fFeedback,
+                             [this](ResourceId title, const std::string& name, const CFileType& type)
+                                 -> std::optional<CFileSpec> {
+                                 const auto choice = CFileChooser::AskToSave(&Widget(), GetResourceString(title),
+                                                                             name, CFileTypeList{&type}, LoopFolder());
+                                 if (!choice)
+                                     return std::nullopt;
+                                 return choice->file;
+                             },
+                             [this](ResourceId title, const CFileType& type) {
+                                 return CFileChooser::AskToOpen(&Widget(), GetResourceString(title),
+                                                                CFileTypeList{&type});
+                             }};
+    CWindowTransmitHost host(std::move(job), fSession->openSoundWindow,
+                             [this] { fModel->DoCommand(Cmd::kExportSFZKit); });
     target->Type().Transmit(*target, host);
+}
+
+std::string CQuilletWindow::LoopFolder() const
+{
+    const std::optional<CFileSpec>& origin = fModel->Document().Origin();
+    return origin ? origin->Directory() : std::string();
 }
 
 std::optional<CABCQuilletWindowHost::ChosenFile> CQuilletWindow::AskFileToWrite(FileKind kind, const char* name)
@@ -436,8 +456,7 @@ std::optional<CABCQuilletWindowHost::ChosenFile> CQuilletWindow::AskFileToWrite(
     case FileKind::kSFZKit: title = Res::kStringExportSFZKitTitle; types = {&kSFZFileType}; break;
     }
     // Exports are offered next to the loop; a document where files were last chosen.
-    const std::optional<CFileSpec>& origin = fModel->Document().Origin();
-    const std::string folder = kind != FileKind::kDocument && origin ? origin->Directory() : std::string();
+    const std::string folder = kind != FileKind::kDocument ? LoopFolder() : std::string();
     const std::optional<CFileChooser::Choice> choice =
         CFileChooser::AskToSave(&Widget(), GetResourceString(title), CFileSpec(name).Name(), types, folder);
     if (!choice)

@@ -66,6 +66,9 @@ public:
     DocumentPreferences& SharedPreferences() const { return Preferences(); }
 
 private:
+    // The folder of the loop's file, where exports are offered; empty when it has none.
+    std::string LoopFolder() const;
+
     // CABCQuilletWindowHost
     bool IsSoundAvailable() const override { return fSession->soundAvailable(); }
     bool CanTransmit() const override;

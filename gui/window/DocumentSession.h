@@ -8,6 +8,7 @@
 #include <memory>
 #include <utility>
 
+#include "document/export/SamplerFileExportSettings.h"
 #include "document/playback/CWavePlayer.h"
 #include "document/window/DocumentPreferences.h"
 
@@ -37,4 +38,6 @@ struct DocumentSession {
     std::function<CInstalledSampler*()> transmitTarget;
     // Opens a sound made in the program in a new document window.
     std::function<void(std::unique_ptr<WAVE_SAMPLE>)> openSoundWindow;
+    // The names and template the sampler-file export dialogs offer.
+    SamplerFileExportSettings samplerFiles;
 };

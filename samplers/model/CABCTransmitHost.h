@@ -11,4 +11,9 @@ public:
     virtual void OpenSlicesInNewWindows(const CInstalledSampler& sampler) = 0;
     // The slices as an SFZ kit where the user chooses.
     virtual void ExportSFZKit() = 0;
+    // The export dialogs of the file pseudo-samplers: a SampleCell
+    // instrument with its slice files, a SoundFont bank, a Mixman track.
+    virtual void ExportSampleCell(const CInstalledSampler& sampler) = 0;
+    virtual void ExportSoundFont(const CInstalledSampler& sampler) = 0;
+    virtual void ExportMixman(const CInstalledSampler& sampler) = 0;
 };

@@ -4,15 +4,19 @@
 
 bool CPseudoSamplerClass::CanTransmit() const
 {
-    return Constants().canTransmit && (TypeId() == kNewWindow || TypeId() == kSFZKit);
+    return Constants().canTransmit;
 }
 
 void CPseudoSamplerClass::Transmit(CInstalledSampler& sampler, CABCTransmitHost& host) const
 {
     if (!CanTransmit())
         return;
-    if (TypeId() == kSFZKit)
-        host.ExportSFZKit();
-    else
-        host.OpenSlicesInNewWindows(sampler);
+    switch (TypeId()) {
+    case kNewWindow: host.OpenSlicesInNewWindows(sampler); break;
+    case kSampleCell: host.ExportSampleCell(sampler); break;
+    case kSoundFont: host.ExportSoundFont(sampler); break;
+    case kMixman: host.ExportMixman(sampler); break;
+    case kSFZKit: host.ExportSFZKit(); break;
+    default: break;
+    }
 }

@@ -1,8 +1,8 @@
 #pragma once
 // A pseudo-sampler: a destination inside the program (new document
-// windows) or a file export, listed with the samplers. It needs no
-// connection and is always verified. Opening the slices in new windows and
-// the SFZ kit are built; the other file exports are not available yet.
+// windows) or a file export (SampleCell instrument, SoundFont bank, Mixman
+// track, SFZ kit), listed with the samplers. It needs no connection and is
+// always verified; its Transmit opens the host's window or dialog for it.
 #include "samplers/model/CABCSupportedSampler.h"
 
 class CPseudoSamplerClass : public CABCSupportedSampler {

@@ -8,6 +8,7 @@
 #include "framework/files/CFileSpec.h"
 #include "tests/cli/CliRunner.h"
 #include "tests/support/LoopFixture.h"
+#include "tests/support/SoundFontReader.h"
 
 namespace {
 
@@ -163,4 +164,51 @@ TEST_F(CliExportTest, SFZKitMapsEverySliceFileOntoItsKey) {
         EXPECT_EQ(RunCommand("soxi -s " + Quoted("kit/" + regions[i].sample)), "400\n") << regions[i].sample;
     }
     EXPECT_FALSE(std::filesystem::exists(Path("kit/Funky #093.wav")));
+}
+
+TEST_F(CliExportTest, SamplerFilesWithTheirNamesAndLimits) {
+    const CliRun refused = RunCli("export " + Quoted("Funky.qlt") + " --sf2 " + Quoted("Funky.sf2"));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("Only the first 92 slices fit in the SoundFont bank; give --force"), std::string::npos)
+        << refused.err;
+    EXPECT_FALSE(std::filesystem::exists(Path("Funky.sf2")));
+
+    const CliRun run = RunCli("export " + Quoted("Funky.qlt") + " --force --sf2 " + Quoted("Funky.sf2") +
+                              " --bank-name Breaks --trk " + Quoted("Funky.trk") + " --samplecell " + Quoted("cell"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const SoundFontBankContents bank = ReadSoundFontBank(ReadFileBytes(Path("Funky.sf2")));
+    EXPECT_EQ(bank.presets, std::vector<std::string>{"Breaks"});
+    EXPECT_EQ(bank.samples.size(), 92u);
+    EXPECT_EQ(bank.samples[0].name, "Breaks 1");
+    const std::vector<std::uint8_t> track = ReadFileBytes(Path("Funky.trk"));
+    EXPECT_EQ(track[0], 8);
+    EXPECT_TRUE(std::filesystem::exists(Path("cell/Funky.ins")));
+    EXPECT_TRUE(std::filesystem::exists(Path("cell/Funky060.wav")));
+    EXPECT_FALSE(std::filesystem::exists(Path("cell/Funky061.wav")));
+}
+
+TEST_F(CliExportTest, SamplerFilesRefusedWithTheWindowsAlerts) {
+    struct Case {
+        std::string arguments;
+        std::string error;
+        std::string unwritten;
+    };
+    WriteFileBytes(Path("bad.ins"), {'R', 'I', 'F', 'F'});
+    auto silent = MakeLoop(8000, 44100, {0, 4000});
+    silent->Slices().SelectAll();
+    silent->Settings().silenceSelected = true;
+    WriteDocument(CFileSpec(Path("Silent.qlt")), *silent);
+    const Case cases[] = {
+        {" --signature 3/4 --trk " + Quoted("a.trk"), "Time signature is not 4/4!", "a.trk"},
+        {" --force --samplecell " + Quoted("cell") + " --template " + Quoted("bad.ins"),
+         "Can't read SampleCell Template file! The file may be damaged.", "cell/Funky.ins"},
+        {" --sf2 " + Quoted("b.sf2"), "No slices to export!", "b.sf2"},
+    };
+    for (const Case& c : cases) {
+        const bool silenced = c.unwritten == "b.sf2";
+        const CliRun run = RunCli("export " + Quoted(silenced ? "Silent.qlt" : "Funky.qlt") + c.arguments);
+        EXPECT_EQ(run.status, 1) << c.arguments << run.err;
+        EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(Path(c.unwritten))) << c.unwritten;
+    }
 }

@@ -173,7 +173,9 @@ TEST_F(SamplerModelTest, TransmitMenuTexts)
 {
     const std::pair<std::uint32_t, const char*> cases[] = {
         {CPseudoSamplerClass::kNewWindow, "Open Slices in New Windows"},
-        {CPseudoSamplerClass::kSoundFont, "Transmit not Available"},
+        {CPseudoSamplerClass::kSampleCell, "Export as SampleCell"},
+        {CPseudoSamplerClass::kSoundFont, "Export as SoundFont File"},
+        {CPseudoSamplerClass::kMixman, "Export as Mixman TRK File"},
         {CPseudoSamplerClass::kSFZKit, "Export as SFZ Kit"},
         {4000, "Transmit not Available"},
     };

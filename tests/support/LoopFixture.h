@@ -22,11 +22,16 @@ public:
     bool acceptFirstSlices = true;
     ReplaceAnswer replaceAnswer = ReplaceAnswer::kReplace;
     int lastLimit = 0;
+    int lastCount = 0;
     std::vector<std::string> replaceQuestions;
 
     bool AcceptFirstSlices(ExportKind, int limit) override {
         lastLimit = limit;
         return acceptFirstSlices;
+    }
+    bool AcceptFirstSlices(ExportKind kind, int count, int limit) override {
+        lastCount = count;
+        return AcceptFirstSlices(kind, limit);
     }
     ReplaceAnswer AskReplace(const std::string& fileName) override {
         replaceQuestions.push_back(fileName);

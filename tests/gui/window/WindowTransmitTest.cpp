@@ -1,7 +1,9 @@
-// Transmit to "New Window": each slice in a window of its own.
+// Transmit to the pseudo-samplers: "New Window" opens each slice in a
+// window of its own; the Mixman track wants 4/4 time.
 #include <gtest/gtest.h>
 
-#include "gui/window/CSliceWindowsTransmitHost.h"
+#include "document/export/SamplerFileExportSettings.h"
+#include "gui/window/CWindowTransmitHost.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/model/CPseudoSamplerClass.h"
 #include "samplers/model/SupportedSamplerTable.h"
@@ -10,14 +12,16 @@
 #include "tests/support/AlertRecorder.h"
 #include "tests/support/LoopFixture.h"
 
-TEST(SliceWindowsTransmit, AsksForManyWindowsThenOpensOneNamedWindowPerSlice)
+TEST(WindowTransmit, AsksForManyWindowsThenOpensOneNamedWindowPerSlice)
 {
     const std::unique_ptr<CLoopDocument> loop = MakeLoop(8000, 44100, {0, 2000, 5000});
     loop->Sound().SetName("Beat.loop.aif");
-    const CSliceRenderSet slices(loop->Sound(), loop->Slices(), loop->Settings());
+    CSliceRenderSet slices(loop->Sound(), loop->Slices(), loop->Settings());
     std::vector<std::unique_ptr<WAVE_SAMPLE>> opened;
-    CSliceWindowsTransmitHost host(slices, loop->Sound().Name(),
-                                   [&opened](std::unique_ptr<WAVE_SAMPLE> sound) { opened.push_back(std::move(sound)); });
+    SamplerFileExportSettings settings;
+    CScriptedFeedback feedback;
+    CWindowTransmitHost host({slices, loop->Sound().Name(), 0, settings, feedback, {}, {}},
+                             [&opened](std::unique_ptr<WAVE_SAMPLE> sound) { opened.push_back(std::move(sound)); });
     const CPseudoSamplerClass newWindow(kSupportedSamplerTable[0]);
     CInstalledSampler sampler(newWindow);
 

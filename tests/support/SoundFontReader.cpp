@@ -66,19 +66,12 @@ SoundFontBankContents ReadSoundFontBank(const std::vector<std::uint8_t>& file)
     SoundFontBankContents bank;
 
     const Chunks info = List(top, "INFO");
-    const auto& version = Need(info, "ifil", 4);
-    bank.versionMajor = U16(version.first);
-    bank.versionMinor = U16(version.first + 2);
-    for (const char* text : {"isng", "INAM", "ICMT"}) {
-        const auto found = info.find(text);
-        if (found == info.end())
-            continue;
-        if (found->second.second % 2 != 0 || found->second.first[found->second.second - 1] != 0)
-            throw std::runtime_error(std::string(text) + " is not a zero-terminated text of even size");
-        const std::string value = Text(found->second.first, found->second.second);
-        (std::strcmp(text, "isng") == 0 ? bank.engine : std::strcmp(text, "INAM") == 0 ? bank.bankName : bank.comment) =
-            value;
-    }
+    if (Need(info, "ifil", 4).second != 4 || Need(info, "isng", 2).second % 2 != 0)
+        throw std::runtime_error("ifil or isng of the wrong size");
+    const auto& name = Need(info, "INAM", 2);
+    if (name.first[name.second - 1] != 0)
+        throw std::runtime_error("INAM is not a zero-terminated text of even size");
+    bank.bankName = Text(name.first, name.second);
 
     const auto& smpl = Need(List(top, "sdta"), "smpl", 2);
     for (std::uint32_t i = 0; i < smpl.second; i += 2)

@@ -20,8 +20,7 @@ struct SoundFontBankContents {
         int lowKey = -1, highKey = -1, sample = -1;
         int generators = 0;
     };
-    std::uint16_t versionMajor = 0, versionMinor = 0;
-    std::string engine, bankName, comment;
+    std::string bankName;                  // INAM
     std::vector<std::string> presets;      // without the terminal record
     std::vector<std::string> instruments;  // without the terminal record
     std::vector<Zone> zones;               // of the first instrument

@@ -5,7 +5,6 @@
 
 #include "document/export/SamplerFileExportSettings.h"
 #include "framework/files/CFileType.h"
-#include "gui/dialogs/CMixmanExportDialog.h"
 #include "gui/dialogs/CSampleCellExportDialog.h"
 #include "gui/dialogs/CSoundFontExportDialog.h"
 #include "gui/framework/controls/CCheckBoxView.h"
@@ -129,15 +128,6 @@ TEST(SamplerFileExportDialogs, MixmanWantsFourFourTime)
     mixman.Transmit(sampler, host);
     EXPECT_TRUE(d.alerts.Shown(Res::kAlertMixmanNot44));
     EXPECT_TRUE(d.asked.empty());
-
-    CMixmanExportDialog dialog(job);
-    EXPECT_EQ(dialog.NameField()->Text(), "Beat");
-    d.saveAs = {"Beat.trk"};
-    dialog.ExportButton().Press();
-    dialog.CheckControls();
-    EXPECT_TRUE(dialog.HasEnded());
-    EXPECT_EQ(d.asked, std::vector<std::string>{"Export Mixman TRK File As: Beat .trk"});
-    EXPECT_TRUE(std::filesystem::exists(d.rig.folder / "Beat.trk"));
 }
 
 TEST(SamplerFileExportDialogs, SampleCellTemplateChoice)

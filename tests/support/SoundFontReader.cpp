@@ -73,7 +73,8 @@ SoundFontBankContents ReadSoundFontBank(const std::vector<std::uint8_t>& file)
         throw std::runtime_error("INAM is not a zero-terminated text of even size");
     bank.bankName = Text(name.first, name.second);
 
-    const auto& smpl = Need(List(top, "sdta"), "smpl", 2);
+    const Chunks sdta = List(top, "sdta");
+    const auto& smpl = Need(sdta, "smpl", 2);
     for (std::uint32_t i = 0; i < smpl.second; i += 2)
         bank.points.push_back(static_cast<std::int16_t>(U16(smpl.first + i)));
 

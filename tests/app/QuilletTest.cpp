@@ -363,7 +363,7 @@ TEST(CQuillet, SettingsSurviveARestartAndTheSamplerQuestionComesOnce)
     }, 0, configuration.Path());
     EXPECT_TRUE(second.alerts.empty());
     EXPECT_EQ(selected, 2);
-    EXPECT_EQ(second.transmitLabel, "Transmit not Available");
+    EXPECT_EQ(second.transmitLabel, "Export as SoundFont File");
 
     // "Show Open Dialog on Startup" turned off in the file.
     const auto file = configuration.Path() / "Quillet" / "Quillet Preferences.prf";

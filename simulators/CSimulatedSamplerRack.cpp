@@ -3,10 +3,12 @@
 #include "devices/midi/CMIDIPortLists.h"
 #include "devices/scsi/CSCSIBusTable.h"
 #include "devices/scsi/CSimulatedSCSIBus.h"
+#include "samplers/model/SamplerFamily.h"
 #include "simulators/CSimulatedAKAISampler.h"
 #include "simulators/CSimulatedEnsoniqSampler.h"
 #include "simulators/CSimulatedIdentitySampler.h"
 #include "simulators/CSimulatedRolandSampler.h"
+#include "simulators/CSimulatedSDSSampler.h"
 
 namespace {
 
@@ -16,6 +18,9 @@ constexpr std::uint8_t kAKAIId = 2;
 constexpr std::uint8_t kKurzweilId = 3;
 constexpr std::uint8_t kYamahaId = 4;
 constexpr std::uint8_t kEMUId = 5;
+constexpr const char* kEnsoniqCable = "Simulated Ensoniq ASR-10";
+constexpr const char* kSDSCable = "Simulated SDS Sampler";
+constexpr std::uint32_t kASR10TypeId = 3020;
 
 // The simulated bus of the table, added when none was listed.
 CSimulatedSCSIBus& SimulatedBus(CSCSIBusTable& buses)
@@ -74,11 +79,12 @@ void CSimulatedSamplerRack::ConnectMIDI(const std::vector<SamplerFamily>& famili
                 kEMUId);
             break;
         case SamplerFamily::kEnsoniq:
-            Add(std::make_unique<CSimulatedEnsoniqSampler>(kChannel), &ports, "Simulated Ensoniq ASR-10",
-                std::nullopt);
+            Add(std::make_unique<CSimulatedEnsoniqSampler>(kChannel), &ports, kEnsoniqCable, std::nullopt);
+            fHandAdded.push_back({kASR10TypeId, kEnsoniqCable, kChannel});
             break;
         case SamplerFamily::kSDS:
-            // No sampler of the table speaks only the Sample Dump Standard.
+            Add(std::make_unique<CSimulatedSDSSampler>(kChannel), &ports, kSDSCable, std::nullopt);
+            fHandAdded.push_back({kSDSTypeId, kSDSCable, kChannel});
             break;
         }
     }

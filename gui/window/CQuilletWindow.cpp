@@ -400,7 +400,8 @@ void CQuilletWindow::Transmit(CSliceRenderSet& renderSet)
     CInstalledSampler* target = fSession->transmitTarget ? fSession->transmitTarget() : nullptr;
     if (!target || !fSession->openSoundWindow)
         return;
-    CSliceWindowsTransmitHost host(renderSet, fModel->Sound().Name(), fSession->openSoundWindow);
+    CSliceWindowsTransmitHost host(renderSet, fModel->Sound().Name(), fSession->openSoundWindow,
+                                   fSession->transmitToSampler);
     target->Type().Transmit(*target, host);
 }
 

@@ -18,6 +18,12 @@ std::string CSliceWindowsTransmitHost::SliceWindowName(const std::string& docume
     return documentName.substr(0, documentName.find('.')) + " #" + std::to_string(index + 1);
 }
 
+void CSliceWindowsTransmitHost::TransmitToSampler(CInstalledSampler& sampler)
+{
+    if (fTransmitDialog)
+        fTransmitDialog(sampler, fSlices);
+}
+
 void CSliceWindowsTransmitHost::OpenSlicesInNewWindows(const CInstalledSampler&)
 {
     const int count = fSlices.Count();

@@ -14,6 +14,7 @@
 class CFileSpec;
 class CInstalledSampler;
 class CMenuBar;
+class CSliceRenderSet;
 class WAVE_SAMPLE;
 
 struct DocumentSession {
@@ -37,4 +38,6 @@ struct DocumentSession {
     std::function<CInstalledSampler*()> transmitTarget;
     // Opens a sound made in the program in a new document window.
     std::function<void(std::unique_ptr<WAVE_SAMPLE>)> openSoundWindow;
+    // The transmit dialog of a sampler's family on a window's slices.
+    std::function<void(CInstalledSampler&, const CSliceRenderSet&)> transmitToSampler;
 };

@@ -9,4 +9,6 @@ public:
 
     // Each slice's sound becomes a document window of its own.
     virtual void OpenSlicesInNewWindows(const CInstalledSampler& sampler) = 0;
+    // The transmit dialog of sampler's family, on the slices.
+    virtual void TransmitToSampler(CInstalledSampler& sampler) = 0;
 };

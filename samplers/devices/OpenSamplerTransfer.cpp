@@ -1,0 +1,19 @@
+#include "samplers/devices/OpenSamplerTransfer.h"
+
+#include <string_view>
+
+#include "samplers/devices/CSamplerMIDIConnection.h"
+#include "samplers/model/CABCSupportedSampler.h"
+#include "samplers/model/CInstalledSampler.h"
+#include "samplers/model/SamplerFamily.h"
+#include "samplers/sds/CSDSTransfer.h"
+
+std::unique_ptr<CABCSamplerTransfer> OpenSamplerTransfer(const CInstalledSampler& sampler, const CMIDIPortLists& ports,
+                                                         const CSCSIBusTable&)
+{
+    const std::string_view family = SamplerFamilyKey(sampler.Type().TypeId());
+    if (family == "sds")
+        return std::make_unique<CSDSTransfer>(
+            std::make_unique<CSamplerMIDIConnection>(ports, sampler.MIDIIn(), sampler.MIDIOut()));
+    return nullptr;
+}

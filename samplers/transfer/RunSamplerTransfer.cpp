@@ -1,0 +1,18 @@
+#include "samplers/transfer/RunSamplerTransfer.h"
+
+#include "framework/alerts/Alerts.h"
+#include "framework/exceptions/TransferFailureAlert.h"
+#include "samplers/transfer/CABCPlaybackPause.h"
+
+bool RunSamplerTransfer(CABCPlaybackPause* pause, const std::function<void()>& work)
+{
+    try {
+        const CPlaybackPauseScope paused(pause);
+        work();
+        return true;
+    } catch (...) {
+        if (const auto alert = TransferFailureAlert(std::current_exception()))
+            ShowAlert(*alert);
+        return false;
+    }
+}

@@ -53,7 +53,7 @@ void CSimulatedSDSSampler::Answer(SDS::Bytes message)
     SendSysex(std::move(message), fTurnaround);
 }
 
-void CSimulatedSDSSampler::Acknowledge(std::uint8_t type, std::uint8_t packet)
+void CSimulatedSDSSampler::Acknowledge(std::uint8_t type, std::uint8_t packet, bool ofHeader)
 {
     std::int64_t delay = fTurnaround;
     if (type == SDS::kACK) {
@@ -62,7 +62,7 @@ void CSimulatedSDSSampler::Acknowledge(std::uint8_t type, std::uint8_t packet)
             delay += fFaults.waitSpacing;
         }
     }
-    if (fFaults.wrongPacketNumbers > 0) {
+    if (!ofHeader && fFaults.wrongPacketNumbers > 0) {
         --fFaults.wrongPacketNumbers;
         packet = (packet + 1) & 0x7F;
     }
@@ -108,7 +108,7 @@ void CSimulatedSDSSampler::ReceiveHeader(const SDS::Bytes& message)
     fIncoming = Incoming{SDS::ParseHeader(message), {}, 0, 0};
     if (CancelsHere(0))
         return;
-    Acknowledge(SDS::kACK, 0);
+    Acknowledge(SDS::kACK, 0, true);
 }
 
 void CSimulatedSDSSampler::ReceivePacket(const SDS::Bytes& message)
@@ -161,10 +161,7 @@ void CSimulatedSDSSampler::ContinueDump(const SDS::Handshake& handshake)
         return;
     }
     if (handshake.type == SDS::kNAK) {
-        SDS::Bytes again = out.last;
-        again[4] = out.packet;
-        again[SDS::kPacketLength - 2] = SDS::Checksum(again);
-        Answer(std::move(again));
+        Answer(WithFaults(out.last));
         return;
     }
     if (handshake.type != SDS::kACK)
@@ -193,6 +190,11 @@ void CSimulatedSDSSampler::SendNextPacket()
     packet[SDS::kPacketLength - 2] = SDS::Checksum(packet);
     out.offset += take;
     out.last = packet;
+    Answer(WithFaults(std::move(packet)));
+}
+
+SDS::Bytes CSimulatedSDSSampler::WithFaults(SDS::Bytes packet)
+{
     if (fFaults.wrongPacketNumbers > 0) {
         --fFaults.wrongPacketNumbers;
         packet[4] = (packet[4] + 1) & 0x7F;
@@ -202,5 +204,5 @@ void CSimulatedSDSSampler::SendNextPacket()
         --fFaults.badChecksums;
         packet[SDS::kPacketLength - 2] ^= 0x01;
     }
-    Answer(std::move(packet));
+    return packet;
 }

@@ -65,12 +65,16 @@ private:
     };
 
     void Answer(SDS::Bytes message);
-    void Acknowledge(std::uint8_t type, std::uint8_t packet);
+    // A handshake after the turnaround, with the WAITs and wrong numbers
+    // due (a header's acknowledgement keeps its number).
+    void Acknowledge(std::uint8_t type, std::uint8_t packet, bool ofHeader = false);
     void ReceiveHeader(const SDS::Bytes& message);
     void ReceivePacket(const SDS::Bytes& message);
     void StartDump(std::uint16_t number);
     void ContinueDump(const SDS::Handshake& handshake);
     void SendNextPacket();
+    // The packet as the injected faults change it.
+    SDS::Bytes WithFaults(SDS::Bytes packet);
     bool CancelsHere(int packet);
 
     std::uint8_t fChannel;

@@ -36,7 +36,7 @@ TEST(Version, TextAndOrder)
 
 TEST_F(SamplerModelTest, TableOrderAndConstants)
 {
-    ASSERT_EQ(types.Count(), 38u);
+    ASSERT_EQ(types.Count(), 39u);
     std::set<std::uint32_t> ids;
     for (std::size_t i = 0; i < types.Count(); ++i)
         EXPECT_TRUE(ids.insert(types.At(i).TypeId()).second) << types.At(i).Name();
@@ -63,6 +63,8 @@ TEST_F(SamplerModelTest, TableOrderAndConstants)
         {32, "Kurzweil K2000 via MIDI+SCSI", 1002, ConnectionKind::kMIDIAndSCSI, "V3.01", 128, false, true},
         {35, "Roland S-760 via MIDI", 2000, ConnectionKind::kMIDI, "V2.24", 32, true, false},
         {37, "Yamaha A3000 via MIDI+SCSI", 6002, ConnectionKind::kMIDIAndSCSI, "V2.00", 16, true, true},
+        // Beyond the table, after its types.
+        {38, "MIDI Sample Dump Standard via MIDI", 7000, ConnectionKind::kMIDI, "V0.00", 128, false, false},
     };
     for (const Row& row : rows) {
         const CABCSupportedSampler& type = types.At(row.index);

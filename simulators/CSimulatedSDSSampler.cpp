@@ -30,6 +30,22 @@ void CSimulatedSDSSampler::Store(std::uint16_t number, const Sample& sample)
     fSamples[number] = sample;
 }
 
+CSimulatedSDSSampler::Sample CSimulatedSDSSampler::MakeSample(const std::vector<std::int16_t>& samples,
+                                                              std::uint32_t rate)
+{
+    SampleFormat format;
+    format.rate = rate;
+    format.length = static_cast<std::uint32_t>(samples.size());
+    Sample sample{SDS::HeaderOf(format, 0), {}};
+    const std::uint32_t perPacket = SDS::WordsPerPacket(16);
+    for (std::uint32_t first = 0; first < format.length; first += perPacket) {
+        const std::uint32_t count = std::min(perPacket, format.length - first);
+        const SDS::Bytes packet = SDS::DataPacket(0, 0, 16, samples.data() + first, count);
+        sample.data.insert(sample.data.end(), packet.begin() + 5, packet.begin() + 5 + count * 3);
+    }
+    return sample;
+}
+
 std::vector<std::int16_t> CSimulatedSDSSampler::Samples16(std::uint16_t number) const
 {
     std::lock_guard lock(fMutex);

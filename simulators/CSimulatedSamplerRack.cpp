@@ -1,5 +1,7 @@
 #include "simulators/CSimulatedSamplerRack.h"
 
+#include <cmath>
+
 #include "devices/midi/CMIDIPortLists.h"
 #include "devices/scsi/CSCSIBusTable.h"
 #include "devices/scsi/CSimulatedSCSIBus.h"
@@ -21,6 +23,16 @@ constexpr std::uint8_t kEMUId = 5;
 constexpr const char* kEnsoniqCable = "Simulated Ensoniq ASR-10";
 constexpr const char* kSDSCable = "Simulated SDS Sampler";
 constexpr std::uint32_t kASR10TypeId = 3020;
+
+// A decaying 150 Hz tone of 600 frames at 44.1 kHz.
+std::vector<std::int16_t> Tom()
+{
+    std::vector<std::int16_t> samples(600);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::int16_t>(28000.0 * std::exp(-double(i) / 150.0) *
+                                               std::sin(2.0 * 3.14159265358979 * 150.0 * double(i) / 44100.0));
+    return samples;
+}
 
 // The simulated bus of the table, added when none was listed.
 CSimulatedSCSIBus& SimulatedBus(CSCSIBusTable& buses)
@@ -82,10 +94,13 @@ void CSimulatedSamplerRack::ConnectMIDI(const std::vector<SamplerFamily>& famili
             Add(std::make_unique<CSimulatedEnsoniqSampler>(kChannel), &ports, kEnsoniqCable, std::nullopt);
             fHandAdded.push_back({kASR10TypeId, kEnsoniqCable, kChannel});
             break;
-        case SamplerFamily::kSDS:
-            Add(std::make_unique<CSimulatedSDSSampler>(kChannel), &ports, kSDSCable, std::nullopt);
+        case SamplerFamily::kSDS: {
+            auto sampler = std::make_unique<CSimulatedSDSSampler>(kChannel);
+            sampler->Store(0, CSimulatedSDSSampler::MakeSample(Tom(), 44100));
+            Add(std::move(sampler), &ports, kSDSCable, std::nullopt);
             fHandAdded.push_back({kSDSTypeId, kSDSCable, kChannel});
             break;
+        }
         }
     }
 }

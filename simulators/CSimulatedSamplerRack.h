@@ -11,7 +11,8 @@
 //   emu       an E4X at SCSI ID 5, OS 4.10;
 //   ensoniq   an ASR-10 over MIDI (found only by hand: it answers no scan);
 //   sds       a sampler taking the MIDI Sample Dump Standard (found only by
-//             hand: the standard has no identification), 2 ms turnaround.
+//             hand: the standard has no identification), 2 ms turnaround,
+//             holding as sample 0 a short tom of 600 frames at 44.1 kHz.
 // They answer identification; the transfers are the families' own. The rack
 // must go before the port lists and the bus table. The environment's choice
 // is SimulatedSamplersFromEnvironment().

@@ -20,6 +20,7 @@ public:
     ~CSDSTransfer() override;
 
     int SliceLimit() const override { return kMostSlices; }
+    std::uint32_t FirstSampleNumber() const override { return 0; }
     std::uint32_t LastSampleNumber() const override;
     // XInternalError for a first sample number past the last.
     void Transmit(const CSliceRenderSet& slices, const TransmitRequest& request,

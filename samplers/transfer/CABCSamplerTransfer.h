@@ -33,7 +33,8 @@ public:
 
     // The most samples one transmission may send.
     virtual int SliceLimit() const = 0;
-    // The highest sample number the family addresses.
+    // The lowest and the highest sample number the family addresses.
+    virtual std::uint32_t FirstSampleNumber() const = 0;
     virtual std::uint32_t LastSampleNumber() const = 0;
     // Sends the sounds of `slices` (each output one sample, in order) as
     // `request` says, with progress and Stop on `progress`. More sounds than

@@ -5,7 +5,12 @@
 
 class CABCPlaybackPause;
 
+enum class TransferOutcome {
+    kDone,
+    kStopped,  // by the user (a Stop, or Cancel at the slice limit): no alert
+    kFailed,   // reported by its alert
+};
+
 // Runs `work` with playback paused (`pause` may be null). An exception ends
-// in its alert of the transfer ladder (none for the user's own stop).
-// Answers whether `work` finished.
-bool RunSamplerTransfer(CABCPlaybackPause* pause, const std::function<void()>& work);
+// in its alert of the transfer ladder.
+TransferOutcome RunSamplerTransfer(CABCPlaybackPause* pause, const std::function<void()>& work);

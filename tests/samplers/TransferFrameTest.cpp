@@ -176,10 +176,10 @@ TEST(TransferFrame, TransferRunsWithPlaybackPausedAndEndsInTheLaddersAlert)
     RecordingAlerts alerts;
     CCountingPause pause;
     int depthDuring = 0;
-    EXPECT_TRUE(RunSamplerTransfer(&pause, [&] { depthDuring = pause.depth; }));
+    EXPECT_EQ(RunSamplerTransfer(&pause, [&] { depthDuring = pause.depth; }), TransferOutcome::kDone);
     EXPECT_EQ(depthDuring, 1);
-    EXPECT_FALSE(RunSamplerTransfer(&pause, [] { throw XSDSCancelled(); }));
-    EXPECT_FALSE(RunSamplerTransfer(nullptr, [] { throw XSampleTransmitCancelled(); }));
+    EXPECT_EQ(RunSamplerTransfer(&pause, [] { throw XSDSCancelled(); }), TransferOutcome::kFailed);
+    EXPECT_EQ(RunSamplerTransfer(nullptr, [] { throw XSampleTransmitCancelled(); }), TransferOutcome::kStopped);
     EXPECT_EQ(pause.depth, 0);
     ASSERT_EQ(alerts.shown.size(), 1u);
     EXPECT_EQ(alerts.shown[0].title, "Operation rejected by sampler!");

@@ -124,13 +124,13 @@ TEST(SDSTransfer, InjectedFaultsEndInTheLaddersAlertAndLeaveTheDocumentAlone)
             rig.Transmit(slices);
         rig.sampler.SetFaults(c.faults);
         std::optional<ReceivedSample> received;
-        const bool done = RunSamplerTransfer(nullptr, [&] {
+        const TransferOutcome outcome = RunSamplerTransfer(nullptr, [&] {
             if (c.receive)
                 received = rig.Receive(kFirstNumber + 1);
             else
                 rig.Transmit(slices);
         });
-        EXPECT_EQ(done, c.alert == nullptr);
+        EXPECT_EQ(outcome, c.alert ? TransferOutcome::kFailed : TransferOutcome::kDone);
         if (c.alert) {
             ASSERT_EQ(alerts.shown.size(), 1u);
             EXPECT_EQ(alerts.shown[0].title, c.alert);
@@ -164,7 +164,7 @@ TEST(SDSTransfer, UnusableOrMissingSamplesAreRefused)
         header.bits = c.bits;
         header.length = 3;
         rig.sampler.Store(5, {header, SDS::Bytes(9, 0x40)});
-        EXPECT_FALSE(RunSamplerTransfer(nullptr, [&] { rig.Receive(c.asked); }));
+        EXPECT_EQ(RunSamplerTransfer(nullptr, [&] { rig.Receive(c.asked); }), TransferOutcome::kFailed);
         ASSERT_EQ(alerts.shown.size(), 1u);
         EXPECT_EQ(alerts.shown[0].title, c.alert);
     }

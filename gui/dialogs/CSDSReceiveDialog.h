@@ -21,6 +21,8 @@ public:
     CSDSReceiveDialog(CInstalledSampler& sampler, CABCSamplerTransfer& transfer, CABCPlaybackPause* pause);
 
     void CheckControls() override;
+    CSingleLineTextEditView& Field(ItemId id) const { return id == kSysexId ? *fSysexId : *fNumber; }
+    CPushButtonView& Button(ItemId id) const { return id == kCancel ? *fCancel : *fReceive; }
     // The sample fetched, once Receive succeeded.
     std::optional<ReceivedSample>& Received() { return fReceived; }
     std::uint32_t SampleNumber() const { return sNumber; }

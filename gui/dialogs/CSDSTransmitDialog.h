@@ -19,6 +19,8 @@ public:
                        CABCPlaybackPause* pause);
 
     void CheckControls() override;
+    CSingleLineTextEditView& Field(ItemId id) const { return id == kSysexId ? *fSysexId : *fFirstNumber; }
+    CPushButtonView& Button(ItemId id) const { return id == kCancel ? *fCancel : *fTransmit; }
 
 private:
     const CSliceRenderSet& fSlices;

@@ -12,11 +12,16 @@ SDS::Bytes CSDSLink::AwaitReply()
 {
     CClock& clock = CClock::Current();
     const std::int64_t start = clock.Milliseconds();
+    std::int64_t timeout = fTimeout;
     for (;;) {
-        SDS::Bytes message = fConnection.Receive(fTimeout).Bytes();
+        SDS::Bytes message = fConnection.Receive(timeout).Bytes();
         if (SDS::IsHandshake(message) && message[3] == SDS::kWait) {
-            if (clock.Milliseconds() - start > kLongestWait)
+            // A sampler that asked to be waited for may take until the
+            // longest wait is over, however short the reply time-out.
+            const std::int64_t waited = clock.Milliseconds() - start;
+            if (waited >= kLongestWait)
                 throw XSysexTimedOut();
+            timeout = kLongestWait - waited;
             continue;
         }
         if (SDS::IsHandshake(message) && message[3] == SDS::kCancel)

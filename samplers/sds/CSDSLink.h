@@ -20,8 +20,8 @@ public:
 
     std::uint8_t Channel() const { return fChannel; }
     // The next message but WAIT: XSysexTimedOut when none comes within the
-    // time-out, or when WAITs hold it longer than kLongestWait;
-    // XSDSCancelled for CANCEL.
+    // time-out (after a WAIT: until kLongestWait from the start), or when
+    // WAITs hold it longer than kLongestWait; XSDSCancelled for CANCEL.
     SDS::Bytes AwaitReply();
     // Empties the input first.
     void Send(const SDS::Bytes& message);

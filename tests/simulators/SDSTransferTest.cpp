@@ -102,6 +102,8 @@ TEST(SDSTransfer, InjectedFaultsEndInTheLaddersAlertAndLeaveTheDocumentAlone)
         {"one NAK: the packet goes again", false, {.naks = 1}, nullptr},
         {"NAK twice", false, {.naks = 2}, "Sampler communication error!"},
         {"WAITs within 30 s", false, {.waits = 3}, nullptr},
+        {"a WAIT holds the transfer past the reply time-out", false, {.waits = 1, .waitSpacing = 10000}, nullptr},
+        {"a WAIT, then silence past 30 s", false, {.waits = 1, .waitSpacing = 40000}, "MIDI communication failed!"},
         {"WAITs past 30 s", false, {.waits = 40}, "MIDI communication failed!"},
         {"CANCEL at the header", false, {.cancelAtPacket = 0}, "Operation rejected by sampler!"},
         {"CANCEL at a packet", false, {.cancelAtPacket = 3}, "Operation rejected by sampler!"},

@@ -6,10 +6,17 @@
 
 #include <cstring>
 
+#include "devices/midi/CMIDIPortLists.h"
+#include "devices/scsi/CSCSIBusTable.h"
 #include "document/export/DocumentFile.h"
 #include "framework/files/CFileSpec.h"
+#include "samplers/devices/CSamplerDevices.h"
+#include "samplers/model/SamplerFamily.h"
+#include "samplers/preferences/CQuilletPreferencesFile.h"
+#include "samplers/preferences/QuilletPreferences.h"
 #include "tests/cli/CliRunner.h"
 #include "tests/support/LoopFixture.h"
+#include "tests/support/SamplerTestRig.h"
 
 namespace {
 
@@ -102,6 +109,29 @@ TEST_F(CliTransferTest, ReceivedSampleBecomesASoundFileAndADocument) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(SoxSamples(Path("Tom.aif")).size(), 600u);
     EXPECT_TRUE(std::filesystem::exists(Path("Tom.qlt")));
+}
+
+TEST_F(CliTransferTest, AnInstalledSamplerIsReachedByItsName) {
+    // The window program's preferences with an SDS sampler "Rack" on the simulated sampler's ports.
+    CMIDIPortLists ports;
+    ports.AddLoopbackPair("Simulated SDS Sampler");
+    CSCSIBusTable buses;
+    CSamplerDevices devices(ports, buses);
+    FakePreferencesEnvironment environment;
+    environment.withSound = false;
+    environment.connections.inputs = {devices.MIDIInName(0)};
+    environment.connections.outputs = {devices.MIDIOutName(0)};
+    QuilletPreferences preferences;
+    auto rack = MakeSampler(environment.types, kSDSTypeId);
+    rack->SetName("Rack");
+    preferences.samplers.Add(std::move(rack));
+    std::filesystem::create_directories(folder_ / "Quillet");
+    CQuilletPreferencesFile((folder_ / "Quillet" / "Quillet Preferences.prf").string()).Save(preferences, environment);
+
+    const CliRun run = RunCli("receive --from Rack --sample 0 --quiet --out " + Quoted("Tom.wav"),
+                              std::string(kSimulated) + " XDG_CONFIG_HOME=" + Quoted(""));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(SoxSamples(Path("Tom.wav")).size(), 600u);
 }
 
 TEST_F(CliTransferTest, FailuresEndInOneLine) {

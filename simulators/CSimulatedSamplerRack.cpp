@@ -7,6 +7,7 @@
 #include "devices/scsi/CSimulatedSCSIBus.h"
 #include "samplers/model/SamplerFamily.h"
 #include "simulators/CSimulatedAKAISampler.h"
+#include "simulators/CSimulatedEMUSampler.h"
 #include "simulators/CSimulatedEnsoniqSampler.h"
 #include "simulators/CSimulatedIdentitySampler.h"
 #include "simulators/CSimulatedRolandSampler.h"
@@ -87,8 +88,7 @@ void CSimulatedSamplerRack::ConnectMIDI(const std::vector<SamplerFamily>& famili
             Add(std::make_unique<CSimulatedRolandSampler>(kChannel), &ports, "Simulated Roland S-760", std::nullopt);
             break;
         case SamplerFamily::kEMU:
-            Add(std::make_unique<CSimulatedInstrument>(SimulatedIdentity{"E-mu", "Emulator 4X", "4.10"}), nullptr, "",
-                kEMUId);
+            Add(std::make_unique<CSimulatedEMUSampler>(5131, CVersion(4, 10)), nullptr, "", kEMUId);
             break;
         case SamplerFamily::kEnsoniq:
             Add(std::make_unique<CSimulatedEnsoniqSampler>(kChannel), &ports, kEnsoniqCable, std::nullopt);

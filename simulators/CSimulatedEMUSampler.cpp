@@ -20,6 +20,21 @@ std::uint32_t LengthOf(const SCSICommandBlock& command)
 
 }  // namespace
 
+CSimulatedEMUSampler::Sample CSimulatedEMUSampler::Sample::Of16Bit(const std::string& name, std::uint32_t rate,
+                                                                 const std::vector<std::int16_t>& frames,
+                                                                 std::uint8_t channels)
+{
+    Sample sample;
+    sample.header.name = name;
+    sample.header.channels = channels;
+    sample.header.period = 1000000000 / rate;
+    sample.header.length = static_cast<std::uint32_t>(frames.size() / channels);
+    sample.header.loopEnd = sample.header.length;
+    sample.words.resize(frames.size() * 2);
+    SMDIWords::Encode(frames.data(), FrameWidth::k16, frames.size(), 2, sample.words.data());
+    return sample;
+}
+
 CSimulatedEMUSampler::CSimulatedEMUSampler(std::uint32_t typeId, CVersion version)
     : CSimulatedInstrument({"E-mu", EMUIdentification::ProductName(typeId), version.Text().substr(1)})
 {
@@ -43,7 +58,7 @@ std::vector<std::int16_t> CSimulatedEMUSampler::Frames(std::uint32_t number) con
         return {};
     const std::size_t bytesPerWord = SMDIWords::BytesPerWord(sample->header.bits);
     std::vector<std::int16_t> frames(bytesPerWord ? sample->words.size() / bytesPerWord : 0);
-    SMDIWords::Decode(sample->words.data(), frames.size(), bytesPerWord, frames.data());
+    SMDIWords::Decode(sample->words.data(), frames.size(), bytesPerWord, FrameWidth::k16, frames.data());
     return frames;
 }
 

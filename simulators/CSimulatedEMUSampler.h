@@ -37,6 +37,10 @@ public:
     struct Sample {
         CSMDIExtendedSampleHeader header;
         std::vector<std::uint8_t> words;  // as they travel in data packets
+
+        // A 16-bit sample of these frames (channels interleaved).
+        static Sample Of16Bit(const std::string& name, std::uint32_t rate, const std::vector<std::int16_t>& frames,
+                              std::uint8_t channels = 1);
     };
 
     // An E-mu sampler of the type (5001 ... 5221) with that OS version.
@@ -54,6 +58,9 @@ public:
     void Store(std::uint32_t number, Sample sample) { fSamples[number] = std::move(sample); }
     const Sample* Find(std::uint32_t number) const;
     std::size_t SampleCount() const { return fSamples.size(); }
+    // The packet length of the last transfer, as the program confirmed or
+    // the sampler acknowledged it.
+    std::uint32_t AgreedPacketLength() const { return fAgreedLength; }
     // The 16-bit frames of a stored sample, channels interleaved.
     std::vector<std::int16_t> Frames(std::uint32_t number) const;
 

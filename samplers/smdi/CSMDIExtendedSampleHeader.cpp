@@ -11,3 +11,19 @@ void CSMDIExtendedSampleHeader::GetKeys(const std::uint8_t* bytes)
     lowestKey = bytes[1];
     highestKey = bytes[2];
 }
+
+void CSMDIExtendedSampleHeader::Describe(const SampleFormat& format)
+{
+    CSMDISampleHeader::Describe(format);
+    rootKey = format.rootKey;
+    lowestKey = format.lowestKey;
+    highestKey = format.highestKey;
+}
+
+SampleFormat CSMDIExtendedSampleHeader::Format() const
+{
+    SampleFormat format = CSMDISampleHeader::Format();
+    format.lowestKey = lowestKey;
+    format.highestKey = highestKey;
+    return format;
+}

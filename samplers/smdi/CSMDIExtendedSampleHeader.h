@@ -7,6 +7,8 @@
 class CSMDIExtendedSampleHeader : public CSMDISampleHeader {
 public:
     bool IsExtended() const override { return true; }
+    void Describe(const SampleFormat& format) override;
+    SampleFormat Format() const override;
 
     std::uint8_t rootKey = 60;
     std::uint8_t lowestKey = 0;

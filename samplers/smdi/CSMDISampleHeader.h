@@ -7,6 +7,7 @@
 #include <string>
 
 #include "samplers/smdi/SMDIMessage.h"
+#include "samplers/transfer/SampleFormat.h"
 
 class CSMDISampleHeader {
 public:
@@ -26,6 +27,13 @@ public:
 
     // Only the extended header carries the key range.
     virtual bool IsExtended() const { return false; }
+
+    // Takes the fields that send `format` (the sample number stays).
+    virtual void Describe(const SampleFormat& format);
+    // The format of the sample the header describes; raises
+    // XSMDIUnexpectedMessage when it describes none (no channels, no bits,
+    // a sample period of 0).
+    virtual SampleFormat Format() const;
 
     std::uint32_t sampleNumber = 0;
     std::uint8_t bits = 16;

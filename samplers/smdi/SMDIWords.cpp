@@ -6,11 +6,20 @@ namespace SMDIWords {
 
 namespace {
 
-// A frame as a 32-bit value with its top bits at bit 31.
-std::uint32_t TopAligned(std::int16_t sample) { return static_cast<std::uint32_t>(static_cast<std::uint16_t>(sample)) << 16; }
-std::uint32_t TopAligned(std::int32_t sample) { return static_cast<std::uint32_t>(sample); }
-void FromTopAligned(std::uint32_t value, std::int16_t& sample) { sample = static_cast<std::int16_t>(value >> 16); }
-void FromTopAligned(std::uint32_t value, std::int32_t& sample) { sample = static_cast<std::int32_t>(value); }
+// A sample as a 32-bit value with its top bits at bit 31.
+template <typename Sample>
+std::uint32_t TopAligned(Sample sample)
+{
+    constexpr int kShift = 32 - 8 * static_cast<int>(sizeof(Sample));
+    return static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<Sample>>(sample)) << kShift;
+}
+
+template <typename Sample>
+Sample FromTopAligned(std::uint32_t value)
+{
+    constexpr int kShift = 32 - 8 * static_cast<int>(sizeof(Sample));
+    return static_cast<Sample>(value >> kShift);
+}
 
 template <typename Sample>
 void EncodeSamples(const Sample* samples, std::size_t count, std::size_t bytesPerWord, std::uint8_t* out)
@@ -30,30 +39,33 @@ void DecodeSamples(const std::uint8_t* bytes, std::size_t count, std::size_t byt
         std::uint32_t value = 0;
         for (std::size_t b = 0; b < kept; ++b)
             value |= static_cast<std::uint32_t>(bytes[b]) << (24 - 8 * b);
-        FromTopAligned(value, out[i]);
+        out[i] = FromTopAligned<Sample>(value);
     }
 }
 
 }  // namespace
 
-void Encode(const std::int16_t* samples, std::size_t count, std::size_t bytesPerWord, std::uint8_t* out)
+FrameWidth WidthFor(std::uint8_t bits)
 {
-    EncodeSamples(samples, count, bytesPerWord, out);
+    return bits <= 8 ? FrameWidth::k8 : bits <= 16 ? FrameWidth::k16 : FrameWidth::k32;
 }
 
-void Encode(const std::int32_t* samples, std::size_t count, std::size_t bytesPerWord, std::uint8_t* out)
+void Encode(const void* samples, FrameWidth width, std::size_t count, std::size_t bytesPerWord, std::uint8_t* out)
 {
-    EncodeSamples(samples, count, bytesPerWord, out);
+    switch (width) {
+    case FrameWidth::k8: return EncodeSamples(static_cast<const std::int8_t*>(samples), count, bytesPerWord, out);
+    case FrameWidth::k16: return EncodeSamples(static_cast<const std::int16_t*>(samples), count, bytesPerWord, out);
+    case FrameWidth::k32: return EncodeSamples(static_cast<const std::int32_t*>(samples), count, bytesPerWord, out);
+    }
 }
 
-void Decode(const std::uint8_t* bytes, std::size_t count, std::size_t bytesPerWord, std::int16_t* out)
+void Decode(const std::uint8_t* bytes, std::size_t count, std::size_t bytesPerWord, FrameWidth width, void* out)
 {
-    DecodeSamples(bytes, count, bytesPerWord, out);
-}
-
-void Decode(const std::uint8_t* bytes, std::size_t count, std::size_t bytesPerWord, std::int32_t* out)
-{
-    DecodeSamples(bytes, count, bytesPerWord, out);
+    switch (width) {
+    case FrameWidth::k8: return DecodeSamples(bytes, count, bytesPerWord, static_cast<std::int8_t*>(out));
+    case FrameWidth::k16: return DecodeSamples(bytes, count, bytesPerWord, static_cast<std::int16_t*>(out));
+    case FrameWidth::k32: return DecodeSamples(bytes, count, bytesPerWord, static_cast<std::int32_t*>(out));
+    }
 }
 
 }  // namespace SMDIWords

@@ -1,6 +1,8 @@
 // SMDI messages, sample headers and sample words, byte for byte.
 #include <gtest/gtest.h>
 
+#include "framework/exceptions/Exceptions.h"
+#include "samplers/emu/CEMUSCSIInterface.h"
 #include "samplers/smdi/CSMDIExtendedSampleHeader.h"
 #include "samplers/smdi/SMDIWords.h"
 
@@ -133,17 +135,101 @@ TEST(SMDIWords, FramesAndWordsOfEveryWidth)
     };
     for (const auto& c : cases) {
         Bytes words(2 * c.bytesPerWord);
-        SMDIWords::Encode(samples16, 2, c.bytesPerWord, words.data());
+        SMDIWords::Encode(samples16, FrameWidth::k16, 2, c.bytesPerWord, words.data());
         EXPECT_EQ(words, c.from16) << c.bytesPerWord;
-        SMDIWords::Encode(samples32, 2, c.bytesPerWord, words.data());
+        SMDIWords::Encode(samples32, FrameWidth::k32, 2, c.bytesPerWord, words.data());
         EXPECT_EQ(words, c.from32) << c.bytesPerWord;
         std::int16_t frames16[2];
         std::int32_t frames32[2];
-        SMDIWords::Decode(c.from16.data(), 2, c.bytesPerWord, frames16);
-        SMDIWords::Decode(c.from16.data(), 2, c.bytesPerWord, frames32);
+        SMDIWords::Decode(c.from16.data(), 2, c.bytesPerWord, FrameWidth::k16, frames16);
+        SMDIWords::Decode(c.from16.data(), 2, c.bytesPerWord, FrameWidth::k32, frames32);
         EXPECT_EQ(frames16[0], c.back16[0]);
         EXPECT_EQ(frames16[1], c.back16[1]);
         EXPECT_EQ(frames32[0], c.back32[0]);
         EXPECT_EQ(frames32[1], c.back32[1]);
     }
+}
+
+TEST(SMDISampleHeader, FormatsSentAndReceived)
+{
+    const struct {
+        std::uint8_t rootKey;
+        std::int16_t fineTune;
+        LoopMode mode;
+        std::uint16_t pitch;
+        std::uint16_t fraction;
+        std::uint8_t control;
+        LoopMode receivedMode;
+    } cases[] = {
+        {60, 10, LoopMode::kForward, 59, 58982, 0x00, LoopMode::kForward},
+        {60, -10, LoopMode::kAlternating, 60, 6554, 0x01, LoopMode::kAlternating},
+        {36, 0, LoopMode::kOff, 36, 0, 0x7F, LoopMode::kOff},
+        {72, 50, LoopMode::kNoLoopData, 71, 32768, 0x7F, LoopMode::kOff},
+    };
+    for (const auto& c : cases) {
+        SampleFormat format;
+        format.name = "Tom  ";
+        format.rate = 44100;
+        format.length = format.end = 800;
+        format.rootKey = c.rootKey;
+        format.fineTune = c.fineTune;
+        format.sustain = {c.mode, 100, 700};
+        CSMDIExtendedSampleHeader header;
+        header.Describe(format);
+        EXPECT_EQ(header.name, "Tom");
+        EXPECT_EQ(header.period, 22675u);
+        EXPECT_EQ(header.pitch, c.pitch);
+        EXPECT_EQ(header.pitchFraction, c.fraction);
+        EXPECT_EQ(header.loopControl, c.control);
+        EXPECT_EQ(header.loopStart, c.mode == LoopMode::kNoLoopData ? 0u : 100u);
+        EXPECT_EQ(header.loopEnd, c.mode == LoopMode::kNoLoopData ? 800u : 700u);
+
+        const SampleFormat back = header.Format();
+        EXPECT_EQ(back.rate, 44100u);
+        EXPECT_EQ(back.rootKey, c.rootKey);
+        EXPECT_EQ(back.fineTune, c.fineTune);
+        EXPECT_EQ(back.sustain.mode, c.receivedMode);
+        EXPECT_EQ(back.start, 0u);
+        EXPECT_EQ(back.end, 800u);
+    }
+}
+
+TEST(SMDISampleHeader, ReceivedOddities)
+{
+    CSMDISampleHeader header;
+    header.pitch = 127;
+    header.pitchFraction = 40000;
+    header.loopStart = 9;
+    header.loopEnd = 8;
+    header.period = 31250;
+    const SampleFormat format = header.Format();
+    EXPECT_EQ(format.rootKey, 127);
+    EXPECT_EQ(format.fineTune, 50);
+    EXPECT_EQ(format.sustain.mode, LoopMode::kNoLoopData);
+    EXPECT_EQ(format.rate, 32000u);
+    for (auto spoil : {+[](CSMDISampleHeader& h) { h.period = 0; }, +[](CSMDISampleHeader& h) { h.channels = 0; },
+                       +[](CSMDISampleHeader& h) { h.bits = 0; }}) {
+        CSMDISampleHeader bad;
+        spoil(bad);
+        EXPECT_THROW(bad.Format(), XSMDIUnexpectedMessage);
+    }
+}
+
+TEST(EMUSCSIInterface, RatesAndShortestSample)
+{
+    const CEMUSCSIInterface emu(SCSIDevice{});
+    const std::pair<std::uint32_t, std::uint32_t> rates[] = {
+        {44100, 44100}, {40000, 44100}, {96000, 48000}, {9000, 11025}, {7000, 8000}, {22050, 22050}, {32000, 32000}};
+    for (const auto& [rate, adjusted] : rates) {
+        SampleFormat format;
+        format.rate = rate;
+        format.length = format.end = 100;
+        emu.AdjustFormat(format);
+        EXPECT_EQ(format.rate, adjusted) << rate;
+    }
+    SampleFormat shortOne;
+    shortOne.length = shortOne.end = 5;
+    emu.AdjustFormat(shortOne);
+    EXPECT_EQ(shortOne.length, 10u);
+    EXPECT_EQ(shortOne.end, 10u);
 }

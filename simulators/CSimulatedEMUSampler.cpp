@@ -233,8 +233,11 @@ void CSimulatedEMUSampler::Reply(const SMDIMessage& message)
 
 bool CSimulatedEMUSampler::Take(Fault fault)
 {
-    const auto found = std::find(fFaults.begin(), fFaults.end(), fault);
+    const auto found =
+        std::find_if(fFaults.begin(), fFaults.end(), [fault](const Armed& armed) { return armed.fault == fault; });
     if (found == fFaults.end())
+        return false;
+    if (found->after-- > 0)
         return false;
     fFaults.erase(found);
     return true;

@@ -51,7 +51,8 @@ public:
     void SetPacketLength(std::uint32_t bytes) { fPacketLength = bytes; }
     // Acknowledges every transfer with exactly this packet length.
     void OfferPacketLength(std::uint32_t bytes) { fOfferedLength = bytes; }
-    void InjectFault(Fault fault) { fFaults.push_back(fault); }
+    // The fault meets the occurrence of its kind that follows `after` others.
+    void InjectFault(Fault fault, int after = 0) { fFaults.push_back({fault, after}); }
     // The next reply comes after `times` wait messages.
     void AnswerWait(int times) { fWaits += times; }
 
@@ -87,7 +88,11 @@ private:
 
     std::map<std::uint32_t, Sample> fSamples;
     std::deque<std::vector<std::uint8_t>> fReplies;
-    std::deque<Fault> fFaults;
+    struct Armed {
+        Fault fault;
+        int after;
+    };
+    std::deque<Armed> fFaults;
     int fWaits = 0;
     std::uint32_t fPacketLength = kDefaultPacketLength;
     std::optional<std::uint32_t> fOfferedLength;

@@ -21,7 +21,8 @@ const char* SamplerFamilyKey(std::uint32_t typeId)
 
 bool HasTransferProtocol(std::uint32_t typeId)
 {
-    return std::string_view(SamplerFamilyKey(typeId)) == "sds";
+    const std::string_view family = SamplerFamilyKey(typeId);
+    return family == "sds" || family == "emu";
 }
 
 const char* SamplerTransportKey(const SupportedSamplerConstants& type)

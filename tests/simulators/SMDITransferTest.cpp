@@ -126,9 +126,7 @@ TEST(SMDITransfer, LoopSlicesGoOutAndComeBackSampleForSample)
     CEMUSCSIInterface emu(rig.Device());
     std::vector<Frames> sent;
     for (int k = 0; k < slices.Count(); ++k) {
-        const std::unique_ptr<WAVE_SAMPLE> slice = slices.Render(k);
-        Frames frames(slice->Frames());
-        slice->Samples().ReadBytes(0, slice->Frames() * 2, frames.data());
+        Frames frames = SamplesOf(*slices.Render(k));
         SampleFormat format;
         format.name = "Loop " + std::to_string(k + 1) + "   ";
         Send(emu, 10 + static_cast<std::uint32_t>(k), frames, format);

@@ -47,6 +47,14 @@ CSimulatedSCSIBus& SimulatedBus(CSCSIBusTable& buses)
     return added;
 }
 
+// An E4X holding the tom as sample 1.
+std::unique_ptr<CSimulatedEMUSampler> SimulatedE4X()
+{
+    auto e4x = std::make_unique<CSimulatedEMUSampler>(5131, CVersion(4, 10));
+    e4x->Store(1, CSimulatedEMUSampler::Sample::Of16Bit("Simulated Tom", 44100, Tom()));
+    return e4x;
+}
+
 }  // namespace
 
 CSimulatedSamplerRack::CSimulatedSamplerRack() = default;
@@ -88,7 +96,7 @@ void CSimulatedSamplerRack::ConnectMIDI(const std::vector<SamplerFamily>& famili
             Add(std::make_unique<CSimulatedRolandSampler>(kChannel), &ports, "Simulated Roland S-760", std::nullopt);
             break;
         case SamplerFamily::kEMU:
-            Add(std::make_unique<CSimulatedEMUSampler>(5131, CVersion(4, 10)), nullptr, "", kEMUId);
+            Add(SimulatedE4X(), nullptr, "", kEMUId);
             break;
         case SamplerFamily::kEnsoniq:
             Add(std::make_unique<CSimulatedEnsoniqSampler>(kChannel), &ports, kEnsoniqCable, std::nullopt);

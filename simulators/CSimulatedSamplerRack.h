@@ -8,7 +8,8 @@
 //   kurzweil  a K2000 over MIDI and at SCSI ID 3, OS 3.87;
 //   yamaha    an A3000 over MIDI and at SCSI ID 4, OS 2.10;
 //   roland    an S-760 over MIDI;
-//   emu       an E4X at SCSI ID 5, OS 4.10, speaking SMDI;
+//   emu       an E4X at SCSI ID 5, OS 4.10, speaking SMDI, holding as
+//             sample 1 the tom the sds sampler holds;
 //   ensoniq   an ASR-10 over MIDI (found only by hand: it answers no scan);
 //   sds       a sampler taking the MIDI Sample Dump Standard (found only by
 //             hand: the standard has no identification), 2 ms turnaround,

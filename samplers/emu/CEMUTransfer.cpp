@@ -24,9 +24,10 @@ bool IsSampleNumber(std::uint32_t number)
 
 std::string CEMUTransfer::SampleName(const std::string& base, int index, int count)
 {
+    const std::string name = base.empty() ? kDefaultName : base;
     if (count == 1)
-        return base.substr(0, kNameLength);
-    return CollapseBlanks(SliceSampleName(base, index, kNameLength));
+        return name.substr(0, kNameLength);
+    return CollapseBlanks(SliceSampleName(name, index, kNameLength));
 }
 
 void CEMUTransfer::Transmit(const CSliceRenderSet& slices, const TransmitRequest& request, CLengthyOperation& progress)

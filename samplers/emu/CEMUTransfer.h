@@ -13,6 +13,7 @@ class CEMUTransfer : public CABCSamplerTransfer {
 public:
     // The longest sample name an E-mu sampler shows.
     static constexpr std::size_t kNameLength = 16;
+    static constexpr const char* kDefaultName = "New Sample";
     // Frames per packet the receiver proposes.
     static constexpr std::uint32_t kReceivePacketFrames = 8192;
 
@@ -27,8 +28,9 @@ public:
     // XInternalError for a sample number outside 1 … 999.
     ReceivedSample Receive(const ReceiveRequest& request, CLengthyOperation& progress) override;
 
-    // The name of sample `index` of `count` sent under `base`: the base
-    // alone for one sample, else numbered from 1 within 16 characters.
+    // The name of sample `index` of `count` sent under `base` ("New Sample"
+    // when empty): the base alone for one sample, else numbered from 1
+    // within 16 characters.
     static std::string SampleName(const std::string& base, int index, int count);
 
 private:

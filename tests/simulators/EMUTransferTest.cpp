@@ -76,6 +76,9 @@ TEST(EMUTransfer, SlicesGoToTheRacksEMUAndComeBack)
         EXPECT_EQ(back.format.name, "New Sample " + std::to_string(k + 1));
         EXPECT_EQ(back.format.rate, 44100u);
     }
+    const ReceivedSample held = transfer->Receive({0, 1}, progress);
+    EXPECT_EQ(held.format.name, "Simulated Tom");
+    EXPECT_EQ(held.Frames(), 600u);
     EXPECT_THROW(transfer->Receive({0, 1000}, progress), XInternalError);
     EXPECT_THROW(transfer->Transmit(slices, Request(0), progress), XInternalError);
 }
@@ -93,6 +96,7 @@ TEST(EMUTransfer, SampleNumbersEndAt999)
     EXPECT_EQ(rig.sampler.SampleCount(), 2u);
     EXPECT_TRUE(rig.sampler.Find(999));
     EXPECT_EQ(CEMUTransfer::SampleName("Kick", 0, 1), "Kick");
+    EXPECT_EQ(CEMUTransfer::SampleName("", 1, 2), "New Sample 2");
     EXPECT_EQ(CEMUTransfer::SampleName("A very long sample name", 11, 12), "A very long s 12");
 }
 

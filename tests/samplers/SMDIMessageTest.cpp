@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "framework/exceptions/Exceptions.h"
-#include "samplers/emu/CEMUSCSIInterface.h"
 #include "samplers/smdi/CSMDIExtendedSampleHeader.h"
 #include "samplers/smdi/SMDIWords.h"
 
@@ -213,23 +212,4 @@ TEST(SMDISampleHeader, ReceivedOddities)
         spoil(bad);
         EXPECT_THROW(bad.Format(), XSMDIUnexpectedMessage);
     }
-}
-
-TEST(EMUSCSIInterface, RatesAndShortestSample)
-{
-    const CEMUSCSIInterface emu(SCSIDevice{});
-    const std::pair<std::uint32_t, std::uint32_t> rates[] = {
-        {44100, 44100}, {40000, 44100}, {96000, 48000}, {9000, 11025}, {7000, 8000}, {22050, 22050}, {32000, 32000}};
-    for (const auto& [rate, adjusted] : rates) {
-        SampleFormat format;
-        format.rate = rate;
-        format.length = format.end = 100;
-        emu.AdjustFormat(format);
-        EXPECT_EQ(format.rate, adjusted) << rate;
-    }
-    SampleFormat shortOne;
-    shortOne.length = shortOne.end = 5;
-    emu.AdjustFormat(shortOne);
-    EXPECT_EQ(shortOne.length, 10u);
-    EXPECT_EQ(shortOne.end, 10u);
 }

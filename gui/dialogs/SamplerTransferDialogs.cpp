@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "gui/dialogs/CEMUReceiveDialog.h"
+#include "gui/dialogs/CEMUTransmitDialog.h"
 #include "gui/dialogs/CSDSReceiveDialog.h"
 #include "gui/dialogs/CSDSTransmitDialog.h"
 #include "samplers/model/CABCSupportedSampler.h"
@@ -23,6 +25,9 @@ void ShowTransmitDialog(CInstalledSampler& sampler, const CSliceRenderSet& slice
     if (FamilyOf(sampler) == "sds") {
         CSDSTransmitDialog dialog(sampler, slices, transfer, pause);
         dialog.RunModal();
+    } else if (FamilyOf(sampler) == "emu") {
+        CEMUTransmitDialog dialog(sampler, slices, transfer, pause);
+        dialog.RunModal();
     }
 }
 
@@ -31,6 +36,11 @@ std::optional<ReceivedSample> ShowReceiveDialog(CInstalledSampler& sampler, CABC
 {
     if (FamilyOf(sampler) == "sds") {
         CSDSReceiveDialog dialog(sampler, transfer, pause);
+        dialog.RunModal();
+        return std::move(dialog.Received());
+    }
+    if (FamilyOf(sampler) == "emu") {
+        CEMUReceiveDialog dialog(sampler, transfer, pause);
         dialog.RunModal();
         return std::move(dialog.Received());
     }

@@ -39,6 +39,7 @@
 #include "gui/window/CDocumentOpener.h"
 #include "resources/QuilletCommands.h"
 #include "samplers/model/TransmitMenuText.h"
+#include "sound/WAVE_SAMPLE.h"
 
 namespace {
 
@@ -101,6 +102,8 @@ void CQuillet::StartUp()
         [this] { return Menus(); }, [this](const CFileSpec& file) { RememberDocument(file); });
     documents_->Preferences() = DocumentPreferencesFrom(preferences_);
     documents_->SetTransmitTarget([this] { return preferences_.samplers.Selected(); });
+    documents_->SetTransmitToSampler(
+        [this](CInstalledSampler& sampler, const CSliceRenderSet& slices) { transfers_.Transmit(sampler, slices); });
     RunMenuUpdate();
     if (OpenCommandLine(startCommandLine_, startFolder_))
         return;
@@ -447,8 +450,10 @@ void CQuillet::UpdateMenus()
     for (std::uint16_t i = 0; i < samplers.Count(); ++i)
         state.installedSamplers.push_back(samplers.At(i).Name());
     state.selectedSampler = samplers.SelectedIndex();
-    if (const CInstalledSampler* selected = samplers.Selected())
+    if (const CInstalledSampler* selected = samplers.Selected()) {
         state.transmitLabel = TransmitMenuText(*selected);
+        state.canReceive = selected->Type().CanReceive();
+    }
     const CSlicingSettings defaults = DocumentSettings().lastUsed;
     state.defaultPitchToNewTempo = defaults.pitchMode;
     state.defaultSeparateSamples = defaults.separateSamples;
@@ -477,6 +482,12 @@ bool CQuillet::DoCommand(std::uint32_t command)
     case Cmd::kPreferences: ShowPreferences(); return true;
     case Cmd::kSamplerSettings: ShowSamplerSettings(); return true;
     case Cmd::kSystemInformation: ShowSystemInformation(); return true;
+    case Cmd::kReceive:
+        if (CInstalledSampler* selected = preferences_.samplers.Selected(); selected && selected->Type().CanReceive())
+            transfers_.Receive(*selected, [this](std::unique_ptr<WAVE_SAMPLE> sound) {
+                documents_->OpenSound(std::move(sound));
+            });
+        return true;
     case Cmd::kQuit: RequestQuit(); return true;
     case Cmd::kCascade: arranger.Cascade(); return true;
     case Cmd::kTileHorizontally: arranger.TileHorizontally(); return true;

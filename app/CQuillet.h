@@ -17,6 +17,7 @@
 #include "app/sound/CSoundChannelRelease.h"
 #include "app/startup/CABCStartupServices.h"
 #include "app/startup/CStartupSequence.h"
+#include "app/window/CSamplerTransfers.h"
 #include "devices/midi/CMIDIPortLists.h"
 #include "devices/scsi/CSCSIBusTable.h"
 #include "devices/sound/CABCSoundSetupHost.h"
@@ -191,6 +192,7 @@ private:
     std::array<std::vector<std::uint8_t>, 2> scratchBuffers_;
     std::unique_ptr<CSplashScreen> splash_;
     std::unique_ptr<CDocumentOpener> documents_;
+    CSamplerTransfers transfers_{sound_, midiPorts_, scsiBuses_};
 
     CSamplerDevices samplerDevices_{midiPorts_, scsiBuses_};
     CSupportedSamplerRegistry samplerTypes_{samplerDevices_.Identification()};

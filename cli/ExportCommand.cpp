@@ -138,15 +138,14 @@ CliFileResult ExportCommand::Export(const std::string& input) const {
         SlicedLoop loop = SlicedLoop::Load(input, slicing_);
         if (!loop.warning.empty()) result.err += loop.warning + '\n';
         CLoopDocument& document = *loop.document;
-        exports_.ApplyTo(document.Settings());
+        exports_.Render().ApplyTo(document.Settings());
         const ExportTargets targets = exports_.TargetsFor(input);
         const CSlicingSettings& settings = document.Settings();
         if ((targets.slx || targets.midi) && LoopTicks(settings.bars, settings.beats, settings.signature) <= 0)
             throw CliUsageError("the loop has no musical length for the SLX and MIDI files: give --bars or --beats");
         CheckSliceFiles(input, targets, loop);
 
-        const std::uint32_t rate =
-            exports_.Rate().value_or(kExportSampleRates[InitialExportRateIndex(document.Sound().Rate())]);
+        const std::uint32_t rate = exports_.Render().RateFor(document.Sound().Rate());
         CliExportFeedback feedback(exports_.Force());
         if (targets.save) {
             const CFileSpec file(*targets.save);

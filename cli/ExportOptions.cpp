@@ -4,10 +4,8 @@
 #include <filesystem>
 
 #include "cli/CliFailure.h"
-#include "document/export/ExportSampleRates.h"
 #include "framework/files/CFileSpec.h"
 #include "framework/files/FileTypes.h"
-#include "slicing/Tempo.h"
 
 namespace {
 
@@ -56,29 +54,7 @@ void ExportOptions::Define(CLI::App& command, bool outDir) {
         ->option_text("aiff|wav");
     command.add_option("--base", base_, "name the slice files start with (default: the sound's name)")
         ->option_text("NAME");
-    rateOption_ = command
-                      .add_option("--rate", rate_,
-                                  "sample rate of the SLX and slice files: 22050, 32000, 44100, 48000 or 96000 "
-                                  "(default: the sound's rate, or the next higher one of these)")
-                      ->check(CLI::IsMember(std::vector<std::uint32_t>(kExportSampleRates.begin(), kExportSampleRates.end())))
-                      ->option_text("HZ");
-    stretchOption_ = command
-                         .add_option("--stretch", stretch_,
-                                     "stretch amount, the index of the stretch table: 0 to 13 "
-                                     "(default 0, or the document's)")
-                         ->check(CLI::Range(0, CSlicingSettings::kStretchSteps - 1))
-                         ->option_text("0..13");
-    command.add_flag("--normalize", normalize_, "scale every slice to full level (default off, or the document's)");
-    command.add_flag("--silence-selected", silenceSelected_,
-                     "silence the selected slices (default off, or the document's)");
-    command.add_flag("--one-sample", oneSample_, "write the loop as one sample instead of its slices (default off)");
-    command.add_flag("--pitch-mode", pitchMode_,
-                     "pitch the slices to the new tempo instead of stretching them (default off, or the document's)");
-    newTempoOption_ = command
-                          .add_option("--new-tempo", newTempo_,
-                                      "the tempo to render at, in BPM: 0.001 to 999.999 "
-                                      "(default 120, or the document's)")
-                          ->option_text("BPM");
+    render_.Define(command, "the SLX and slice files");
     command.add_flag("--force", force_,
                      "write only the first slices when there are too many for the MIDI (92), SLX (1000), "
                      "SoundFont (92), Mixman (128) or SampleCell (60) file, and replace existing slice files");
@@ -96,8 +72,7 @@ void ExportOptions::Check(std::size_t inputCount) const {
         throw CliUsageError("--template belongs to --samplecell");
     if (inputCount > 1 && !HasOutDir())
         throw CliUsageError("several inputs need --out-dir, so that each has outputs of its own");
-    if (Given(newTempoOption_) && !ParseNewTempo(newTempo_))
-        throw CliUsageError("--new-tempo takes a tempo in BPM, such as 96.5");
+    render_.Check();
 }
 
 ExportTargets ExportOptions::TargetsFor(const std::string& input) const {
@@ -132,20 +107,6 @@ ExportTargets ExportOptions::TargetsFor(const std::string& input) const {
     if (Given(mixmanOption_)) targets.mixman = (folder / (name + ".trk")).string();
     if (Given(sampleCellOption_)) targets.sampleCellFolder = (folder / (name + "-SampleCell")).string();
     return targets;
-}
-
-void ExportOptions::ApplyTo(CSlicingSettings& settings) const {
-    if (Given(stretchOption_)) settings.stretch = static_cast<std::int16_t>(stretch_);
-    settings.normalize |= normalize_;
-    settings.silenceSelected |= silenceSelected_;
-    settings.separateSamples &= !oneSample_;
-    settings.pitchMode |= pitchMode_;
-    if (Given(newTempoOption_)) settings.newTempo = *ParseNewTempo(newTempo_);
-}
-
-std::optional<std::uint32_t> ExportOptions::Rate() const {
-    if (!Given(rateOption_)) return std::nullopt;
-    return rate_;
 }
 
 const CFileType& ExportOptions::SliceType() const { return type_ == "wav" ? kWaveFileType : kAIFFFileType; }

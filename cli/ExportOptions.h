@@ -1,7 +1,6 @@
 #pragma once
-// The options of the export command: the settings of the render (stretch,
-// normalize, silence, one sample, pitch mode, new tempo, rate, slice file
-// type and name) and what to write. Outputs are named one by one for a
+// The options of the export command: the settings of the render
+// (RenderOptions), the slice file type and name, and what to write. Outputs are named one by one for a
 // single input, or with --out-dir per input: DIR/NAME.qlt, DIR/NAME.slx,
 // DIR/NAME.mid, the slice files in DIR/NAME/, DIR/NAME-marked.wav, the SFZ
 // kit in DIR/NAME-sfz/, DIR/NAME.sf2, DIR/NAME.trk and the SampleCell
@@ -11,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "slicing/CSlicingSettings.h"
+#include "cli/RenderOptions.h"
 
 namespace CLI {
 class App;
@@ -43,10 +42,7 @@ public:
     void Check(std::size_t inputCount) const;
 
     ExportTargets TargetsFor(const std::string& input) const;
-    // The given toggles switch on, the given amounts replace the document's.
-    void ApplyTo(CSlicingSettings& settings) const;
-
-    std::optional<std::uint32_t> Rate() const;
+    const RenderOptions& Render() const { return render_; }
     const CFileType& SliceType() const;
     bool Force() const { return force_; }
     // The SoundFont bank's name when given, else nothing (the sound's name).
@@ -68,13 +64,7 @@ private:
     std::string outDir_;
     std::string type_ = "aiff";
     std::string base_;
-    std::uint32_t rate_ = 44100;
-    std::int32_t stretch_ = 0;
-    bool normalize_ = false;
-    bool silenceSelected_ = false;
-    bool oneSample_ = false;
-    bool pitchMode_ = false;
-    std::string newTempo_;
+    RenderOptions render_;
     bool force_ = false;
     std::string soundFont_;
     std::string mixman_;
@@ -92,7 +82,4 @@ private:
     CLI::Option* slicesOption_ = nullptr;
     CLI::Option* markedOption_ = nullptr;
     CLI::Option* sfzOption_ = nullptr;
-    CLI::Option* rateOption_ = nullptr;
-    CLI::Option* stretchOption_ = nullptr;
-    CLI::Option* newTempoOption_ = nullptr;
 };

@@ -40,6 +40,7 @@ inline constexpr ResourceId kStringSoundExportCancelled = 400129022;
 inline constexpr ResourceId kStringSLXExportCancelled = 400129023;  // "SLX-file Export cancelled!"
 inline constexpr ResourceId kStringSampleTransmitCancelled = 400129024;
 inline constexpr ResourceId kStringSampleReceiveCancelled = 400129025;
+inline constexpr ResourceId kStringReceivingSample = 400129026;
 inline constexpr ResourceId kStringSamplersLeftToCheck = 400129028;
 inline constexpr ResourceId kStringLookingForSampler = 400129029;  // "%s": sampler name
 inline constexpr ResourceId kStringDirectXNotInstalled = 400129033;

@@ -1,12 +1,17 @@
 #include "simulators/CSimulatedSamplerRack.h"
 
+#include <cmath>
+
 #include "devices/midi/CMIDIPortLists.h"
 #include "devices/scsi/CSCSIBusTable.h"
 #include "devices/scsi/CSimulatedSCSIBus.h"
+#include "samplers/model/SamplerFamily.h"
 #include "simulators/CSimulatedAKAISampler.h"
+#include "simulators/CSimulatedEMUSampler.h"
 #include "simulators/CSimulatedEnsoniqSampler.h"
 #include "simulators/CSimulatedIdentitySampler.h"
 #include "simulators/CSimulatedRolandSampler.h"
+#include "simulators/CSimulatedSDSSampler.h"
 
 namespace {
 
@@ -16,6 +21,19 @@ constexpr std::uint8_t kAKAIId = 2;
 constexpr std::uint8_t kKurzweilId = 3;
 constexpr std::uint8_t kYamahaId = 4;
 constexpr std::uint8_t kEMUId = 5;
+constexpr const char* kEnsoniqCable = "Simulated Ensoniq ASR-10";
+constexpr const char* kSDSCable = "Simulated SDS Sampler";
+constexpr std::uint32_t kASR10TypeId = 3020;
+
+// A decaying 150 Hz tone of 600 frames at 44.1 kHz.
+std::vector<std::int16_t> Tom()
+{
+    std::vector<std::int16_t> samples(600);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::int16_t>(28000.0 * std::exp(-double(i) / 150.0) *
+                                               std::sin(2.0 * 3.14159265358979 * 150.0 * double(i) / 44100.0));
+    return samples;
+}
 
 // The simulated bus of the table, added when none was listed.
 CSimulatedSCSIBus& SimulatedBus(CSCSIBusTable& buses)
@@ -27,6 +45,14 @@ CSimulatedSCSIBus& SimulatedBus(CSCSIBusTable& buses)
     CSimulatedSCSIBus& added = *bus;
     buses.AddBus(std::move(bus));
     return added;
+}
+
+// An E4X holding the tom as sample 1.
+std::unique_ptr<CSimulatedEMUSampler> SimulatedE4X()
+{
+    auto e4x = std::make_unique<CSimulatedEMUSampler>(5131, CVersion(4, 10));
+    e4x->Store(1, CSimulatedEMUSampler::Sample::Of16Bit("Simulated Tom", 44100, Tom()));
+    return e4x;
 }
 
 }  // namespace
@@ -70,16 +96,19 @@ void CSimulatedSamplerRack::ConnectMIDI(const std::vector<SamplerFamily>& famili
             Add(std::make_unique<CSimulatedRolandSampler>(kChannel), &ports, "Simulated Roland S-760", std::nullopt);
             break;
         case SamplerFamily::kEMU:
-            Add(std::make_unique<CSimulatedInstrument>(SimulatedIdentity{"E-mu", "Emulator 4X", "4.10"}), nullptr, "",
-                kEMUId);
+            Add(SimulatedE4X(), nullptr, "", kEMUId);
             break;
         case SamplerFamily::kEnsoniq:
-            Add(std::make_unique<CSimulatedEnsoniqSampler>(kChannel), &ports, "Simulated Ensoniq ASR-10",
-                std::nullopt);
+            Add(std::make_unique<CSimulatedEnsoniqSampler>(kChannel), &ports, kEnsoniqCable, std::nullopt);
+            fHandAdded.push_back({kASR10TypeId, kEnsoniqCable, kChannel});
             break;
-        case SamplerFamily::kSDS:
-            // No sampler of the table speaks only the Sample Dump Standard.
+        case SamplerFamily::kSDS: {
+            auto sampler = std::make_unique<CSimulatedSDSSampler>(kChannel);
+            sampler->Store(0, CSimulatedSDSSampler::MakeSample(Tom(), 44100));
+            Add(std::move(sampler), &ports, kSDSCable, std::nullopt);
+            fHandAdded.push_back({kSDSTypeId, kSDSCable, kChannel});
             break;
+        }
         }
     }
 }

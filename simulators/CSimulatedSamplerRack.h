@@ -8,8 +8,12 @@
 //   kurzweil  a K2000 over MIDI and at SCSI ID 3, OS 3.87;
 //   yamaha    an A3000 over MIDI and at SCSI ID 4, OS 2.10;
 //   roland    an S-760 over MIDI;
-//   emu       an E4X at SCSI ID 5, OS 4.10;
-//   ensoniq   an ASR-10 over MIDI (found only by hand: it answers no scan).
+//   emu       an E4X at SCSI ID 5, OS 4.10, speaking SMDI, holding as
+//             sample 1 the tom the sds sampler holds;
+//   ensoniq   an ASR-10 over MIDI (found only by hand: it answers no scan);
+//   sds       a sampler taking the MIDI Sample Dump Standard (found only by
+//             hand: the standard has no identification), 2 ms turnaround,
+//             holding as sample 0 a short tom of 600 frames at 44.1 kHz.
 // They answer identification; the transfers are the families' own. The rack
 // must go before the port lists and the bus table. The environment's choice
 // is SimulatedSamplersFromEnvironment().
@@ -41,6 +45,15 @@ public:
 
     std::size_t InstrumentCount() const { return fInstruments.size(); }
 
+    // Where an instrument that no search finds listens: its type, the name
+    // of its cable (the MIDI In and Out ports) and its SysEx ID.
+    struct HandAddedAddress {
+        std::uint32_t typeId = 0;
+        std::string port;
+        std::uint8_t sysexId = 0;
+    };
+    const std::vector<HandAddedAddress>& HandAddedAddresses() const { return fHandAdded; }
+
 private:
     struct Instrument {
         std::unique_ptr<CSimulatedInstrument> instrument;
@@ -52,4 +65,5 @@ private:
 
     std::vector<Instrument> fInstruments;
     std::vector<std::shared_ptr<CLoopbackCable>> fCables;
+    std::vector<HandAddedAddress> fHandAdded;
 };

@@ -26,6 +26,13 @@ std::optional<ResourceId> TransferFailureAlert(const std::exception_ptr& failure
         return Res::kAlertMIDICommunication;
     } catch (const XExternalDeviceException&) {
         return Res::kAlertSamplerCommunication;
+    } catch (const XFailedOpeningMIDIPort&) {
+        // Opening the port has named it in its own alert.
+        return std::nullopt;
+    } catch (const XMIDI&) {
+        return Res::kAlertMIDICommunication;
+    } catch (const XSCSI&) {
+        return Res::kAlertSCSICommunication;
     } catch (...) {
         return Res::kAlertInternalError;
     }

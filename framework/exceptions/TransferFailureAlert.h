@@ -6,6 +6,9 @@
 
 #include "resources/CaravelResources.h"
 
-// Answers the alert for the exception held by `failure`, or nothing when the
-// user's own stop of a transmission needs no alert. Must not be given a null pointer.
+// Answers the alert for the exception held by `failure`, or nothing when
+// none is due: the user's own stop of a transmission, and a MIDI port that
+// would not open (its opening showed the alert naming it). A MIDI or SCSI
+// port failing in the middle of a transfer is a communication failure.
+// Must not be given a null pointer.
 std::optional<ResourceId> TransferFailureAlert(const std::exception_ptr& failure);

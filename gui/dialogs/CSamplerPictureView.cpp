@@ -52,6 +52,7 @@ const PanelStyle kStyles[] = {
     {15080, "SampleCell", Shape::kCard, 0xff2f7a3a, 0xffd8c060},
     {15081, "SoundFont", Shape::kSheet, 0xfff4f4ee, 0xff4070c0},
     {15082, "Mixman TRK", Shape::kSheet, 0xfff4f4ee, 0xffd06030},
+    {15085, "SDS", Shape::kRack, 0xff3a3f47, 0xff70b8e0},
 };
 
 const PanelStyle& StyleOf(std::uint32_t picture)

@@ -36,6 +36,10 @@ public:
     CQuilletWindow* OpenSound(std::unique_ptr<WAVE_SAMPLE> sound);
     // Where Transmit sends the slices of the windows.
     void SetTransmitTarget(std::function<CInstalledSampler*()> target) { fSession->transmitTarget = std::move(target); }
+    void SetTransmitToSampler(std::function<void(CInstalledSampler&, const CSliceRenderSet&)> dialog)
+    {
+        fSession->transmitToSampler = std::move(dialog);
+    }
 
     CWavePlayer& Player() { return fSession->player; }
     DocumentPreferences& Preferences() { return fSession->preferences; }

@@ -433,7 +433,7 @@ void CQuilletWindow::Transmit(CSliceRenderSet& renderSet)
                                                                 CFileTypeList{&type});
                              }};
     CWindowTransmitHost host(std::move(job), fSession->openSoundWindow,
-                             [this] { fModel->DoCommand(Cmd::kExportSFZKit); });
+                             [this] { fModel->DoCommand(Cmd::kExportSFZKit); }, fSession->transmitToSampler);
     target->Type().Transmit(*target, host);
 }
 

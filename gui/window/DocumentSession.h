@@ -15,6 +15,7 @@
 class CFileSpec;
 class CInstalledSampler;
 class CMenuBar;
+class CSliceRenderSet;
 class WAVE_SAMPLE;
 
 struct DocumentSession {
@@ -40,4 +41,6 @@ struct DocumentSession {
     std::function<void(std::unique_ptr<WAVE_SAMPLE>)> openSoundWindow;
     // The names and template the sampler-file export dialogs offer.
     SamplerFileExportSettings samplerFiles;
+    // The transmit dialog of a sampler's family on a window's slices.
+    std::function<void(CInstalledSampler&, const CSliceRenderSet&)> transmitToSampler;
 };

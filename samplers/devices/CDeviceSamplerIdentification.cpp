@@ -55,6 +55,10 @@ std::optional<CVersion> CDeviceSamplerIdentification::IdentifyOverMIDI(const CIn
 {
     CSamplerMIDIConnection connection(fPorts, sampler.MIDIIn(), sampler.MIDIOut());
     const std::uint8_t sysex = sampler.SysexID();
+    // The Sample Dump Standard has no identification: ports that open are
+    // all that can be checked.
+    if (IsFamily(sampler, "sds"))
+        return CVersion::Unknown();
     if (IsFamily(sampler, "kurzweil") || IsFamily(sampler, "yamaha"))
         return IdentifyByIdentity(connection, sampler);
     if (IsFamily(sampler, "akai"))

@@ -27,6 +27,10 @@ public:
     SysexBytes Ask(const SysexBytes& request, std::int64_t timeout,
                    const std::function<bool(const SysexBytes&)>& isAnswer);
 
+    // The open ports, for the transfer protocols.
+    CSysexMIDIInput& Parser() { return fParser; }
+    CMIDIOutput& Output() { return *fOutput; }
+
 private:
     CSysexMIDIInput fParser;
     std::unique_ptr<CMIDIInput> fInput;

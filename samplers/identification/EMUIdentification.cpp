@@ -35,6 +35,16 @@ std::optional<IdentifiedSampler> RecogniseInquiry(const InquiryIdentity& inquiry
     return std::nullopt;
 }
 
+std::string ProductName(std::uint32_t typeId)
+{
+    if (typeId == kEOS)
+        typeId = kEmulatorIV;
+    for (const Product& product : kProducts)
+        if (product.typeId == typeId)
+            return std::string(product.name);
+    return {};
+}
+
 bool Verifies(std::uint32_t typeId, const InquiryIdentity& inquiry)
 {
     const std::optional<IdentifiedSampler> found = RecogniseInquiry(inquiry);

@@ -21,6 +21,8 @@ public:
     // Whether this program can transmit to the model: the model can, and
     // its transfer is built.
     virtual bool CanTransmit() const = 0;
+    // Whether a sample can be received from a sampler of this model.
+    virtual bool CanReceive() const { return false; }
     // Sends the slices of host's document to sampler (nothing when it cannot).
     virtual void Transmit(CInstalledSampler& sampler, CABCTransmitHost& host) const = 0;
     // Whether a sampler of this model answers at sampler's address; on

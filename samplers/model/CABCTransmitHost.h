@@ -16,4 +16,6 @@ public:
     virtual void ExportSampleCell(const CInstalledSampler& sampler) = 0;
     virtual void ExportSoundFont(const CInstalledSampler& sampler) = 0;
     virtual void ExportMixman(const CInstalledSampler& sampler) = 0;
+    // The transmit dialog of sampler's family, on the slices.
+    virtual void TransmitToSampler(CInstalledSampler& sampler) = 0;
 };

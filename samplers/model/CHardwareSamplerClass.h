@@ -1,8 +1,8 @@
 #pragma once
 // A sampler model reached over MIDI, SCSI or both. It is found, installed
-// and verified through its family's identification requests; transmitting
-// to it needs its family's transfer protocol, which this program does not
-// have yet, so Transmit is not available.
+// and verified through its family's identification requests. Transmit and
+// receive are available for the families whose transfer protocol the
+// program has; Transmit opens the family's transmit dialog through the host.
 #include "samplers/model/CABCSupportedSampler.h"
 
 class CABCSamplerIdentification;
@@ -11,8 +11,9 @@ class CHardwareSamplerClass : public CABCSupportedSampler {
 public:
     CHardwareSamplerClass(const SupportedSamplerConstants& constants, CABCSamplerIdentification& identification);
 
-    bool CanTransmit() const override { return false; }
-    void Transmit(CInstalledSampler&, CABCTransmitHost&) const override {}
+    bool CanTransmit() const override;
+    bool CanReceive() const override;
+    void Transmit(CInstalledSampler& sampler, CABCTransmitHost& host) const override;
     bool Verify(CInstalledSampler& sampler) const override;
 
 private:

@@ -1,5 +1,7 @@
 #include "samplers/model/SamplerFamily.h"
 
+#include <string_view>
+
 #include "samplers/model/CPseudoSamplerClass.h"
 #include "samplers/model/SupportedSamplerConstants.h"
 
@@ -12,8 +14,15 @@ const char* SamplerFamilyKey(std::uint32_t typeId)
     case 4: return "akai";
     case 5: return "emu";
     case 6: return "yamaha";
+    case 7: return "sds";
     default: return "pseudo";
     }
+}
+
+bool HasTransferProtocol(std::uint32_t typeId)
+{
+    const std::string_view family = SamplerFamilyKey(typeId);
+    return family == "sds" || family == "emu";
 }
 
 const char* SamplerTransportKey(const SupportedSamplerConstants& type)

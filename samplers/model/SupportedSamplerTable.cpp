@@ -17,6 +17,8 @@ constexpr Abilities kEnsoniq{true, true, false, 16};
 constexpr Abilities kKurzweil{true, false, true, 128};
 constexpr Abilities kRoland{true, true, false, 32};
 constexpr Abilities kYamaha{true, true, true, 16};
+// SysEx IDs (SDS channels) 0-127 as the standard numbers them; no identification.
+constexpr Abilities kSDS{true, false, false, 128};
 
 constexpr SupportedSamplerConstants Row(ResourceId name, std::uint32_t typeId, ConnectionKind kind, CVersion required,
                                         ResourceId notes, std::uint32_t picture, Abilities abilities,
@@ -85,4 +87,6 @@ const std::array<SupportedSamplerConstants, kSupportedSamplerCount> kSupportedSa
     Row(400133170, 6000, kMIDI, {2, 0}, 400133670, 15050, kYamaha),
     Row(400133171, 6002, kBoth, {2, 0}, 400133671, 15050, kYamaha),
     Row(400133104, 32, kNone, {0, 0}, kNoNotes, 15000, kPseudo, 102110),
+    // Beyond the table's models, after them so that the stored type ids keep their meaning.
+    Row(400133230, 7000, kMIDI, {0, 0}, kNoNotes, 15085, kSDS),
 };

@@ -119,9 +119,10 @@ TEST_F(CliTest, SysinfoPrintsWhatTheWindowProgramShows) {
 TEST_F(CliTest, SamplersListsTheSupportedTypesInTheirOrder) {
     const CliRun run = RunCli("samplers --json");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(Python(run.out, "len(j), j[0], j[4], j[32]['transport'], j[35]['family']"),
-              "39 {'name': 'New Window', 'family': 'pseudo', 'transport': 'window'} "
-              "{'name': 'AKAI S1000 via MIDI', 'family': 'akai', 'transport': 'midi'} midi+scsi roland\n");
+    EXPECT_EQ(Python(run.out, "len(j), j[0], j[4], j[32]['transport'], j[35]['family'], j[39]"),
+              "40 {'name': 'New Window', 'family': 'pseudo', 'transport': 'window'} "
+              "{'name': 'AKAI S1000 via MIDI', 'family': 'akai', 'transport': 'midi'} midi+scsi roland "
+              "{'name': 'MIDI Sample Dump Standard via MIDI', 'family': 'sds', 'transport': 'midi'}\n");
     EXPECT_EQ(Python(run.out, "sorted(set(s['transport'] for s in j))"),
               "['file', 'midi', 'midi+scsi', 'scsi', 'window']\n");
     const CliRun table = RunCli("samplers");

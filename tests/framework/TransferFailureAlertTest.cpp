@@ -33,5 +33,9 @@ TEST(TransferFailureAlert, EachRungOfTheLadderShowsItsAlert)
     EXPECT_EQ(AlertFor<XSMDIWaitTimedOut>(), Res::kAlertSCSICommunication);
     EXPECT_EQ(AlertFor<XSysexTimedOut>(), Res::kAlertMIDICommunication);
     EXPECT_EQ(AlertFor<XSampleNameNotUnique>(), Res::kAlertSamplerCommunication);
+    // Ports failing under a transfer: a port that would not open has said so in its own alert.
+    EXPECT_EQ(AlertFor<XFailedOpeningMIDIPort>(), std::nullopt);
+    EXPECT_EQ(AlertFor<XMIDIWriteFailed>(), Res::kAlertMIDICommunication);
+    EXPECT_EQ(AlertFor<XSCSIAccessDenied>(), Res::kAlertSCSICommunication);
     EXPECT_STREQ(XSysexTimedOut().what(), "XSysexTimedOut");
 }

@@ -64,6 +64,8 @@ TEST_F(SamplerModelTest, TableOrderAndConstants)
         {32, "Kurzweil K2000 via MIDI+SCSI", 1002, ConnectionKind::kMIDIAndSCSI, "V3.01", 128, false, true},
         {35, "Roland S-760 via MIDI", 2000, ConnectionKind::kMIDI, "V2.24", 32, true, false},
         {37, "Yamaha A3000 via MIDI+SCSI", 6002, ConnectionKind::kMIDIAndSCSI, "V2.00", 16, true, true},
+        // Beyond the table, after its types.
+        {38, "MIDI Sample Dump Standard via MIDI", 7000, ConnectionKind::kMIDI, "V0.00", 128, false, false},
     };
     for (const Row& row : rows) {
         const CABCSupportedSampler& type = types.At(row.index);

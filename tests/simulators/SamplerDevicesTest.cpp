@@ -11,6 +11,7 @@
 #include "framework/time/CManualClock.h"
 #include "samplers/devices/CSamplerDevices.h"
 #include "samplers/model/CSupportedSamplerRegistry.h"
+#include "samplers/model/SamplerFamily.h"
 #include "samplers/search/CABCFoundSamplerQuestion.h"
 #include "samplers/search/CSamplerFinder.h"
 #include "samplers/search/CSamplerVerifier.h"
@@ -60,8 +61,8 @@ protected:
 
 TEST_F(SamplerDevicesTest, SearchFindsEverySimulatedSamplerThatAnswersAScan)
 {
-    EXPECT_EQ(rack.InstrumentCount(), 6u);
-    EXPECT_EQ(ports.OutputCount(), 5);
+    EXPECT_EQ(rack.InstrumentCount(), 7u);
+    EXPECT_EQ(ports.OutputCount(), 6);
     // The AKAI answers as an S3000 and then tells its exact model.
     EXPECT_EQ(TypesFound(), (std::vector<std::uint32_t>{4150, 1000, 6000, 2000, 4151, 1002, 6002, 5131}));
     EXPECT_TRUE(alerts.shown.empty());
@@ -79,6 +80,12 @@ TEST_F(SamplerDevicesTest, FoundSamplersVerifyAndOtherAddressesDoNot)
     asr10.SetMIDIIn(4);
     asr10.SetMIDIOut(4);
     EXPECT_TRUE(verifier.VerifySampler(asr10));
+    // The Sample Dump Standard asks nothing: ports that open verify it.
+    CInstalledSampler sds(*types.Find(kSDSTypeId));
+    sds.SetMIDIIn(5);
+    sds.SetMIDIOut(5);
+    EXPECT_TRUE(verifier.VerifySampler(sds));
+    EXPECT_TRUE(sds.FoundOS().IsUnknown());
 
     struct Case {
         const char* name;

@@ -1,0 +1,89 @@
+#include "cli/TransmitCommand.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "cli/CCliAlertPrinter.h"
+#include "cli/CliBatch.h"
+#include "cli/CliCommandRegistry.h"
+#include "cli/CliFailure.h"
+#include "cli/CliTransfer.h"
+#include "cli/SlicedLoop.h"
+#include "framework/alerts/Alerts.h"
+#include "samplers/model/CInstalledSampler.h"
+#include "samplers/transfer/CABCSamplerTransfer.h"
+#include "slicing/CSliceRenderSet.h"
+
+namespace {
+
+constexpr const char* kPrefix = "quillet-cli transmit: ";
+
+const CliCommandRegistration kRegistration([] { return std::make_unique<TransmitCommand>(); });
+
+}  // namespace
+
+std::string TransmitCommand::Usage() const
+{
+    return "FILE [options] --to SAMPLER [--sample-number N] [--sysex-id N] "
+           "[--midi-in PORT --midi-out PORT | --scsi BUS:ID]";
+}
+
+void TransmitCommand::Define(CLI::App& command, const std::vector<std::string>&)
+{
+    command.add_option("file", file_, "a sound file (16-bit AIFF or WAV) or a document (.qlt)")->required();
+    slicing_.Define(command);
+    render_.Define(command, "the samples sent");
+    sampler_.Define(command, "--to");
+    command.add_option("--sample-number", sampleNumber_,
+                       "the number of the first sample sent; the others follow (default: the lowest the sampler "
+                       "numbers)")
+        ->check(CLI::Range(0, 1 << 20))
+        ->option_text("N");
+    command.add_flag("--quiet", quiet_, "no progress line on a terminal");
+}
+
+int TransmitCommand::Run()
+{
+    slicing_.Check();
+    render_.Check();
+    sampler_.Check();
+    CCliAlertPrinter alerts(kPrefix, std::cerr);
+    SlicedLoop loop;
+    try {
+        loop = SlicedLoop::Load(file_, slicing_);
+    } catch (...) {
+        const CliFileResult failure = FileFailure(file_, std::current_exception());
+        std::cerr << kPrefix << failure.err;
+        return failure.status;
+    }
+    if (!loop.warning.empty())
+        std::cerr << kPrefix << loop.warning << '\n';
+    CLoopDocument& document = *loop.document;
+    render_.ApplyTo(document.Settings());
+    sampler_.Connect(kPrefix);
+    const std::unique_ptr<CABCSamplerTransfer> transfer = sampler_.OpenTransfer();
+
+    TransmitRequest request;
+    request.sysexId = sampler_.SysexId();
+    request.firstSampleNumber =
+        sampleNumber_ >= 0 ? static_cast<std::uint32_t>(sampleNumber_) : transfer->FirstSampleNumber();
+    if (request.firstSampleNumber < transfer->FirstSampleNumber() ||
+        request.firstSampleNumber > transfer->LastSampleNumber())
+        throw CliUsageError("--sample-number of this sampler: " + std::to_string(transfer->FirstSampleNumber()) +
+                            " to " + std::to_string(transfer->LastSampleNumber()));
+    CSliceRenderSet slices(document.Sound(), document.Slices(), document.Settings());
+    slices.SetTargetRate(render_.RateFor(document.Sound().Rate()));
+
+    const TransferOutcome outcome = RunCliTransfer(
+        Res::kStringSlicesLeft, quiet_, [&](CLengthyOperation& progress) { transfer->Transmit(slices, request, progress); });
+    if (outcome == TransferOutcome::kStopped)
+        std::cerr << kPrefix << "nothing sent: the sampler takes fewer slices than the loop has\n";
+    if (outcome != TransferOutcome::kDone)
+        return kCliFileFailed;
+    const auto count = static_cast<std::uint32_t>(slices.Count());
+    std::cout << "sent " << count << " sample(s) to " << sampler_.Sampler().Name();
+    if (count > 0)
+        std::cout << ", numbers " << request.firstSampleNumber << " to " << request.firstSampleNumber + count - 1;
+    std::cout << '\n';
+    return kCliOk;
+}

@@ -1,0 +1,53 @@
+#include "gui/dialogs/CEMUReceiveDialog.h"
+
+#include "gui/framework/application/CApplication.h"
+#include "gui/framework/controls/CPushButtonView.h"
+#include "gui/framework/controls/CSingleLineTextEditView.h"
+#include "gui/framework/views/CWindowRootGroupView.h"
+#include "resources/QuilletCommands.h"
+#include "samplers/model/CInstalledSampler.h"
+#include "samplers/transfer/CABCSamplerTransfer.h"
+
+std::uint32_t CEMUReceiveDialog::sNumber = 1;
+
+CEMUReceiveDialog::CEMUReceiveDialog(CInstalledSampler& sampler, CABCSamplerTransfer& transfer,
+                                     CABCPlaybackPause* pause)
+    : CSamplerDialog(kTemplate, sampler, pause), fTransfer(transfer)
+{
+    SetTitleWithSampler(Res::kStringReceiveFrom);
+    AddStaticTexts();
+    fNumber = NumberField(kNumber, sNumber, 3);
+    fReceive = new CPushButtonView(&Root(), ItemRecord(kReceive));
+    fCancel = new CPushButtonView(&Root(), ItemRecord(kCancel));
+    fHelp = new CPushButtonView(&Root(), ItemRecord(kHelp));
+    SetDefaultButton(fReceive);
+    SetCancelButton(fCancel);
+    SetFocusView(fNumber);
+}
+
+CPushButtonView& CEMUReceiveDialog::Button(ItemId id) const
+{
+    return id == kCancel ? *fCancel : id == kHelp ? *fHelp : *fReceive;
+}
+
+void CEMUReceiveDialog::CheckControls()
+{
+    const auto number = NumberIn(*fNumber, fTransfer.FirstSampleNumber(), fTransfer.LastSampleNumber());
+    fReceive->SetEnabled(number.has_value());
+    if (fHelp->TakePress() && CApplication::Current())
+        CApplication::Current()->DoCommand(Cmd::kContents);
+    if (fCancel->TakePress())
+        EndModal(kCancel);
+    if (!fReceive->TakePress() || !number)
+        return;
+    sNumber = *number;
+    ReceivedSample received;
+    if (RunTransfer(Res::kStringReceivingSample, [&](CLengthyOperation& progress) {
+            received = fTransfer.Receive({0, *number}, progress);
+        }) != TransferOutcome::kDone)
+        return;
+    if (received.format.name.empty())
+        received.format.name = Sampler().Name() + " #" + std::to_string(*number);
+    fReceived = std::move(received);
+    EndModal(kReceive);
+}

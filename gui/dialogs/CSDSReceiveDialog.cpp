@@ -1,0 +1,52 @@
+#include "gui/dialogs/CSDSReceiveDialog.h"
+
+#include "gui/framework/controls/CPushButtonView.h"
+#include "gui/framework/controls/CSingleLineTextEditView.h"
+#include "gui/framework/views/CWindowRootGroupView.h"
+#include "samplers/model/CInstalledSampler.h"
+#include "samplers/transfer/CABCSamplerTransfer.h"
+
+std::uint32_t CSDSReceiveDialog::sNumber = 0;
+
+namespace {
+
+constexpr std::uint32_t kLastSysexId = 127;
+
+}  // namespace
+
+CSDSReceiveDialog::CSDSReceiveDialog(CInstalledSampler& sampler, CABCSamplerTransfer& transfer,
+                                     CABCPlaybackPause* pause)
+    : CSamplerDialog(kTemplate, sampler, pause), fTransfer(transfer)
+{
+    SetTitleWithSampler(Res::kStringReceiveFrom);
+    AddStaticTexts();
+    fSysexId = NumberField(kSysexId, sampler.SysexID(), 3);
+    fNumber = NumberField(kNumber, sNumber, 5);
+    fReceive = new CPushButtonView(&Root(), ItemRecord(kReceive));
+    fCancel = new CPushButtonView(&Root(), ItemRecord(kCancel));
+    SetDefaultButton(fReceive);
+    SetCancelButton(fCancel);
+    SetFocusView(fNumber);
+}
+
+void CSDSReceiveDialog::CheckControls()
+{
+    const auto sysexId = NumberIn(*fSysexId, 0, kLastSysexId);
+    const auto number = NumberIn(*fNumber, fTransfer.FirstSampleNumber(), fTransfer.LastSampleNumber());
+    fReceive->SetEnabled(sysexId && number);
+    if (fCancel->TakePress())
+        EndModal(kCancel);
+    if (!fReceive->TakePress() || !sysexId || !number)
+        return;
+    sNumber = *number;
+    ReceivedSample received;
+    const ReceiveRequest request{static_cast<std::uint8_t>(*sysexId), *number};
+    if (RunTransfer(Res::kStringReceivingSample, [&](CLengthyOperation& progress) {
+            received = fTransfer.Receive(request, progress);
+        }) != TransferOutcome::kDone)
+        return;
+    if (received.format.name.empty())
+        received.format.name = Sampler().Name() + " #" + std::to_string(*number);
+    fReceived = std::move(received);
+    EndModal(kReceive);
+}

@@ -1,0 +1,65 @@
+#include "gui/dialogs/CSamplerDialog.h"
+
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+#include "framework/progress/CLengthyOperation.h"
+#include "framework/resources/ResourceScripts.h"
+#include "gui/framework/controls/CSingleLineTextEditView.h"
+#include "gui/framework/views/CStaticTextView.h"
+#include "gui/framework/views/CWindowRootGroupView.h"
+#include "samplers/model/CInstalledSampler.h"
+
+namespace {
+
+constexpr std::size_t kLongestTitle = 215;
+
+}  // namespace
+
+CSamplerDialog::CSamplerDialog(std::uint16_t templateNumber, CInstalledSampler& sampler, CABCPlaybackPause* pause)
+    : CModalDialog(templateNumber), fSampler(sampler), fPause(pause)
+{
+}
+
+void CSamplerDialog::SetTitleWithSampler(ResourceId title)
+{
+    SetTitle((GetResourceString(title) + " " + fSampler.Name()).substr(0, kLongestTitle));
+}
+
+void CSamplerDialog::AddStaticTexts()
+{
+    for (const DialogItemRecord& item : Items())
+        if (item.kind == DialogItemKind::kStaticText && !item.text.empty())
+            new CStaticTextView(&Root(), item.frame, item.text);
+}
+
+CSingleLineTextEditView* CSamplerDialog::NumberField(std::uint16_t item, std::uint32_t value, int digits)
+{
+    const PixelRect& frame = ItemRecord(item).frame;
+    auto* field = new CSingleLineTextEditView(&Root(), frame.left, frame.top, frame.Width(), digits);
+    static_cast<QLineEdit&>(field->Widget())
+        .setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), &field->Widget()));
+    field->SetText(std::to_string(value));
+    return field;
+}
+
+std::optional<std::uint32_t> CSamplerDialog::NumberIn(const CSingleLineTextEditView& field, std::uint32_t lowest,
+                                                      std::uint32_t highest)
+{
+    const std::string text = field.Text();
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const auto value = static_cast<std::uint32_t>(std::stoul(text));
+    if (value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+
+TransferOutcome CSamplerDialog::RunTransfer(ResourceId title, const std::function<void(CLengthyOperation&)>& work)
+{
+    return RunSamplerTransfer(fPause, [&] {
+        CLengthyOperation progress(title, Res::kStringStop);
+        progress.ShowNow();
+        work(progress);
+    });
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The frame of every transmit and receive dialog: a modal dialog that works
+// with one installed sampler, runs its transfers with playback paused and
+// progress with Stop shown at once, and reports failures by the transfer
+// ladder's alert. Number fields take digits only.
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "gui/framework/windows/CModalDialog.h"
+#include "resources/CaravelResources.h"
+#include "samplers/transfer/RunSamplerTransfer.h"
+
+class CABCPlaybackPause;
+class CInstalledSampler;
+class CLengthyOperation;
+class CSingleLineTextEditView;
+
+class CSamplerDialog : public CModalDialog {
+public:
+    // `pause` (may be null) stops playback while a transfer runs.
+    CSamplerDialog(std::uint16_t templateNumber, CInstalledSampler& sampler, CABCPlaybackPause* pause);
+
+    CInstalledSampler& Sampler() const { return fSampler; }
+
+protected:
+    // The string `title`, a blank and the sampler's name (at most 215 characters).
+    void SetTitleWithSampler(ResourceId title);
+    // Every static text of the template that has a text.
+    void AddStaticTexts();
+    // A digits-only field on the template's item, showing `value`.
+    CSingleLineTextEditView* NumberField(std::uint16_t item, std::uint32_t value, int digits);
+    // The field's number when it lies within lowest..highest.
+    static std::optional<std::uint32_t> NumberIn(const CSingleLineTextEditView& field, std::uint32_t lowest,
+                                                 std::uint32_t highest);
+    // Runs `work` under a lengthy operation titled `title` with a Stop button.
+    TransferOutcome RunTransfer(ResourceId title, const std::function<void(CLengthyOperation&)>& work);
+
+private:
+    CInstalledSampler& fSampler;
+    CABCPlaybackPause* fPause;
+};

@@ -4,15 +4,10 @@
 #include "gui/framework/controls/CSingleLineTextEditView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
 #include "samplers/model/CInstalledSampler.h"
+#include "samplers/sds/SDSMessages.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
 
 std::uint32_t CSDSReceiveDialog::sNumber = 0;
-
-namespace {
-
-constexpr std::uint32_t kLastSysexId = 127;
-
-}  // namespace
 
 CSDSReceiveDialog::CSDSReceiveDialog(CInstalledSampler& sampler, CABCSamplerTransfer& transfer,
                                      CABCPlaybackPause* pause)
@@ -31,7 +26,7 @@ CSDSReceiveDialog::CSDSReceiveDialog(CInstalledSampler& sampler, CABCSamplerTran
 
 void CSDSReceiveDialog::CheckControls()
 {
-    const auto sysexId = NumberIn(*fSysexId, 0, kLastSysexId);
+    const auto sysexId = NumberIn(*fSysexId, 0, SDS::kLastSysexId);
     const auto number = NumberIn(*fNumber, fTransfer.FirstSampleNumber(), fTransfer.LastSampleNumber());
     fReceive->SetEnabled(sysexId && number);
     if (fCancel->TakePress())

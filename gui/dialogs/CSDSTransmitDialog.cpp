@@ -4,15 +4,10 @@
 #include "gui/framework/controls/CSingleLineTextEditView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
 #include "samplers/model/CInstalledSampler.h"
+#include "samplers/sds/SDSMessages.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
 
 std::uint32_t CSDSTransmitDialog::sFirstNumber = 0;
-
-namespace {
-
-constexpr std::uint32_t kLastSysexId = 127;
-
-}  // namespace
 
 CSDSTransmitDialog::CSDSTransmitDialog(CInstalledSampler& sampler, const CSliceRenderSet& slices,
                                        CABCSamplerTransfer& transfer, CABCPlaybackPause* pause)
@@ -30,7 +25,7 @@ CSDSTransmitDialog::CSDSTransmitDialog(CInstalledSampler& sampler, const CSliceR
 
 void CSDSTransmitDialog::CheckControls()
 {
-    const auto sysexId = NumberIn(*fSysexId, 0, kLastSysexId);
+    const auto sysexId = NumberIn(*fSysexId, 0, SDS::kLastSysexId);
     const auto first = NumberIn(*fFirstNumber, fTransfer.FirstSampleNumber(), fTransfer.LastSampleNumber());
     fTransmit->SetEnabled(sysexId && first);
     if (fCancel->TakePress())

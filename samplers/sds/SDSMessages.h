@@ -14,6 +14,8 @@ namespace SDS {
 using Bytes = std::vector<std::uint8_t>;
 
 inline constexpr std::uint8_t kUniversalNonRealTime = 0x7E;
+// The highest SysEx ID (SDS channel) a message can carry.
+inline constexpr std::uint32_t kLastSysexId = 127;
 inline constexpr std::uint8_t kDumpHeader = 0x01;
 inline constexpr std::uint8_t kDataPacket = 0x02;
 inline constexpr std::uint8_t kDumpRequest = 0x03;

@@ -5,5 +5,5 @@
 
 #include "samplers/model/SupportedSamplerConstants.h"
 
-inline constexpr std::size_t kSupportedSamplerCount = 39;
+inline constexpr std::size_t kSupportedSamplerCount = 40;
 extern const std::array<SupportedSamplerConstants, kSupportedSamplerCount> kSupportedSamplerTable;

@@ -27,10 +27,12 @@ namespace {
 
 constexpr std::uint8_t kRackId = 5;  // where the rack puts its E-mu
 
-std::unique_ptr<CLoopDocument> ThreeSlices()
-{
-    return MakeLoop(9000, 44100, {0, 2000, 5003});
-}
+// A loop of three slices, and the progress a transfer of them reports to.
+struct ThreeSlices {
+    std::unique_ptr<CLoopDocument> loop = MakeLoop(9000, 44100, {0, 2000, 5003});
+    CSliceRenderSet slices{loop->Sound(), loop->Slices(), loop->Settings()};
+    CLengthyOperation progress{"Slices left:", "Stop"};
+};
 
 TransmitRequest Request(std::uint32_t first)
 {
@@ -66,13 +68,12 @@ TEST(EMUTransfer, SlicesGoToTheRacksEMUAndComeBack)
     const std::unique_ptr<CABCSamplerTransfer> transfer = OpenSamplerTransfer(e4x, ports, buses);
     ASSERT_TRUE(transfer);
 
-    const auto loop = ThreeSlices();
-    const CSliceRenderSet slices(loop->Sound(), loop->Slices(), loop->Settings());
-    CLengthyOperation progress("Slices left:", "Stop");
-    transfer->Transmit(slices, Request(7), progress);
+    ThreeSlices loop;
+    CLengthyOperation& progress = loop.progress;
+    transfer->Transmit(loop.slices, Request(7), progress);
     for (int k = 0; k < 3; ++k) {
         const ReceivedSample back = transfer->Receive({0, 7 + static_cast<std::uint32_t>(k)}, progress);
-        EXPECT_EQ(back.samples, SamplesOf(*slices.Render(k))) << k;
+        EXPECT_EQ(back.samples, SamplesOf(*loop.slices.Render(k))) << k;
         EXPECT_EQ(back.format.name, "New Sample " + std::to_string(k + 1));
         EXPECT_EQ(back.format.rate, 44100u);
     }
@@ -80,18 +81,15 @@ TEST(EMUTransfer, SlicesGoToTheRacksEMUAndComeBack)
     EXPECT_EQ(held.format.name, "Simulated Tom");
     EXPECT_EQ(held.Frames(), 600u);
     EXPECT_THROW(transfer->Receive({0, 1000}, progress), XInternalError);
-    EXPECT_THROW(transfer->Transmit(slices, Request(0), progress), XInternalError);
+    EXPECT_THROW(transfer->Transmit(loop.slices, Request(0), progress), XInternalError);
 }
 
 TEST(EMUTransfer, SampleNumbersEndAt999)
 {
     SMDISamplerRig rig;
     RecordingAlerts alerts(kAlertButtonSlot0);  // OK: send the first slices
-    CEMUTransfer transfer(rig.Device());
-    const auto loop = ThreeSlices();
-    const CSliceRenderSet slices(loop->Sound(), loop->Slices(), loop->Settings());
-    CLengthyOperation progress("Slices left:", "Stop");
-    transfer.Transmit(slices, Request(998), progress);
+    ThreeSlices loop;
+    CEMUTransfer(rig.Device()).Transmit(loop.slices, Request(998), loop.progress);
     ASSERT_EQ(alerts.shown.size(), 1u);  // too many slices
     EXPECT_EQ(rig.sampler.SampleCount(), 2u);
     EXPECT_TRUE(rig.sampler.Find(999));
@@ -116,17 +114,10 @@ TEST(EMUTransfer, FailuresAndStopsAfterTheFirstSampleWarnThatSamplesStay)
         presenter.pressAtOnce = c.stop;
         if (c.refusedSample >= 0)
             rig.sampler.InjectFault(CSimulatedEMUSampler::Fault::kRejectTransfer, c.refusedSample);
-        CEMUTransfer transfer(rig.Device());
-        const auto loop = ThreeSlices();
-        const CSliceRenderSet slices(loop->Sound(), loop->Slices(), loop->Settings());
-        CLengthyOperation progress("Slices left:", "Stop");
-        progress.ShowNow();
-        std::exception_ptr failure;
-        try {
-            transfer.Transmit(slices, Request(1), progress);
-        } catch (...) {
-            failure = std::current_exception();
-        }
+        ThreeSlices loop;
+        loop.progress.ShowNow();
+        const std::exception_ptr failure =
+            FailureOf([&] { CEMUTransfer(rig.Device()).Transmit(loop.slices, Request(1), loop.progress); });
         ASSERT_TRUE(failure);
         EXPECT_EQ(TransferFailureAlert(failure),
                   c.stop ? std::nullopt : std::optional<ResourceId>(Res::kAlertOperationRejected));

@@ -103,12 +103,7 @@ void ExpectFailure(const FaultCase& c, const std::function<void(SMDISamplerRig&,
     rig.sampler.SetPacketLength(1000);
     CEMUSCSIInterface emu(rig.Device());
     c.inject(rig);
-    std::exception_ptr failure;
-    try {
-        transfer(rig, emu);
-    } catch (...) {
-        failure = std::current_exception();
-    }
+    const std::exception_ptr failure = FailureOf([&] { transfer(rig, emu); });
     ASSERT_TRUE(failure);
     EXPECT_TRUE(c.holds(failure));
     EXPECT_EQ(TransferFailureAlert(failure), c.alert);

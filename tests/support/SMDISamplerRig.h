@@ -1,6 +1,9 @@
 #pragma once
 // A simulated E-mu sampler at ID 5 of a simulated bus, the program's SMDI
 // link to it, and a virtual clock for every wait.
+#include <exception>
+#include <functional>
+
 #include "devices/scsi/CSimulatedSCSIBus.h"
 #include "samplers/smdi/CSMDI.h"
 #include "simulators/CSimulatedEMUSampler.h"
@@ -26,3 +29,14 @@ struct SMDISamplerRig {
     CSimulatedEMUSampler sampler{5131, CVersion(4, 10)};
     CSMDI smdi{Device()};
 };
+
+// What `run` throws; null when it returns.
+inline std::exception_ptr FailureOf(const std::function<void()>& run)
+{
+    try {
+        run();
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
+}

@@ -37,7 +37,7 @@ TEST(Version, TextAndOrder)
 
 TEST_F(SamplerModelTest, TableOrderAndConstants)
 {
-    ASSERT_EQ(types.Count(), 39u);
+    ASSERT_EQ(types.Count(), 40u);
     std::set<std::uint32_t> ids;
     for (std::size_t i = 0; i < types.Count(); ++i)
         EXPECT_TRUE(ids.insert(types.At(i).TypeId()).second) << types.At(i).Name();
@@ -64,8 +64,8 @@ TEST_F(SamplerModelTest, TableOrderAndConstants)
         {32, "Kurzweil K2000 via MIDI+SCSI", 1002, ConnectionKind::kMIDIAndSCSI, "V3.01", 128, false, true},
         {35, "Roland S-760 via MIDI", 2000, ConnectionKind::kMIDI, "V2.24", 32, true, false},
         {37, "Yamaha A3000 via MIDI+SCSI", 6002, ConnectionKind::kMIDIAndSCSI, "V2.00", 16, true, true},
-        // Beyond the table, after its types.
-        {38, "MIDI Sample Dump Standard via MIDI", 7000, ConnectionKind::kMIDI, "V0.00", 128, false, false},
+        // Beyond the table, after its types and the SFZ kit pseudo-sampler.
+        {39, "MIDI Sample Dump Standard via MIDI", 7000, ConnectionKind::kMIDI, "V0.00", 128, false, false},
     };
     for (const Row& row : rows) {
         const CABCSupportedSampler& type = types.At(row.index);
@@ -191,13 +191,18 @@ TEST_F(SamplerModelTest, PseudoSamplersTransmitToTheirDestinations)
         std::vector<std::string> calls;
         void OpenSlicesInNewWindows(const CInstalledSampler&) override { calls.push_back("windows"); }
         void ExportSFZKit() override { calls.push_back("sfz"); }
+        void ExportSampleCell(const CInstalledSampler&) override { calls.push_back("samplecell"); }
+        void ExportSoundFont(const CInstalledSampler&) override { calls.push_back("soundfont"); }
+        void ExportMixman(const CInstalledSampler&) override { calls.push_back("mixman"); }
+        void TransmitToSampler(CInstalledSampler&) override { calls.push_back("sampler"); }
     } host;
     for (const std::uint32_t typeId : {CPseudoSamplerClass::kNewWindow, CPseudoSamplerClass::kSFZKit,
-                                       CPseudoSamplerClass::kSoundFont}) {
+                                       CPseudoSamplerClass::kSampleCell, CPseudoSamplerClass::kSoundFont,
+                                       CPseudoSamplerClass::kMixman}) {
         CInstalledSampler sampler(Type(typeId));
         Type(typeId).Transmit(sampler, host);
     }
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"windows", "sfz"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"windows", "sfz", "samplecell", "soundfont", "mixman"}));
 }
 
 TEST_F(SamplerModelTest, HardwareVerificationStoresTheFoundVersion)

@@ -29,9 +29,7 @@ TEST(SDSMessages, SixteenBitWordsPackIntoThreeBytesFromTheTop)
     };
     for (const auto& c : cases) {
         const SDS::Bytes packet = Packet16({c.value});
-        EXPECT_EQ(packet[5], c.bytes[0]) << c.value;
-        EXPECT_EQ(packet[6], c.bytes[1]) << c.value;
-        EXPECT_EQ(packet[7], c.bytes[2]) << c.value;
+        EXPECT_EQ((std::array{packet[5], packet[6], packet[7]}), c.bytes) << c.value;
         std::int16_t back = 0;
         SDS::UnpackWords(packet, 16, &back, 1);
         EXPECT_EQ(back, c.value);

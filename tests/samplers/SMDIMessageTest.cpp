@@ -123,8 +123,8 @@ TEST(SMDIWords, FramesAndWordsOfEveryWidth)
         std::size_t bytesPerWord;
         Bytes from16;
         Bytes from32;
-        std::int16_t back16[2];
-        std::int32_t back32[2];
+        std::array<std::int16_t, 2> back16;
+        std::array<std::int32_t, 2> back32;
     } cases[] = {
         {1, {0x12, 0xFF}, {0x12, 0xFF}, {0x1200, -256}, {0x12000000, -0x1000000}},
         {2, {0x12, 0x34, 0xFF, 0xFE}, {0x12, 0x34, 0xFF, 0xFF}, {0x1234, -2}, {0x12340000, -0x20000}},
@@ -138,14 +138,12 @@ TEST(SMDIWords, FramesAndWordsOfEveryWidth)
         EXPECT_EQ(words, c.from16) << c.bytesPerWord;
         SMDIWords::Encode(samples32, FrameWidth::k32, 2, c.bytesPerWord, words.data());
         EXPECT_EQ(words, c.from32) << c.bytesPerWord;
-        std::int16_t frames16[2];
-        std::int32_t frames32[2];
-        SMDIWords::Decode(c.from16.data(), 2, c.bytesPerWord, FrameWidth::k16, frames16);
-        SMDIWords::Decode(c.from16.data(), 2, c.bytesPerWord, FrameWidth::k32, frames32);
-        EXPECT_EQ(frames16[0], c.back16[0]);
-        EXPECT_EQ(frames16[1], c.back16[1]);
-        EXPECT_EQ(frames32[0], c.back32[0]);
-        EXPECT_EQ(frames32[1], c.back32[1]);
+        std::array<std::int16_t, 2> frames16;
+        std::array<std::int32_t, 2> frames32;
+        SMDIWords::Decode(c.from16.data(), 2, c.bytesPerWord, FrameWidth::k16, frames16.data());
+        SMDIWords::Decode(c.from16.data(), 2, c.bytesPerWord, FrameWidth::k32, frames32.data());
+        EXPECT_EQ(frames16, c.back16) << c.bytesPerWord;
+        EXPECT_EQ(frames32, c.back32) << c.bytesPerWord;
     }
 }
 

@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <algorithm>
+#include <functional>
+#include <optional>
 
 #include "document/export/ExportChecks.h"
 #include "document/export/ExportFailureAlert.h"
@@ -40,15 +42,14 @@ std::unique_ptr<CLoopDocument> Drums() {
     return loop;
 }
 
-int Count(const CSliceRenderSet& set, Kind kind, int limit, CABCExportFeedback& feedback) {
-    return SlicesToExport(set, kind, limit, feedback).value();
-}
-
-std::vector<std::int16_t> Rendered(const CSliceRenderSet& set, int k) {
-    const std::unique_ptr<WAVE_SAMPLE> slice = set.Render(k);
-    std::vector<std::int16_t> points(slice->Frames());
-    for (std::uint32_t i = 0; i < slice->Frames(); ++i) points[i] = slice->Sample(i);
-    return points;
+// The alert an export's failure ends in; none when nothing fails.
+std::optional<ResourceId> AlertOf(const std::function<void()>& run) {
+    try {
+        run();
+    } catch (...) {
+        return ExportFailureAlert(std::current_exception(), 0);
+    }
+    return std::nullopt;
 }
 
 // Where the rendered sound first rises above a tenth of its peak after each
@@ -76,7 +77,8 @@ TEST(SoundFontExport, FluidsynthPlaysTheBankWithTheGrooveBackIntoTheLoop) {
     rig.doc = Drums();
     CSliceRenderSet set(rig.doc->Sound(), rig.doc->Slices(), rig.doc->Settings());
     const fs::path bank = rig.folder / "Funky.sf2";
-    ASSERT_TRUE(ExportSoundFont(set, FileAt(bank), "Funky", Count(set, Kind::kSoundFont, 92, rig.feedback)));
+    ASSERT_TRUE(ExportSoundFont(set, FileAt(bank), "Funky",
+                                SlicesToExport(set, Kind::kSoundFont, 92, rig.feedback).value()));
     ASSERT_TRUE(ExportGrooveMIDI(set, FileAt(rig.folder / "Funky.mid"), rig.feedback));
 
     // Our own reader: every sample as rendered, 46 zero points apart, alone on its key.
@@ -85,7 +87,7 @@ TEST(SoundFontExport, FluidsynthPlaysTheBankWithTheGrooveBackIntoTheLoop) {
     ASSERT_EQ(contents.zones.size(), kHits.size());
     for (std::size_t i = 0; i < kHits.size(); ++i) {
         const auto& sample = contents.samples[i];
-        const std::vector<std::int16_t> slice = Rendered(set, static_cast<int>(i));
+        const std::vector<std::int16_t> slice = SamplesOf(*set.Render(static_cast<int>(i)));
         EXPECT_EQ(sample.start, i == 0 ? 0 : contents.samples[i - 1].end + 46) << i;
         EXPECT_EQ(sample.end - sample.start, slice.size());
         EXPECT_TRUE(std::equal(slice.begin(), slice.end(), contents.points.begin() + sample.start)) << i;
@@ -123,30 +125,19 @@ TEST(SamplerFileExports, NothingStaysOfAStoppedOrFailedExportAndOldFilesAreKept)
     ExportRig rig(9000, {3000, 6000});
     const std::vector<std::uint8_t> old = {1, 2, 3};
     for (const char* name : {"Funky.sf2", "Funky.trk", "Funky.ins", "Funky001.wav"}) WriteFileBytes(rig.folder / name, old);
-    auto exportAll = [&] {
-        std::vector<bool> results;
-        results.push_back(ExportSoundFont(rig.set, FileAt(rig.folder / "Funky.sf2"), "Funky", 3));
-        results.push_back(ExportMixman(rig.set, FileAt(rig.folder / "Funky.trk"), "Funky", 120000, 3));
-        results.push_back(ExportSampleCell(rig.set, FileAt(rig.folder / "Funky.ins"), std::nullopt, 3, rig.feedback));
-        return results;
+    const std::function<bool()> exports[] = {
+        [&] { return ExportSoundFont(rig.set, FileAt(rig.folder / "Funky.sf2"), "Funky", 3); },
+        [&] { return ExportMixman(rig.set, FileAt(rig.folder / "Funky.trk"), "Funky", 120000, 3); },
+        [&] { return ExportSampleCell(rig.set, FileAt(rig.folder / "Funky.ins"), std::nullopt, 3, rig.feedback); },
     };
-    {
-        StopPressed stop;
-        EXPECT_EQ(exportAll(), std::vector<bool>(3, false));
-    }
-    {
-        // A disk that fills up: each export fails with the disk-full alert.
-        CFileSizeLimit full(2000);
-        for (int which = 0; which < 3; ++which) {
-            try {
-                which == 0   ? ExportSoundFont(rig.set, FileAt(rig.folder / "Funky.sf2"), "Funky", 3)
-                : which == 1 ? ExportMixman(rig.set, FileAt(rig.folder / "Funky.trk"), "Funky", 120000, 3)
-                             : ExportSampleCell(rig.set, FileAt(rig.folder / "Funky.ins"), std::nullopt, 3, rig.feedback);
-                ADD_FAILURE() << which;
-            } catch (...) {
-                EXPECT_EQ(ExportFailureAlert(std::current_exception(), 0), Res::kAlertDiskFull) << which;
-            }
+    for (const auto& run : exports) {
+        {
+            StopPressed stop;
+            EXPECT_FALSE(run());
         }
+        // A disk that fills up: the export fails with the disk-full alert.
+        CFileSizeLimit full(2000);
+        EXPECT_EQ(AlertOf([&] { run(); }), Res::kAlertDiskFull);
     }
     // Replacing an existing slice file cancelled: no instrument, no new slice files.
     rig.feedback.replaceAnswer = CABCExportFeedback::ReplaceAnswer::kCancel;
@@ -162,14 +153,8 @@ TEST(SamplerFileExports, ALoopOfSilencedSlicesIsRefusedWithItsOwnAlert) {
     rig.doc->Slices().SelectAll();
     CSliceRenderSet silenced(rig.doc->Sound(), rig.doc->Slices(), rig.doc->Settings());
     ASSERT_EQ(silenced.Count(), 0);
-    for (const Kind kind : {Kind::kSoundFont, Kind::kMixman, Kind::kSampleCell}) {
-        try {
-            SlicesToExport(silenced, kind, 60, rig.feedback);
-            ADD_FAILURE();
-        } catch (...) {
-            EXPECT_EQ(ExportFailureAlert(std::current_exception(), 0), Res::kAlertNothingToExport);
-        }
-    }
+    for (const Kind kind : {Kind::kSoundFont, Kind::kMixman, Kind::kSampleCell})
+        EXPECT_EQ(AlertOf([&] { SlicesToExport(silenced, kind, 60, rig.feedback); }), Res::kAlertNothingToExport);
     EXPECT_THROW(ExportSoundFont(silenced, FileAt(rig.folder / "a.sf2"), "a", 5), XNothingToExport);
     EXPECT_TRUE(fs::is_empty(rig.folder.Path()));
 }
@@ -229,13 +214,11 @@ TEST(SampleCellExport, InstrumentAndSliceFilesBesideIt) {
 TEST(SampleCellExport, AnUnreadableTemplateWritesNothing) {
     ExportRig rig(9000, {3000, 6000});
     WriteFileBytes(rig.folder / "Template.ins", {'F', 'O', 'R', 'M', 0, 0, 0, 4, 'S', 'C', 'i', 'n'});
-    for (const char* name : {"Template.ins", "Missing.ins"}) {
-        try {
-            ExportSampleCell(rig.set, FileAt(rig.folder / "Funky.ins"), FileAt(rig.folder / name), 3, rig.feedback);
-            ADD_FAILURE() << name;
-        } catch (...) {
-            EXPECT_EQ(ExportFailureAlert(std::current_exception(), 0), Res::kAlertSampleCellTemplateUnreadable) << name;
-        }
-    }
+    for (const char* name : {"Template.ins", "Missing.ins"})
+        EXPECT_EQ(AlertOf([&] {
+                      ExportSampleCell(rig.set, FileAt(rig.folder / "Funky.ins"), FileAt(rig.folder / name), 3, rig.feedback);
+                  }),
+                  Res::kAlertSampleCellTemplateUnreadable)
+            << name;
     EXPECT_EQ(FileCount(rig.folder.Path()), 1);
 }

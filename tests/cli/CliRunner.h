@@ -1,5 +1,7 @@
 #pragma once
 // Runs the batch tool built beside the tests.
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "tests/support/FileTestSupport.h"
@@ -22,6 +24,15 @@ inline CliRun RunCli(const std::string& arguments, const std::string& environmen
     run.err.assign(bytes.begin(), bytes.end());
     return run;
 }
+
+// A test with a folder of its own; Path and Quoted name files in it.
+class CliFolderTest : public testing::Test {
+protected:
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string Quoted(const std::string& name) const { return "'" + Path(name) + "'"; }
+
+    CTempFolder folder_;
+};
 
 // Evaluates a python expression over the JSON object `j` that the tool printed.
 inline std::string Python(const std::string& json, const std::string& expression) {

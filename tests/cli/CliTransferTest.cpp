@@ -1,10 +1,10 @@
 // quillet-cli transmit and receive against the simulated SDS sampler, end
 // to end in real time (so on small loops): what went over the wire is
 // decoded by a reader written from the Sample Dump Standard alone and must
-// be the slices export writes; failures end in one line and exit 1.
+// be the slices export writes; failures end in one line and exit 1. And
+// against the simulated E-mu sampler on the simulated SCSI bus, found by its
+// type or reached at its SCSI address.
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 #include "devices/midi/CMIDIPortLists.h"
 #include "devices/scsi/CSCSIBusTable.h"
@@ -22,14 +22,15 @@ namespace {
 
 constexpr const char* kSDS = "--to 'MIDI Sample Dump Standard via MIDI'";
 constexpr const char* kSimulated = "QUILLET_SIMULATED_SAMPLERS=sds";
+constexpr const char* kSimulatedEMU = "QUILLET_SIMULATED_SAMPLERS=emu";
 
-// Reads the program's Dump Headers and Data Packets from a .syx trace, as
-// any SDS receiver would, checks the packet numbers and checksums, and
-// compares every sample with the slice files (WAV) in a folder, in name
-// order. Prints "ok N" or what differs.
+// Reads the program's Dump Headers and Data Packets from the .syx trace in
+// a folder, as any SDS receiver would, checks the packet numbers and
+// checksums, and compares every sample with the slice files (WAV) in its
+// "slices" folder, in name order. Prints "ok N" or what differs.
 const char* const kDecoder = R"(
 import sys, os, wave, struct
-syx = open(sys.argv[1], 'rb').read()
+syx = open(os.path.join(sys.argv[1], 'trace', 'Simulated SDS Sampler.out.syx'), 'rb').read()
 messages, start = [], None
 for i, b in enumerate(syx):
     if b == 0xF0: start = i
@@ -56,7 +57,7 @@ for m in messages:
             if len(words) == length: break
             b0, b1, b2 = m[5 + 3 * k:8 + 3 * k]
             words.append(((b0 << 9) | (b1 << 2) | (b2 >> 5)) - 0x8000)
-folder = sys.argv[2]
+folder = os.path.join(sys.argv[1], 'slices')
 files = sorted(f for f in os.listdir(folder) if f.endswith('.wav'))
 assert len(files) == len(samples), '%d files, %d samples' % (len(files), len(samples))
 for index, (name, (number, bits, length, words)) in enumerate(zip(files, samples)):
@@ -69,7 +70,7 @@ for index, (name, (number, bits, length, words)) in enumerate(zip(files, samples
 print('ok', len(samples))
 )";
 
-class CliTransferTest : public testing::Test {
+class CliTransferTest : public CliFolderTest {
 protected:
     // A document of 700 full-range frames with locked slice points at 0, 250 and 480.
     void SetUp() override {
@@ -78,10 +79,6 @@ protected:
             document->Sound().Samples().WriteSample(i, static_cast<std::int16_t>(i * 7919u + (i % 2 ? 0x8000u : 0u)));
         WriteDocument(CFileSpec(Path("Funky.qlt")), *document);
     }
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-    std::string Quoted(const std::string& name) const { return "'" + Path(name) + "'"; }
-
-    CTempFolder folder_;
 };
 
 }  // namespace
@@ -94,12 +91,7 @@ TEST_F(CliTransferTest, TransmittedDumpsDecodeIntoTheExportedSlices) {
     const CliRun exported =
         RunCli("export " + Quoted("Funky.qlt") + " --normalize --type wav --slices " + Quoted("slices"));
     ASSERT_EQ(exported.status, 0) << exported.err;
-    CTempFolder scripts;
-    WriteFileBytes(scripts / "decode.py", std::vector<std::uint8_t>(kDecoder, kDecoder + std::strlen(kDecoder)));
-    const std::string result = RunCommand("python3 '" + (scripts / "decode.py").string() + "' '" +
-                                          Path("trace/Simulated SDS Sampler.out.syx") + "' " + Quoted("slices") +
-                                          " 2>&1");
-    EXPECT_EQ(result, "ok 3\n");
+    EXPECT_EQ(RunPython(kDecoder, Path("")), "ok 3\n");
 }
 
 TEST_F(CliTransferTest, ReceivedSampleBecomesASoundFileAndADocument) {
@@ -170,4 +162,32 @@ TEST_F(CliTransferTest, FailuresEndInOneLine) {
         }
         EXPECT_FALSE(std::filesystem::exists("X.wav"));
     }
+}
+
+TEST_F(CliTransferTest, EMUSlicesGoOutByTypeOrAddressAndASampleComesBack) {
+    const CliRun sent = RunCli("transmit " + Quoted("Funky.qlt") + " --quiet --to 'E-mu E4X via SCSI'",
+                               std::string(kSimulatedEMU) + " QUILLET_SCSI_TRACE=" + Quoted("trace"));
+    ASSERT_EQ(sent.status, 0) << sent.err;
+    EXPECT_EQ(sent.out, "sent 3 sample(s) to My E4X via SCSI, numbers 1 to 3\n");
+    const std::string trace = RunCommand("cat " + Quoted("trace") + "/*.scsi.txt");
+    EXPECT_NE(trace.find("SMDI"), std::string::npos);
+
+    const CliRun placed = RunCli("transmit " + Quoted("Funky.qlt") +
+                                     " --quiet --to 'E-mu e-6400 via SCSI' --scsi 0:5 --sample-number 997",
+                                 kSimulatedEMU);
+    EXPECT_EQ(placed.status, 0) << placed.err;
+    EXPECT_EQ(placed.out, "sent 3 sample(s) to My e-6400 via SCSI, numbers 997 to 999\n");
+
+    const CliRun received =
+        RunCli("receive --from 'E-mu E4X via SCSI' --sample 1 --out " + Quoted("Tom.wav"), kSimulatedEMU);
+    ASSERT_EQ(received.status, 0) << received.err;
+    EXPECT_EQ(SoxSamples(Path("Tom.wav")).size(), 600u);
+
+    const CliRun outside = RunCli("receive --from 'E-mu E4X via SCSI' --sample 0 --out X.wav", kSimulatedEMU);
+    EXPECT_EQ(outside.status, 2);
+    EXPECT_EQ(outside.err.substr(0, outside.err.find('\n') + 1),
+              "quillet-cli receive: --sample of this sampler: 1 to 999\n");
+    const CliRun missing = RunCli("receive --from 'E-mu E4X via SCSI' --sample 2 --out X.wav", kSimulatedEMU);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("Operation rejected by sampler!"), std::string::npos) << missing.err;
 }

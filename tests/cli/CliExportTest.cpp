@@ -1,7 +1,6 @@
 // quillet-cli export end to end, and documents as input to slice and export.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <sstream>
 
 #include "document/export/DocumentFile.h"
@@ -61,56 +60,22 @@ TEST_F(CliExportTest, AFailedExportNamesItsFileAndAlert) {
 
 namespace {
 
-struct SFZRegion {
-    std::string sample;
-    int key = -1;
-    std::string loopMode;  // from the <global> header when the region has none
-    std::string transpose;
-    std::string tune;
-};
-
-// The regions of an SFZ file with the opcodes they inherit from <global> and
-// <group>: headers in angle brackets, opcode=value pairs, "//" comments. A
-// sample's value runs to the end of its line, as names may hold blanks.
-std::vector<SFZRegion> ParseSFZ(const std::string& text) {
-    std::map<std::string, std::string> global, group, region;
-    std::map<std::string, std::string>* level = nullptr;
-    std::vector<std::map<std::string, std::string>> regions;
-    std::istringstream lines(text);
-    std::string line;
-    const auto finish = [&] {
-        if (level == &region) regions.push_back(region);
-    };
-    while (std::getline(lines, line)) {
-        line = line.substr(0, line.find("//"));
-        std::istringstream words(line);
-        std::string word;
-        while (words >> word) {
-            if (word.front() == '<') {
-                finish();
-                level = word == "<global>" ? &global : word == "<group>" ? &group : &region;
-                if (level == &group) group = global;
-                if (level == &region) region = group;
-                continue;
-            }
-            const auto equals = word.find('=');
-            if (equals == std::string::npos || level == nullptr) continue;
-            const std::string opcode = word.substr(0, equals);
-            std::string value = word.substr(equals + 1);
-            if (opcode == "sample") {
-                std::string rest;
-                std::getline(words, rest);
-                value += rest;
-            }
-            (*level)[opcode] = value;
-        }
-    }
-    finish();
-    std::vector<SFZRegion> parsed;
-    for (auto& r : regions)
-        parsed.push_back({r["sample"], r.count("key") ? std::stoi(r["key"]) : -1, r["loop_mode"], r["transpose"], r["tune"]});
-    return parsed;
-}
+// Prints each region of an SFZ file with the opcodes it inherits from
+// <global> and <group>: "key loop_mode transpose tune|sample". Comments run
+// from "//" to the end of a line; a value runs to the next opcode, as sample
+// names may hold blanks.
+const char* const kSFZRegions = R"(
+import re, sys
+text = re.sub(r'//[^\n]*', '', open(sys.argv[1]).read())
+common, group = {}, {}
+for header, body in re.findall(r'<(\w+)>([^<]*)', text):
+    opcodes = dict(re.findall(r'(\w+)=(.*?)(?=\s+\w+=|\s*$)', body, re.S))
+    if header == 'global': common = group = opcodes
+    elif header == 'group': group = {**common, **opcodes}
+    elif header == 'region':
+        r = {**group, **opcodes}
+        print(f"{r.get('key')} {r.get('loop_mode')} {r.get('transpose')} {r.get('tune')}|{r.get('sample')}")
+)";
 
 }  // namespace
 
@@ -142,16 +107,15 @@ TEST_F(CliExportTest, SFZKitMapsEverySliceFileOntoItsKey) {
     const CliRun run = RunCli("export " + Quoted("Funky.qlt") + " --force --pitch-mode --bars 1 --new-tempo 140 --sfz " +
                               Quoted("kit"));
     ASSERT_EQ(run.status, 0) << run.err;
-    const auto bytes = ReadFileBytes(Path("kit/Funky.sfz"));
-    const std::vector<SFZRegion> regions = ParseSFZ(std::string(bytes.begin(), bytes.end()));
-    ASSERT_EQ(regions.size(), 92u);
-    for (std::size_t i = 0; i < regions.size(); ++i) {
-        EXPECT_EQ(regions[i].key, 36 + static_cast<int>(i));
-        EXPECT_EQ(regions[i].loopMode, "one_shot");
+    std::istringstream regions(RunPython(kSFZRegions, Path("kit/Funky.sfz")));
+    int count = 0;
+    for (std::string region; std::getline(regions, region); ++count) {
         // One bar over 40000 frames is 264.6 BPM; to 140 BPM is -1102 cents.
-        EXPECT_EQ(regions[i].transpose + " " + regions[i].tune, "-11 -2");
-        EXPECT_EQ(RunCommand("soxi -s " + Quoted("kit/" + regions[i].sample)), "400\n") << regions[i].sample;
+        EXPECT_EQ(region.substr(0, region.find('|')), std::to_string(36 + count) + " one_shot -11 -2");
+        const std::string sample = region.substr(region.find('|') + 1);
+        EXPECT_EQ(RunCommand("soxi -s " + Quoted("kit/" + sample)), "400\n") << sample;
     }
+    EXPECT_EQ(count, 92);
     EXPECT_FALSE(std::filesystem::exists(Path("kit/Funky #093.wav")));
 }
 

@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class CliBatchTest : public testing::Test {
+class CliBatchTest : public CliFolderTest {
 protected:
     void SetUp() override {
         // Four kicks a beat apart at 120 BPM: one bar of 4/4.
@@ -22,10 +22,6 @@ protected:
             {{0, DrumVoice::Kick}, {22050, DrumVoice::Kick}, {44100, DrumVoice::Kick}, {66150, DrumVoice::Kick}}, 88200);
         for (const char* name : {"a.aif", "b.aif", "c.aif"}) WriteStereoAIFF(CFileSpec(Path(name)), loop.rate, loop.Interleaved());
     }
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-    std::string Quoted(const std::string& name) const { return "'" + Path(name) + "'"; }
-
-    CTempFolder folder_;
 };
 
 }  // namespace

@@ -41,11 +41,11 @@ std::unique_ptr<CLoopDocument> WideLoop()
 struct SDSRig {
     SDSRig() : transfer(std::make_unique<CSamplerMIDIConnection>(lists, 0, 0)) { sampler.ConnectMIDI(cable); }
 
-    void Transmit(const CSliceRenderSet& slices, std::uint32_t first = kFirstNumber)
+    void Transmit()
     {
         TransmitRequest request;
         request.sysexId = kChannel;
-        request.firstSampleNumber = first;
+        request.firstSampleNumber = kFirstNumber;
         transfer.Transmit(slices, request, progress);
     }
     ReceivedSample Receive(std::uint32_t number)
@@ -59,6 +59,8 @@ struct SDSRig {
     CSimulatedSDSSampler sampler{kChannel};
     CSDSTransfer transfer;
     CLengthyOperation progress{"Slices left:", "Stop"};
+    std::unique_ptr<CLoopDocument> loop = WideLoop();
+    CSliceRenderSet slices{loop->Sound(), loop->Slices(), loop->Settings()};
 };
 
 }  // namespace
@@ -66,10 +68,9 @@ struct SDSRig {
 TEST(SDSTransfer, SlicesGoOutOneSampleEachAndComeBackSampleForSample)
 {
     SDSRig rig;
-    const auto loop = WideLoop();
-    const CSliceRenderSet slices(loop->Sound(), loop->Slices(), loop->Settings());
+    const CSliceRenderSet& slices = rig.slices;
     ASSERT_EQ(slices.Count(), 3);
-    rig.Transmit(slices);
+    rig.Transmit();
 
     const auto held = rig.sampler.Samples();
     ASSERT_EQ(held.size(), 3u);
@@ -119,18 +120,16 @@ TEST(SDSTransfer, InjectedFaultsEndInTheLaddersAlertAndLeaveTheDocumentAlone)
         SCOPED_TRACE(c.name);
         SDSRig rig;
         RecordingAlerts alerts;
-        const auto loop = WideLoop();
-        const std::vector<std::int16_t> before = SamplesOf(loop->Sound());
-        const CSliceRenderSet slices(loop->Sound(), loop->Slices(), loop->Settings());
+        const std::vector<std::int16_t> before = SamplesOf(rig.loop->Sound());
         if (c.receive)
-            rig.Transmit(slices);
+            rig.Transmit();
         rig.sampler.SetFaults(c.faults);
         std::optional<ReceivedSample> received;
         const TransferOutcome outcome = RunSamplerTransfer(nullptr, [&] {
             if (c.receive)
                 received = rig.Receive(kFirstNumber + 1);
             else
-                rig.Transmit(slices);
+                rig.Transmit();
         });
         EXPECT_EQ(outcome, c.alert ? TransferOutcome::kFailed : TransferOutcome::kDone);
         if (c.alert) {
@@ -138,11 +137,11 @@ TEST(SDSTransfer, InjectedFaultsEndInTheLaddersAlertAndLeaveTheDocumentAlone)
             EXPECT_EQ(alerts.shown[0].title, c.alert);
         } else {
             EXPECT_TRUE(alerts.shown.empty());
-            const std::vector<std::int16_t> slice = SamplesOf(*slices.Render(1));
+            const std::vector<std::int16_t> slice = SamplesOf(*rig.slices.Render(1));
             EXPECT_EQ(c.receive ? received->samples : rig.sampler.Samples16(kFirstNumber + 1), slice);
         }
-        EXPECT_EQ(SamplesOf(loop->Sound()), before);
-        EXPECT_EQ(loop->Slices().Count(), 3);
+        EXPECT_EQ(SamplesOf(rig.loop->Sound()), before);
+        EXPECT_EQ(rig.loop->Slices().Count(), 3);
     }
 }
 
@@ -178,9 +177,7 @@ TEST(SDSTransfer, StopDuringTransmitCancelsInTheSampler)
     presenter.pressAtOnce = true;
     SDSRig rig;
     rig.progress.ShowNow();
-    const auto loop = WideLoop();
-    const CSliceRenderSet slices(loop->Sound(), loop->Slices(), loop->Settings());
-    EXPECT_THROW(rig.Transmit(slices), XSampleTransmitCancelled);
+    EXPECT_THROW(rig.Transmit(), XSampleTransmitCancelled);
     rig.clock.Advance(100);
     const auto received = rig.sampler.Trace().Bytes(CInstrumentTrace::Kind::kReceivedSysex);
     ASSERT_FALSE(received.empty());

@@ -126,7 +126,7 @@ TEST_F(CliTest, SamplersListsTheSupportedTypesInTheirOrder) {
     EXPECT_EQ(Python(run.out, "sorted(set(s['transport'] for s in j))"),
               "['file', 'midi', 'midi+scsi', 'scsi', 'window']\n");
     const CliRun table = RunCli("samplers");
-    EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 39);
+    EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 40);
     EXPECT_LT(table.out.find("E-mu EOS Sampler via SCSI"), table.out.find("E-mu ESI-32 via SCSI"));
 }
 

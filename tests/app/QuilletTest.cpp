@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -40,7 +39,7 @@
 #include "gui/window/COpenAudioFileDialog.h"
 #include "resources/QuilletCommands.h"
 #include "tests/support/FileTestSupport.h"
-#include "tests/support/RecordingAlerts.h"
+#include "tests/support/AlertRecorder.h"
 
 namespace {
 
@@ -108,7 +107,7 @@ RunResult RunOnce(const std::string& commandLine, const std::string& folder, con
     CTempFolder fresh;
     ConfigurationFolderScope scope(configuration.empty() ? fresh.Path() : configuration);
     StandInQuillet quillet(commandLine, folder, standIns);
-    RecordingAlerts alerts(alertAnswer);
+    AlertRecorder alerts(alertAnswer);
     // Start-up may serve events before the loop runs; act once it does.
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -136,8 +135,7 @@ RunResult RunOnce(const std::string& commandLine, const std::string& folder, con
     poll.start(10);
     quillet.Run();
     EXPECT_EQ(quillet.Menus(), nullptr);  // torn down
-    for (const AlertDefinition& alert : alerts.shown)
-        result.alerts.push_back(alert.title + "|" + alert.message);
+    result.alerts = alerts.shown;
     result.openDialogsAtStart = quillet.openDialogsAtStart;
     return result;
 }

@@ -15,7 +15,7 @@
 #include "samplers/transfer/TransferLoops.h"
 #include "sound/CWaveSample.h"
 #include "sound/WAVE_SAMPLE.h"
-#include "tests/support/RecordingAlerts.h"
+#include "tests/support/AlertRecorder.h"
 #include "tests/support/RecordingProgress.h"
 
 namespace {
@@ -109,15 +109,15 @@ TEST(TransferFrame, NameHelpers)
 
 TEST(TransferFrame, SliceLimitAsksAndCutsOrStops)
 {
-    RecordingAlerts ok(33);
+    AlertRecorder ok(33);
     EXPECT_EQ(LimitSlices(12, 12), 12);
     EXPECT_TRUE(ok.shown.empty());
     EXPECT_EQ(LimitSlices(20, 12), 12);
     ASSERT_EQ(ok.shown.size(), 1u);
-    EXPECT_NE(ok.shown[0].message.find("You've got 20 slices, but the sampler can only use 12. Would you like to use "
+    EXPECT_NE(ok.Message(0).find("You've got 20 slices, but the sampler can only use 12. Would you like to use "
                                        "the first 12 slices?"),
               std::string::npos);
-    RecordingAlerts cancel(34);
+    AlertRecorder cancel(34);
     EXPECT_THROW(LimitSlices(20, 12), XSampleTransmitCancelled);
 }
 
@@ -173,7 +173,7 @@ TEST(TransferFrame, ReceiveFramesKeepsTheTopSixteenBitsAndTheChosenChannel)
 
 TEST(TransferFrame, TransferRunsWithPlaybackPausedAndEndsInTheLaddersAlert)
 {
-    RecordingAlerts alerts;
+    AlertRecorder alerts;
     CCountingPause pause;
     int depthDuring = 0;
     EXPECT_EQ(RunSamplerTransfer(&pause, [&] { depthDuring = pause.depth; }), TransferOutcome::kDone);
@@ -182,5 +182,5 @@ TEST(TransferFrame, TransferRunsWithPlaybackPausedAndEndsInTheLaddersAlert)
     EXPECT_EQ(RunSamplerTransfer(nullptr, [] { throw XSampleTransmitCancelled(); }), TransferOutcome::kStopped);
     EXPECT_EQ(pause.depth, 0);
     ASSERT_EQ(alerts.shown.size(), 1u);
-    EXPECT_EQ(alerts.shown[0].title, "Operation rejected by sampler!");
+    EXPECT_EQ(alerts.Title(0), "Operation rejected by sampler!");
 }

@@ -19,7 +19,7 @@
 #include "slicing/CSliceRenderSet.h"
 #include "sound/WAVE_SAMPLE.h"
 #include "tests/support/LoopFixture.h"
-#include "tests/support/RecordingAlerts.h"
+#include "tests/support/AlertRecorder.h"
 #include "tests/support/RecordingProgress.h"
 #include "tests/support/SMDISamplerRig.h"
 
@@ -42,10 +42,10 @@ TransmitRequest Request(std::uint32_t first)
     return request;
 }
 
-bool Warned(const RecordingAlerts& alerts)
+bool Warned(const AlertRecorder& alerts)
 {
-    return std::any_of(alerts.shown.begin(), alerts.shown.end(), [](const AlertDefinition& alert) {
-        return alert.message.find("Some samples were not Transmitted!") != std::string::npos;
+    return std::any_of(alerts.shown.begin(), alerts.shown.end(), [](const std::string& alert) {
+        return alert.find("Some samples were not Transmitted!") != std::string::npos;
     });
 }
 
@@ -87,7 +87,7 @@ TEST(EMUTransfer, SlicesGoToTheRacksEMUAndComeBack)
 TEST(EMUTransfer, SampleNumbersEndAt999)
 {
     SMDISamplerRig rig;
-    RecordingAlerts alerts(kAlertButtonSlot0);  // OK: send the first slices
+    AlertRecorder alerts(kAlertButtonSlot0);  // OK: send the first slices
     ThreeSlices loop;
     CEMUTransfer(rig.Device()).Transmit(loop.slices, Request(998), loop.progress);
     ASSERT_EQ(alerts.shown.size(), 1u);  // too many slices
@@ -109,7 +109,7 @@ TEST(EMUTransfer, FailuresAndStopsAfterTheFirstSampleWarnThatSamplesStay)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SMDISamplerRig rig;
-        RecordingAlerts alerts;
+        AlertRecorder alerts;
         RecordingPresenter presenter;
         presenter.pressAtOnce = c.stop;
         if (c.refusedSample >= 0)

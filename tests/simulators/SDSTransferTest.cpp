@@ -14,7 +14,7 @@
 #include "slicing/CSliceRenderSet.h"
 #include "tests/support/InstalledClock.h"
 #include "tests/support/LoopFixture.h"
-#include "tests/support/RecordingAlerts.h"
+#include "tests/support/AlertRecorder.h"
 #include "tests/support/RecordingProgress.h"
 
 namespace {
@@ -119,7 +119,7 @@ TEST(SDSTransfer, InjectedFaultsEndInTheLaddersAlertAndLeaveTheDocumentAlone)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SDSRig rig;
-        RecordingAlerts alerts;
+        AlertRecorder alerts;
         const std::vector<std::int16_t> before = SamplesOf(rig.loop->Sound());
         if (c.receive)
             rig.Transmit();
@@ -134,7 +134,7 @@ TEST(SDSTransfer, InjectedFaultsEndInTheLaddersAlertAndLeaveTheDocumentAlone)
         EXPECT_EQ(outcome, c.alert ? TransferOutcome::kFailed : TransferOutcome::kDone);
         if (c.alert) {
             ASSERT_EQ(alerts.shown.size(), 1u);
-            EXPECT_EQ(alerts.shown[0].title, c.alert);
+            EXPECT_EQ(alerts.Title(0), c.alert);
         } else {
             EXPECT_TRUE(alerts.shown.empty());
             const std::vector<std::int16_t> slice = SamplesOf(*rig.slices.Render(1));
@@ -159,7 +159,7 @@ TEST(SDSTransfer, UnusableOrMissingSamplesAreRefused)
     };
     for (const auto& c : cases) {
         SDSRig rig;
-        RecordingAlerts alerts;
+        AlertRecorder alerts;
         SDS::Header header;
         header.period = c.period;
         header.bits = c.bits;
@@ -167,7 +167,7 @@ TEST(SDSTransfer, UnusableOrMissingSamplesAreRefused)
         rig.sampler.Store(5, {header, SDS::Bytes(9, 0x40)});
         EXPECT_EQ(RunSamplerTransfer(nullptr, [&] { rig.Receive(c.asked); }), TransferOutcome::kFailed);
         ASSERT_EQ(alerts.shown.size(), 1u);
-        EXPECT_EQ(alerts.shown[0].title, c.alert);
+        EXPECT_EQ(alerts.Title(0), c.alert);
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// Stands in for the alert box in tests: notes every alert shown, answers
-// with the codes a test lines up (33, the button written last, after them),
-// and tells whether a given alert of the scripts was shown.
+// Stands in for the alert box in tests: notes every alert shown as
+// "title|message", answers with the codes a test lines up (`otherwise`,
+// by default 33, the button written last, after them), and tells whether
+// a given alert of the scripts was shown.
 #include <algorithm>
 #include <cstdint>
 #include <deque>
@@ -15,7 +16,7 @@
 
 class AlertRecorder : public CABCAlertPresenter {
 public:
-    AlertRecorder() : fPrevious(Install(this)) {}
+    explicit AlertRecorder(std::int32_t given = kAlertButtonSlot0) : otherwise(given), fPrevious(Install(this)) {}
     ~AlertRecorder() override { Install(fPrevious); }
     AlertRecorder(const AlertRecorder&) = delete;
     AlertRecorder& operator=(const AlertRecorder&) = delete;
@@ -24,7 +25,7 @@ public:
     {
         shown.push_back(Text(alert));
         if (answers.empty())
-            return kAlertButtonSlot0;
+            return otherwise;
         const std::int32_t answer = answers.front();
         answers.pop_front();
         return answer;
@@ -38,9 +39,12 @@ public:
         return static_cast<int>(std::count(shown.begin(), shown.end(), expected));
     }
     bool Shown(ResourceId id, std::string_view argument = {}) const { return Count(id, argument) > 0; }
+    std::string Title(std::size_t i) const { return shown.at(i).substr(0, shown.at(i).find('|')); }
+    std::string Message(std::size_t i) const { return shown.at(i).substr(shown.at(i).find('|') + 1); }
 
     std::vector<std::string> shown;
     std::deque<std::int32_t> answers;
+    std::int32_t otherwise;
 
 private:
     static std::string Text(const AlertDefinition& alert) { return alert.title + "|" + alert.message; }

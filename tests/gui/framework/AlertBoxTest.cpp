@@ -15,7 +15,7 @@
 #include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/views/CIconView.h"
 #include "gui/framework/views/CStaticTextView.h"
-#include "tests/support/RecordingAlerts.h"
+#include "tests/support/AlertRecorder.h"
 
 namespace {
 
@@ -147,9 +147,9 @@ TEST(AlertBox, TextWrapsBetweenWordsAndBreaksOnlyAWordWiderThanTheBox)
 
 TEST(ShowAlert, PresenterSeesTheSubstitutedAlert)
 {
-    RecordingAlerts presenter(kAlertButtonSlot1);
+    AlertRecorder presenter(kAlertButtonSlot1);
     EXPECT_EQ(ShowAlertWithArgument(Res::kAlertFileExists, "a[b]^1"), kAlertButtonSlot1);
-    EXPECT_NE(presenter.shown.at(0).message.find("a(b)~1"), std::string::npos);
+    EXPECT_NE(presenter.Message(0).find("a(b)~1"), std::string::npos);
 }
 
 TEST(ShowAlert, WithoutPresenterAnswersAsClosing)

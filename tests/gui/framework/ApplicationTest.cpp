@@ -20,7 +20,7 @@
 #include "gui/framework/views/CWindowRootGroupView.h"
 #include "gui/framework/windows/CDocumentWindow.h"
 #include "gui/framework/windows/CFrameWindow.h"
-#include "tests/support/RecordingAlerts.h"
+#include "tests/support/AlertRecorder.h"
 
 namespace {
 
@@ -144,7 +144,7 @@ public:
 TEST(MainLoop, FailureInAControlIsReportedAsAnAlert)
 {
     CCountingApplication application;
-    RecordingAlerts alerts;
+    AlertRecorder alerts;
     CFailingWindow window;
     window.Open();
     window.failure = std::make_exception_ptr(XOutOfMemory());
@@ -152,8 +152,8 @@ TEST(MainLoop, FailureInAControlIsReportedAsAnAlert)
     window.failure = std::make_exception_ptr(XFileNotFound());
     QTest::mouseClick(&window.button->Widget(), Qt::LeftButton);
     ASSERT_EQ(alerts.shown.size(), 2u);
-    EXPECT_EQ(alerts.shown[0].message, "Not enough memory to complete operation!");
-    EXPECT_EQ(alerts.shown[1].message, ParseAlertScript(GetAlertScript(Res::kAlertInternalError)).message);
+    EXPECT_EQ(alerts.Message(0), "Not enough memory to complete operation!");
+    EXPECT_EQ(alerts.Message(1), ParseAlertScript(GetAlertScript(Res::kAlertInternalError)).message);
 }
 
 TEST(MainLoop, BackgroundAndForegroundAreReportedOncePerChange)

@@ -17,7 +17,7 @@
 #include "gui/window/CNoLengthSpecifiedDialog.h"
 #include "gui/window/COpenAudioFileDialog.h"
 #include "gui/window/CQuilletWindow.h"
-#include "tests/support/RecordingAlerts.h"
+#include "tests/support/AlertRecorder.h"
 #include "tests/support/WindowFixture.h"
 
 namespace {
@@ -60,18 +60,18 @@ TEST(OpenAudioFileDialog, DescribesTheFileAndStartsOnTheLeftChannel)
 
 TEST(AlertExportFeedback, TooManySlicesNamesTheLimitAndTheFile)
 {
-    RecordingAlerts alerts;
+    AlertRecorder alerts;
     CAlertExportFeedback feedback;
     EXPECT_TRUE(feedback.AcceptFirstSlices(CABCExportFeedback::ExportKind::kMIDI, 92));  // OK
-    alerts.answer = 34;                                                                   // Cancel
+    alerts.otherwise = 34;                                                                   // Cancel
     EXPECT_FALSE(feedback.AcceptFirstSlices(CABCExportFeedback::ExportKind::kSLX, 1000));
     EXPECT_EQ(feedback.AskReplace("Beat 001.wav"), CABCExportFeedback::ReplaceAnswer::kReplaceAll);
-    alerts.answer = 35;
+    alerts.otherwise = 35;
     EXPECT_EQ(feedback.AskReplace("Beat 001.wav"), CABCExportFeedback::ReplaceAnswer::kReplace);
     ASSERT_EQ(alerts.shown.size(), 4u);
-    EXPECT_NE(alerts.shown[0].message.find("first 92 slices will be included in the MIDI file"), std::string::npos);
-    EXPECT_NE(alerts.shown[1].message.find("first 1000 slices will be included in the SLX file"), std::string::npos);
-    EXPECT_NE(alerts.shown[2].message.find("Beat 001.wav"), std::string::npos);
+    EXPECT_NE(alerts.Message(0).find("first 92 slices will be included in the MIDI file"), std::string::npos);
+    EXPECT_NE(alerts.Message(1).find("first 1000 slices will be included in the SLX file"), std::string::npos);
+    EXPECT_NE(alerts.Message(2).find("Beat 001.wav"), std::string::npos);
 }
 
 class DocumentWindowTest : public ::testing::Test {
@@ -87,7 +87,7 @@ protected:
     }
 
     CApplication application{"Quillet"};
-    RecordingAlerts alerts;  // in front of the application's alert boxes
+    AlertRecorder alerts;  // in front of the application's alert boxes
     std::shared_ptr<DocumentSession> session =
         std::make_shared<DocumentSession>([] { return false; }, [] { return nullptr; });
 };
@@ -107,7 +107,7 @@ TEST_F(DocumentWindowTest, OpensWithTitleToolbarTooltipsLimitsAndTheLeftLocatorQ
     EXPECT_TRUE(alerts.shown.empty());  // the first point is on the left locator already
     CQuilletWindow& asking = OpenWindow({1200});  // answered Yes, written last
     ASSERT_EQ(alerts.shown.size(), 1u);
-    EXPECT_NE(alerts.shown[0].message.find("left locator"), std::string::npos);
+    EXPECT_NE(alerts.Message(0).find("left locator"), std::string::npos);
     EXPECT_EQ(asking.Model().Sound().LoopStart(), 1200);
 }
 

@@ -106,30 +106,29 @@ TEST_F(MenuUpdaterTest, TogglesShowDefaultsWithoutDocuments)
 
 TEST_F(MenuUpdaterTest, WindowCommandsFollowTheDocuments)
 {
-    Update();
-    EXPECT_FALSE(Enabled(Cmd::kCascade));
-    EXPECT_FALSE(Enabled(Cmd::kCloseAll));
-    EXPECT_FALSE(Enabled(Cmd::kResizeToDocuments));
-
-    // One minimized document: Close All, but nothing to arrange.
-    state_.documentCount = 1;
-    Update();
-    EXPECT_TRUE(Enabled(Cmd::kCloseAll));
-    EXPECT_FALSE(Enabled(Cmd::kTileVertically));
-
-    state_.visibleNormalDocuments = 1;
-    Update();
-    EXPECT_TRUE(Enabled(Cmd::kCascade));
-    EXPECT_TRUE(Enabled(Cmd::kTileHorizontally));
-    EXPECT_TRUE(Enabled(Cmd::kResizeToDocuments));
-    state_.anyDocumentMaximized = true;
-    Update();
-    EXPECT_FALSE(Enabled(Cmd::kResizeToDocuments));
-    state_.anyDocumentMaximized = false;
-    state_.frameMaximized = true;
-    Update();
-    EXPECT_FALSE(Enabled(Cmd::kResizeToDocuments));
+    struct Case {
+        int documents;
+        int visible;
+        bool documentMaximized;
+        bool frameMaximized;
+        bool closeAll;
+        bool arrange;
+        bool resize;
+    };
+    // A minimized document alone: Close All, but nothing to arrange.
+    for (const Case& c : {Case{0, 0, false, false, false, false, false}, Case{1, 0, false, false, true, false, false},
+                          Case{1, 1, false, false, true, true, true}, Case{1, 1, true, false, true, true, false},
+                          Case{1, 1, false, true, true, true, false}}) {
+        state_ = {.documentCount = c.documents, .visibleNormalDocuments = c.visible,
+                  .anyDocumentMaximized = c.documentMaximized, .frameMaximized = c.frameMaximized};
+        Update();
+        EXPECT_EQ(Enabled(Cmd::kCloseAll), c.closeAll) << c.documents << c.visible;
+        for (const std::uint32_t arrange : {Cmd::kCascade, Cmd::kTileHorizontally, Cmd::kTileVertically})
+            EXPECT_EQ(Enabled(arrange), c.arrange) << c.documents << c.visible;
+        EXPECT_EQ(Enabled(Cmd::kResizeToDocuments), c.resize) << c.documentMaximized << c.frameMaximized;
+    }
 }
+
 TEST_F(MenuUpdaterTest, OpenRecentFollowsOpenAndListsUpToFourDocuments)
 {
     CMenuUpdater::AddOpenRecentMenu(bar_, "Open Recent");

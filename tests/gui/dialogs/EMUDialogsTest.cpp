@@ -6,12 +6,11 @@
 
 #include "gui/dialogs/CEMUReceiveDialog.h"
 #include "gui/dialogs/CEMUTransmitDialog.h"
-#include "gui/framework/controls/CPopupButtonView.h"
-#include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/controls/CSingleLineTextEditView.h"
 #include "samplers/emu/CEMUTransfer.h"
 #include "slicing/CSliceRenderSet.h"
 #include "tests/support/AlertRecorder.h"
+#include "tests/support/DialogInput.h"
 #include "tests/support/LoopFixture.h"
 #include "tests/support/SMDISamplerRig.h"
 #include "tests/support/SamplerTestRig.h"
@@ -39,8 +38,7 @@ TEST(EMUDialogs, TransmitChecksTheChoicesSendsAtTheRateAndReceivesBack)
     for (const auto& c : refused) {
         dialog.Field(CEMUTransmitDialog::kSampleName).SetText(c.name);
         dialog.Field(CEMUTransmitDialog::kStartNumber).SetText(c.start);
-        dialog.Button(CEMUTransmitDialog::kTransmit).Press();
-        dialog.CheckControls();
+        Press(dialog, dialog.Button(CEMUTransmitDialog::kTransmit));
         EXPECT_TRUE(alerts.Shown(c.alert)) << c.name << c.start;
         EXPECT_FALSE(dialog.HasEnded());
     }
@@ -48,8 +46,7 @@ TEST(EMUDialogs, TransmitChecksTheChoicesSendsAtTheRateAndReceivesBack)
 
     dialog.Field(CEMUTransmitDialog::kStartNumber).SetText("5");
     dialog.Rate().SetValue(3);  // 22.05 kHz
-    dialog.Button(CEMUTransmitDialog::kTransmit).Press();
-    dialog.CheckControls();
+    Press(dialog, dialog.Button(CEMUTransmitDialog::kTransmit));
     ASSERT_TRUE(dialog.HasEnded());
     ASSERT_EQ(rig.sampler.SampleCount(), 3u);
     const CSimulatedEMUSampler::Sample* second = rig.sampler.Find(6);
@@ -69,8 +66,7 @@ TEST(EMUDialogs, TransmitChecksTheChoicesSendsAtTheRateAndReceivesBack)
     receive.CheckControls();
     EXPECT_FALSE(receive.Button(CEMUReceiveDialog::kReceive).IsEnabled());
     receive.Number().SetText("6");
-    receive.Button(CEMUReceiveDialog::kReceive).Press();
-    receive.CheckControls();
+    Press(receive, receive.Button(CEMUReceiveDialog::kReceive));
     ASSERT_TRUE(receive.Received());
     EXPECT_EQ(receive.Received()->format.name, "Break 2");
     EXPECT_EQ(receive.Received()->samples, rig.sampler.Frames(6));

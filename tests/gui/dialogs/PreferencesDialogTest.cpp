@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QSlider>
 
 #include "devices/sound/CABCSoundSetupHost.h"
@@ -16,9 +15,8 @@
 #include "gui/dialogs/PreferenceFaders.h"
 #include "gui/framework/controls/CCheckBoxView.h"
 #include "gui/framework/controls/CFaderView.h"
-#include "gui/framework/controls/CPopupButtonView.h"
-#include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/views/CStaticTextView.h"
+#include "tests/support/DialogInput.h"
 
 namespace {
 
@@ -37,13 +35,6 @@ void Silence(std::int16_t* frames, std::uint32_t count, void*)
 void Move(CFaderView& fader, int value)
 {
     static_cast<QSlider&>(fader.Widget()).setValue(value);
-}
-
-void Choose(CPopupButtonView& popup, int index)
-{
-    auto& combo = static_cast<QComboBox&>(popup.Widget());
-    combo.setCurrentIndex(index);
-    emit combo.activated(index);
 }
 
 void Click(CCheckBoxView& box)
@@ -120,8 +111,7 @@ TEST_F(PreferencesDialogTest, ChangesTakeEffectAtOnceAndCancelPutsThemBack)
     EXPECT_TRUE(documents.setBarsToOne);
     EXPECT_EQ(redraws, 2);
 
-    dialog.Button(CQuilletPreferencesDialog::kCancel).Press();
-    dialog.CheckControls();
+    Press(dialog, dialog.Button(CQuilletPreferencesDialog::kCancel));
     EXPECT_EQ(sound.CardIndex(), 0);
     EXPECT_EQ(sound.Channel()->GetPlayAheadSetting(), 4);
     EXPECT_EQ(documents.look.contrast, 50);
@@ -135,8 +125,7 @@ TEST_F(PreferencesDialogTest, OKWithoutMovingTheContrastKeepsIt)
 {
     for (int opening = 0; opening < 3; ++opening) {
         CQuilletPreferencesDialog dialog(Settings(&sound));
-        dialog.Button(CQuilletPreferencesDialog::kOK).Press();
-        dialog.CheckControls();
+        Press(dialog, dialog.Button(CQuilletPreferencesDialog::kOK));
     }
     EXPECT_EQ(documents.look.contrast, 50);
 }
@@ -145,7 +134,7 @@ TEST_F(PreferencesDialogTest, WithoutSoundTheCardListSaysSo)
 {
     CQuilletPreferencesDialog dialog(Settings(nullptr));
     EXPECT_EQ(dialog.CardPopup().ItemCount(), 1);
-    EXPECT_EQ(static_cast<QComboBox&>(dialog.CardPopup().Widget()).itemText(0).toStdString(), "No sound available");
+    EXPECT_EQ(Entry(dialog.CardPopup(), 0), "No sound available");
     EXPECT_FALSE(dialog.CardPopup().IsEnabled());
     EXPECT_EQ(dialog.Text(CQuilletPreferencesDialog::kUnderruns).Text(), "n/a");
 }

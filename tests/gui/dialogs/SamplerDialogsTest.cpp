@@ -1,7 +1,6 @@
 // The sampler dialogs: Found Sampler, Add Sampler, Rename and Sampler Settings.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <algorithm>
 #include <set>
 
@@ -10,16 +9,15 @@
 #include "gui/dialogs/CFoundSamplerInfoDialog.h"
 #include "gui/dialogs/CRenameSamplerDialog.h"
 #include "gui/dialogs/CSamplerPictureView.h"
-#include "gui/framework/controls/CPopupButtonView.h"
-#include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/controls/CSingleLineTextEditView.h"
 #include "gui/framework/views/CStaticTextView.h"
 #include "samplers/search/CABCFoundSamplerQuestion.h"
 #include "samplers/search/CABCSamplerScanner.h"
 #include "samplers/search/CSamplerFinder.h"
 #include "samplers/search/CSamplerVerifier.h"
-#include "tests/support/SamplerTestRig.h"
 #include "tests/support/AlertRecorder.h"
+#include "tests/support/DialogInput.h"
+#include "tests/support/SamplerTestRig.h"
 
 namespace {
 
@@ -29,18 +27,6 @@ public:
     std::vector<SCSIFoundRecord> ScanSCSI() override { return {}; }
     bool Ask(const CInstalledSampler&, ResourceId, const CInstalledSamplerList&) override { return true; }
 };
-
-void Choose(CPopupButtonView& popup, int index)
-{
-    auto& combo = static_cast<QComboBox&>(popup.Widget());
-    combo.setCurrentIndex(index);
-    emit combo.activated(index);
-}
-
-std::string Entry(CPopupButtonView& popup, int index)
-{
-    return static_cast<QComboBox&>(popup.Widget()).itemText(index).toStdString();
-}
 
 class SamplerDialogsTest : public ::testing::Test {
 protected:
@@ -111,8 +97,7 @@ TEST_F(SamplerDialogsTest, AddSamplerListsReachableModelsAndInstallsTheChosenOne
     EXPECT_EQ(dialog.Picture().Picture(), 15040u);
     EXPECT_EQ(dialog.Text(CAddSamplerDialog::kNotes).Text(),
               "The S-760 must be in Performance mode when you use it with Quillet!");
-    dialog.Button(CAddSamplerDialog::kOK).Press();
-    dialog.CheckControls();
+    Press(dialog, dialog.Button(CAddSamplerDialog::kOK));
     ASSERT_EQ(installed.Count(), 6);
     EXPECT_EQ(installed.Selected()->Name(), "My S-760 via MIDI");
 }
@@ -122,13 +107,11 @@ TEST_F(SamplerDialogsTest, RenameNeedsAName)
     CInstalledSampler sampler(*types.Find(4000));
     CRenameSamplerDialog dialog(sampler);
     dialog.NewName().SetText("");
-    dialog.Button(CRenameSamplerDialog::kOK).Press();
-    dialog.CheckControls();
+    Press(dialog, dialog.Button(CRenameSamplerDialog::kOK));
     EXPECT_TRUE(alerts.Shown(Res::kAlertSamplerNameMissing));
     EXPECT_FALSE(dialog.HasEnded());
     dialog.NewName().SetText("Studio S1000");
-    dialog.Button(CRenameSamplerDialog::kOK).Press();
-    dialog.CheckControls();
+    Press(dialog, dialog.Button(CRenameSamplerDialog::kOK));
     EXPECT_EQ(sampler.Name(), "Studio S1000");
 }
 
@@ -168,11 +151,9 @@ TEST_F(SamplerDialogsTest, SettingsShowTheSamplerAndChangeItsAddresses)
     EXPECT_FALSE(dialog.Popup(CConfigureSamplerDialog::kSCSIBus).IsEnabled());
 
     alerts.answers = {33};  // Yes, remove it
-    dialog.Button(CConfigureSamplerDialog::kDelete).Press();
-    dialog.CheckControls();
+    Press(dialog, dialog.Button(CConfigureSamplerDialog::kDelete));
     EXPECT_EQ(installed.Count(), 6);
-    dialog.Button(CConfigureSamplerDialog::kDelete).Press();
-    dialog.CheckControls();
+    Press(dialog, dialog.Button(CConfigureSamplerDialog::kDelete));
     EXPECT_EQ(dialog.Shown(), nullptr);
     EXPECT_EQ(dialog.Text(CConfigureSamplerDialog::kName).Text(), "No sampler installed.");
     EXPECT_EQ(dialog.Picture(CConfigureSamplerDialog::kPicture).Picture(), CSamplerPictureView::kNoSampler);

@@ -8,7 +8,6 @@
 #include "gui/dialogs/CSampleCellExportDialog.h"
 #include "gui/dialogs/CSoundFontExportDialog.h"
 #include "gui/framework/controls/CCheckBoxView.h"
-#include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/controls/CSingleLineTextEditView.h"
 #include "gui/framework/views/CStaticTextView.h"
 #include "gui/window/CAlertExportFeedback.h"
@@ -17,6 +16,7 @@
 #include "samplers/model/CPseudoSamplerClass.h"
 #include "samplers/model/SupportedSamplerTable.h"
 #include "tests/support/AlertRecorder.h"
+#include "tests/support/DialogInput.h"
 #include "tests/support/ExportRig.h"
 #include "tests/support/SoundFontReader.h"
 
@@ -71,8 +71,7 @@ TEST(SamplerFileExportDialogs, SoundFontNameIsProposedKeptAndFollowedByTheMIDIFi
         EXPECT_EQ(dialog.NameField()->Text(), "Beat");
         dialog.NameField()->SetText("Breaks");
         d.saveAs = {"Bank.sf2", "Bank.mid"};
-        dialog.MIDIAndExportButton()->Press();
-        dialog.CheckControls();
+        Press(dialog, *dialog.MIDIAndExportButton());
         EXPECT_TRUE(dialog.HasEnded());
     }
     EXPECT_EQ(d.asked, (std::vector<std::string>{"Export SoundFont Bank As: Breaks .sf2",
@@ -94,8 +93,7 @@ TEST(SamplerFileExportDialogs, QuestionsAndFailuresKeepTheDialogOpen)
     SamplerFileExportJob job = d.Job();
     CSoundFontExportDialog dialog(job);
     d.alerts.answers = {kCancel};
-    dialog.ExportButton().Press();
-    dialog.CheckControls();
+    Press(dialog, dialog.ExportButton());
     ASSERT_EQ(d.alerts.shown.size(), 1u);
     EXPECT_NE(d.alerts.shown[0].find("You've got 93 slices, but the limit for a SoundFont bank created by Quillet! is "
                                      "92. Would you like to export the first 92 slices?"),
@@ -106,12 +104,10 @@ TEST(SamplerFileExportDialogs, QuestionsAndFailuresKeepTheDialogOpen)
 
     d.alerts.answers = {kOK};
     d.saveAs = {"missing/Bank.sf2"};
-    dialog.ExportButton().Press();
-    dialog.CheckControls();
+    Press(dialog, dialog.ExportButton());
     EXPECT_TRUE(d.alerts.Shown(Res::kAlertSoundFontExportFailed));
     EXPECT_FALSE(dialog.HasEnded());
-    dialog.CancelButton().Press();
-    dialog.CheckControls();
+    Press(dialog, dialog.CancelButton());
     EXPECT_TRUE(dialog.HasEnded());
 }
 
@@ -153,8 +149,7 @@ TEST(SamplerFileExportDialogs, SampleCellTemplateChoice)
     EXPECT_TRUE(dialog.BrowseButton().IsEnabled());
 
     d.saveAs = {"Beat.ins"};
-    dialog.ExportButton().Press();
-    dialog.CheckControls();
+    Press(dialog, dialog.ExportButton());
     EXPECT_TRUE(d.alerts.Shown(Res::kAlertSampleCellTemplateUnreadable));
     EXPECT_FALSE(std::filesystem::exists(d.rig.folder / "Beat.ins"));
     EXPECT_FALSE(dialog.HasEnded());
@@ -163,8 +158,7 @@ TEST(SamplerFileExportDialogs, SampleCellTemplateChoice)
     dialog.UseTemplateBox().SetChecked(false);
     dialog.CheckControls();
     d.saveAs = {"Beat.ins", "Beat.mid"};
-    dialog.MIDIAndExportButton()->Press();
-    dialog.CheckControls();
+    Press(dialog, *dialog.MIDIAndExportButton());
     EXPECT_TRUE(dialog.HasEnded());
     for (const char* name : {"Beat.ins", "Beat001.wav", "Beat003.wav", "Beat.mid"})
         EXPECT_TRUE(std::filesystem::exists(d.rig.folder / name)) << name;

@@ -7,7 +7,6 @@
 #include "framework/exceptions/Exceptions.h"
 #include "gui/dialogs/CSDSReceiveDialog.h"
 #include "gui/dialogs/CSDSTransmitDialog.h"
-#include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/controls/CSingleLineTextEditView.h"
 #include "samplers/model/SamplerFamily.h"
 #include "samplers/transfer/CABCPlaybackPause.h"
@@ -17,6 +16,7 @@
 #include "slicing/CSlicingSettings.h"
 #include "sound/WAVE_SAMPLE.h"
 #include "tests/support/AlertRecorder.h"
+#include "tests/support/DialogInput.h"
 #include "tests/support/SamplerTestRig.h"
 
 namespace {
@@ -91,14 +91,12 @@ TEST_F(TransferDialogsTest, TransmitSendsFromTheNumbersGivenAndStaysOpenOnFailur
     dialog.Field(CSDSTransmitDialog::kSysexId).SetText("7");
 
     transfer.failure = std::make_exception_ptr(XSysexTimedOut());
-    dialog.Button(CSDSTransmitDialog::kTransmit).Press();
-    dialog.CheckControls();
+    Press(dialog, dialog.Button(CSDSTransmitDialog::kTransmit));
     EXPECT_TRUE(alerts.Shown(Res::kAlertMIDICommunication));
     EXPECT_FALSE(dialog.HasEnded());
 
     transfer.failure = nullptr;
-    dialog.Button(CSDSTransmitDialog::kTransmit).Press();
-    dialog.CheckControls();
+    Press(dialog, dialog.Button(CSDSTransmitDialog::kTransmit));
     EXPECT_TRUE(dialog.HasEnded());
     ASSERT_TRUE(transfer.transmitted);
     EXPECT_EQ(transfer.transmitted->sysexId, 7);
@@ -113,14 +111,14 @@ TEST_F(TransferDialogsTest, ReceiveFetchesTheNumberedSampleAndNamesIt)
     EXPECT_EQ(dialog.Title(), "Receive from Rack");
     dialog.Field(CSDSReceiveDialog::kNumber).SetText("42");
     transfer.failure = std::make_exception_ptr(XSDSCancelled());
-    dialog.Button(CSDSReceiveDialog::kReceive).Press();
-    dialog.CheckControls();
+    Press(dialog, dialog.Button(CSDSReceiveDialog::kReceive));
     EXPECT_TRUE(alerts.Shown(Res::kAlertOperationRejected));
     EXPECT_FALSE(dialog.Received());
+    EXPECT_FALSE(dialog.HasEnded());
 
     transfer.failure = nullptr;
-    dialog.Button(CSDSReceiveDialog::kReceive).Press();
-    dialog.CheckControls();
+    Press(dialog, dialog.Button(CSDSReceiveDialog::kReceive));
+    EXPECT_TRUE(dialog.HasEnded());
     ASSERT_TRUE(dialog.Received());
     EXPECT_EQ(dialog.Received()->format.name, "Rack #42");
     EXPECT_EQ(transfer.asked->sampleNumber, 42u);

@@ -62,24 +62,25 @@ private:
     std::string standIns_;
 };
 
-// Points the configuration folder at `folder` while it lives.
-class ConfigurationFolderScope {
+// Sets the environment variable `name` to `value` while it lives.
+class VariableScope {
 public:
-    explicit ConfigurationFolderScope(const std::filesystem::path& folder)
+    VariableScope(const char* name, const std::string& value) : name_(name)
     {
-        if (const char* old = std::getenv("XDG_CONFIG_HOME"))
+        if (const char* old = std::getenv(name))
             previous_ = old;
-        setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+        setenv(name, value.c_str(), 1);
     }
-    ~ConfigurationFolderScope()
+    ~VariableScope()
     {
         if (previous_)
-            setenv("XDG_CONFIG_HOME", previous_->c_str(), 1);
+            setenv(name_, previous_->c_str(), 1);
         else
-            unsetenv("XDG_CONFIG_HOME");
+            unsetenv(name_);
     }
 
 private:
+    const char* name_;
     std::optional<std::string> previous_;
 };
 
@@ -105,7 +106,7 @@ RunResult RunOnce(const std::string& commandLine, const std::string& folder, con
 {
     RunResult result;
     CTempFolder fresh;
-    ConfigurationFolderScope scope(configuration.empty() ? fresh.Path() : configuration);
+    const VariableScope scope("XDG_CONFIG_HOME", (configuration.empty() ? fresh.Path() : configuration).string());
     StandInQuillet quillet(commandLine, folder, standIns);
     AlertRecorder alerts(alertAnswer);
     // Start-up may serve events before the loop runs; act once it does.
@@ -220,8 +221,8 @@ TEST(CQuillet, StartsWithoutSoundOrPreferencesAndQuits)
 
 TEST(CQuillet, ListsTheMIDIPortsAndSCSIBusesTheEnvironmentNames)
 {
-    setenv(CMIDIPortLists::kStandInVariable, "loopback", 1);
-    setenv(CSCSIBusTable::kStandInVariable, "simulated", 1);
+    const VariableScope midi(CMIDIPortLists::kStandInVariable, "loopback");
+    const VariableScope scsi(CSCSIBusTable::kStandInVariable, "simulated");
     CStartupSequence::Availability availability;
     std::string port, bus;
     RunOnce("", "/", "", [&](CQuillet& quillet) {
@@ -229,8 +230,6 @@ TEST(CQuillet, ListsTheMIDIPortsAndSCSIBusesTheEnvironmentNames)
         port = quillet.GetMIDIPorts().OutputAt(quillet.GetMIDIPorts().OutputCount() - 1).PortName();
         bus = quillet.GetSCSIBuses().BusAt(quillet.GetSCSIBuses().BusCount() - 1)->BusName();
     });
-    unsetenv(CMIDIPortLists::kStandInVariable);
-    unsetenv(CSCSIBusTable::kStandInVariable);
     EXPECT_TRUE(availability.midi);
     EXPECT_TRUE(availability.scsi);
     EXPECT_EQ(port, CMIDIPortLists::kLoopbackName);
@@ -438,7 +437,7 @@ std::vector<std::string> InstalledNames(const CQuillet& quillet)
 TEST(CQuillet, SimulatedSamplerIsFoundInstalledRenamedAndRemoved)
 {
     CTempFolder configuration;
-    setenv("QUILLET_SIMULATED_SAMPLERS", "roland", 1);
+    const VariableScope simulated("QUILLET_SIMULATED_SAMPLERS", "roland");
     SamplerDialogUser user;
     std::vector<std::string> first;
     // First start: the question about samplers, answered Yes, searches.
@@ -450,7 +449,6 @@ TEST(CQuillet, SimulatedSamplerIsFoundInstalledRenamedAndRemoved)
         quillet.DoCommand(Cmd::kSamplerSettings);
         last = InstalledNames(quillet);
     }, 0, configuration.Path(), 33);
-    unsetenv("QUILLET_SIMULATED_SAMPLERS");
 
     ASSERT_EQ(firstRun.alerts.size(), 1u);
     EXPECT_NE(firstRun.alerts[0].find("There are no samplers installed."), std::string::npos);

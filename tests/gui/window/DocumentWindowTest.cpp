@@ -63,7 +63,7 @@ TEST(AlertExportFeedback, TooManySlicesNamesTheLimitAndTheFile)
     AlertRecorder alerts;
     CAlertExportFeedback feedback;
     EXPECT_TRUE(feedback.AcceptFirstSlices(CABCExportFeedback::ExportKind::kMIDI, 92));  // OK
-    alerts.otherwise = 34;                                                                   // Cancel
+    alerts.otherwise = 34;                                                                // Cancel
     EXPECT_FALSE(feedback.AcceptFirstSlices(CABCExportFeedback::ExportKind::kSLX, 1000));
     EXPECT_EQ(feedback.AskReplace("Beat 001.wav"), CABCExportFeedback::ReplaceAnswer::kReplaceAll);
     alerts.otherwise = 35;

@@ -41,13 +41,7 @@ void CEMUReceiveDialog::CheckControls()
     if (!fReceive->TakePress() || !number)
         return;
     sNumber = *number;
-    ReceivedSample received;
-    if (RunTransfer(Res::kStringReceivingSample, [&](CLengthyOperation& progress) {
-            received = fTransfer.Receive({0, *number}, progress);
-        }) != TransferOutcome::kDone)
-        return;
-    if (received.format.name.empty())
-        received.format.name = Sampler().Name() + " #" + std::to_string(*number);
-    fReceived = std::move(received);
-    EndModal(kReceive);
+    fReceived = ReceiveSample(fTransfer, {0, *number});
+    if (fReceived)
+        EndModal(kReceive);
 }

@@ -34,14 +34,7 @@ void CSDSReceiveDialog::CheckControls()
     if (!fReceive->TakePress() || !sysexId || !number)
         return;
     sNumber = *number;
-    ReceivedSample received;
-    const ReceiveRequest request{static_cast<std::uint8_t>(*sysexId), *number};
-    if (RunTransfer(Res::kStringReceivingSample, [&](CLengthyOperation& progress) {
-            received = fTransfer.Receive(request, progress);
-        }) != TransferOutcome::kDone)
-        return;
-    if (received.format.name.empty())
-        received.format.name = Sampler().Name() + " #" + std::to_string(*number);
-    fReceived = std::move(received);
-    EndModal(kReceive);
+    fReceived = ReceiveSample(fTransfer, {static_cast<std::uint8_t>(*sysexId), *number});
+    if (fReceived)
+        EndModal(kReceive);
 }

@@ -9,6 +9,7 @@
 #include "gui/framework/views/CStaticTextView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
 #include "samplers/model/CInstalledSampler.h"
+#include "samplers/transfer/CABCSamplerTransfer.h"
 
 namespace {
 
@@ -62,4 +63,17 @@ TransferOutcome CSamplerDialog::RunTransfer(ResourceId title, const std::functio
         progress.ShowNow();
         work(progress);
     });
+}
+
+std::optional<ReceivedSample> CSamplerDialog::ReceiveSample(CABCSamplerTransfer& transfer,
+                                                            const ReceiveRequest& request)
+{
+    ReceivedSample received;
+    if (RunTransfer(Res::kStringReceivingSample, [&](CLengthyOperation& progress) {
+            received = transfer.Receive(request, progress);
+        }) != TransferOutcome::kDone)
+        return std::nullopt;
+    if (received.format.name.empty())
+        received.format.name = fSampler.Name() + " #" + std::to_string(request.sampleNumber);
+    return received;
 }

@@ -9,9 +9,12 @@
 
 #include "gui/framework/windows/CModalDialog.h"
 #include "resources/CaravelResources.h"
+#include "samplers/transfer/ReceivedSample.h"
 #include "samplers/transfer/RunSamplerTransfer.h"
 
 class CABCPlaybackPause;
+class CABCSamplerTransfer;
+struct ReceiveRequest;
 class CInstalledSampler;
 class CLengthyOperation;
 class CSingleLineTextEditView;
@@ -35,6 +38,10 @@ protected:
                                                  std::uint32_t highest);
     // Runs `work` under a lengthy operation titled `title` with a Stop button.
     TransferOutcome RunTransfer(ResourceId title, const std::function<void(CLengthyOperation&)>& work);
+    // Fetches the requested sample as RunTransfer does; a sample without a
+    // name is named after the sampler and its number. Nothing when the
+    // transfer failed or was stopped.
+    std::optional<ReceivedSample> ReceiveSample(CABCSamplerTransfer& transfer, const ReceiveRequest& request);
 
 private:
     CInstalledSampler& fSampler;

@@ -24,7 +24,8 @@ const CliCommandRegistration kRegistration([] { return std::make_unique<Transmit
 
 std::string TransmitCommand::Usage() const
 {
-    return "FILE [options] --to SAMPLER [--sample-number N] [--sysex-id N] "
+    return "FILE [options] --to SAMPLER [--sample-number N] [--program-name NAME] [--program-id N] "
+           "[--template NAME] [--sysex-id N] "
            "[--midi-in PORT --midi-out PORT | --scsi BUS:ID]";
 }
 
@@ -39,6 +40,18 @@ void TransmitCommand::Define(CLI::App& command, const std::vector<std::string>&)
                        "numbers)")
         ->check(CLI::Range(0, 1 << 20))
         ->option_text("N");
+    command.add_option("--program-name", programName_,
+                       "the name of the program (patch, instrument, bank) built over the samples, for the samplers "
+                       "that build one (default: the sampler's own)")
+        ->option_text("NAME");
+    command.add_option("--program-id", programId_,
+                       "the number or ID of the program built, for the samplers that number them (default: the "
+                       "sampler chooses)")
+        ->check(CLI::Range(0, 1 << 20))
+        ->option_text("N");
+    command.add_option("--template", templateName_,
+                       "a program in the sampler that the program built copies its settings from")
+        ->option_text("NAME");
     command.add_flag("--quiet", quiet_, "no progress line on a terminal");
 }
 
@@ -71,6 +84,9 @@ int TransmitCommand::Run()
         request.firstSampleNumber > transfer->LastSampleNumber())
         throw CliUsageError("--sample-number of this sampler: " + std::to_string(transfer->FirstSampleNumber()) +
                             " to " + std::to_string(transfer->LastSampleNumber()));
+    request.programName = programName_;
+    request.templateName = templateName_;
+    request.programId = programId_;
     CSliceRenderSet slices(document.Sound(), document.Slices(), document.Settings());
     slices.SetTargetRate(render_.RateFor(document.Sound().Rate()));
 
@@ -84,6 +100,8 @@ int TransmitCommand::Run()
     std::cout << "sent " << count << " sample(s) to " << sampler_.Sampler().Name();
     if (count > 0)
         std::cout << ", numbers " << request.firstSampleNumber << " to " << request.firstSampleNumber + count - 1;
+    if (const std::string built = transfer->TransmitReport(); !built.empty())
+        std::cout << "; " << built;
     std::cout << '\n';
     return kCliOk;
 }

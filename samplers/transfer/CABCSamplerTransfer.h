@@ -19,6 +19,11 @@ struct TransmitRequest {
     std::uint32_t firstSampleNumber = 0;  // the number of the first sample sent
     std::string sampleName;               // the samples' base name
     std::uint32_t sampleRate = 0;         // 0: the document's rate
+    // For the families that build a program (patch, instrument, bank) over
+    // the samples sent:
+    std::string programName;   // the program's name; empty: the family's default
+    std::string templateName;  // a program in the sampler to build from; empty: none
+    std::int32_t programId = -1;  // the program's number or ID; -1: the family chooses
 };
 
 // Which sample the receive dialog asked for.
@@ -41,6 +46,9 @@ public:
     // SliceLimit() are cut after the user agrees (LimitSlices).
     virtual void Transmit(const CSliceRenderSet& slices, const TransmitRequest& request,
                           CLengthyOperation& progress) = 0;
+    // What the last Transmit built beyond the samples (e.g. 'program "LOOP"
+    // with 12 keygroups'); empty when it built nothing else.
+    virtual std::string TransmitReport() const { return {}; }
     // Fetches one sample.
     virtual ReceivedSample Receive(const ReceiveRequest& request, CLengthyOperation& progress) = 0;
 };

@@ -24,7 +24,7 @@ const CliCommandRegistration kRegistration([] { return std::make_unique<Transmit
 
 std::string TransmitCommand::Usage() const
 {
-    return "FILE [options] --to SAMPLER [--sample-number N] [--program-name NAME] [--program-id N] "
+    return "FILE [options] --to SAMPLER [--sample-number N] [--sample-name NAME] [--program-name NAME] [--program-id N] "
            "[--template NAME] [--sysex-id N] "
            "[--midi-in PORT --midi-out PORT | --scsi BUS:ID]";
 }
@@ -40,6 +40,10 @@ void TransmitCommand::Define(CLI::App& command, const std::vector<std::string>&)
                        "numbers)")
         ->check(CLI::Range(0, 1 << 20))
         ->option_text("N");
+    command.add_option("--sample-name", sampleName_,
+                       "the samples' base name, for the samplers that name samples; the sampler numbers them when "
+                       "more than one is sent (default: the sampler's own)")
+        ->option_text("NAME");
     command.add_option("--program-name", programName_,
                        "the name of the program (patch, instrument, bank) built over the samples, for the samplers "
                        "that build one (default: the sampler's own)")
@@ -84,6 +88,7 @@ int TransmitCommand::Run()
         request.firstSampleNumber > transfer->LastSampleNumber())
         throw CliUsageError("--sample-number of this sampler: " + std::to_string(transfer->FirstSampleNumber()) +
                             " to " + std::to_string(transfer->LastSampleNumber()));
+    request.sampleName = sampleName_;
     request.programName = programName_;
     request.templateName = templateName_;
     request.programId = programId_;

@@ -1,6 +1,6 @@
 #pragma once
 // quillet-cli transmit FILE [slicing and render options] --to SAMPLER
-// [--sample-number N] [--program-name NAME] [--program-id N]
+// [--sample-number N] [--sample-name NAME] [--program-name NAME] [--program-id N]
 // [--template NAME] [--sysex-id N] [--midi-in PORT --midi-out PORT |
 // --scsi BUS:ID]: opens a loop as export does and sends each rendered
 // slice to the sampler as one sample, in the render set's order, numbered
@@ -24,6 +24,7 @@ private:
     RenderOptions render_;
     CliSampler sampler_;
     std::int64_t sampleNumber_ = -1;
+    std::string sampleName_;
     std::string programName_;
     std::string templateName_;
     std::int32_t programId_ = -1;

@@ -173,10 +173,12 @@ TEST_F(CliTransferTest, EMUSlicesGoOutByTypeOrAddressAndASampleComesBack) {
     EXPECT_NE(trace.find("SMDI"), std::string::npos);
 
     const CliRun placed = RunCli("transmit " + Quoted("Funky.qlt") +
-                                     " --quiet --to 'E-mu e-6400 via SCSI' --scsi 0:5 --sample-number 997",
-                                 kSimulatedEMU);
+                                     " --quiet --to 'E-mu e-6400 via SCSI' --scsi 0:5 --sample-number 997 "
+                                     "--sample-name Funk",
+                                 std::string(kSimulatedEMU) + " QUILLET_SCSI_TRACE=" + Quoted("named"));
     EXPECT_EQ(placed.status, 0) << placed.err;
     EXPECT_EQ(placed.out, "sent 3 sample(s) to My e-6400 via SCSI, numbers 997 to 999\n");
+    EXPECT_NE(RunCommand("cat " + Quoted("named") + "/*.scsi.txt").find("Funk 3"), std::string::npos);
 
     const CliRun received =
         RunCli("receive --from 'E-mu E4X via SCSI' --sample 1 --out " + Quoted("Tom.wav"), kSimulatedEMU);

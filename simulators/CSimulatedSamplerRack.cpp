@@ -10,6 +10,7 @@
 #include "simulators/CSimulatedEMUSampler.h"
 #include "simulators/CSimulatedEnsoniqSampler.h"
 #include "simulators/CSimulatedIdentitySampler.h"
+#include "simulators/CSimulatedKurzweilSampler.h"
 #include "simulators/CSimulatedRolandSampler.h"
 #include "simulators/CSimulatedSDSSampler.h"
 
@@ -85,8 +86,8 @@ void CSimulatedSamplerRack::ConnectMIDI(const std::vector<SamplerFamily>& famili
                 "Simulated AKAI S3000XL", kAKAIId);
             break;
         case SamplerFamily::kKurzweil:
-            Add(CSimulatedIdentitySampler::Kurzweil(1, kChannel, {0, 3, 8, 7}), &ports, "Simulated Kurzweil K2000",
-                kKurzweilId);
+            Add(std::make_unique<CSimulatedKurzweilSampler>(1, kChannel, std::array<std::uint8_t, 4>{0, 3, 8, 7}),
+                &ports, "Simulated Kurzweil K2000", kKurzweilId);
             break;
         case SamplerFamily::kYamaha:
             Add(CSimulatedIdentitySampler::Yamaha(kChannel, {0, 2, 1, 0}), &ports, "Simulated Yamaha A3000",

@@ -32,6 +32,7 @@ CK2000CreatedObjects::~CK2000CreatedObjects()
 bool CK2000CreatedObjects::Undo()
 {
     const bool done = DeleteAll(true);
+    fObjects.clear();  // told below; not to be tried again on destruction
     if (!done) {
         try {
             ShowAlert(Res::kAlertK2000LeftoverKeymaps);

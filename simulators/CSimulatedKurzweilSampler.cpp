@@ -17,7 +17,7 @@ SimulatedIdentity KurzweilIdentity(std::uint16_t member, const std::array<std::u
 
 CSimulatedKurzweilSampler::CSimulatedKurzweilSampler(std::uint16_t member, std::uint8_t device,
                                                      std::array<std::uint8_t, 4> version)
-    : CSimulatedSDSSampler(KurzweilIdentity(member, version), device, kAnswerDelay),
+    : CSimulatedSDSSampler(KurzweilIdentity(member, version), device, kSDSTurnaround),
       fDevice(device),
       fIdentityReply(UniversalIdentity::ReplyBytes(
           {device, KurzweilIdentification::kManufacturer, KurzweilIdentification::kFamily, member, version}))

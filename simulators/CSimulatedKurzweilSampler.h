@@ -37,6 +37,8 @@ public:
     };
 
     static constexpr std::uint16_t kAboveRange = 1001;
+    // Milliseconds before each answer of a sample dump.
+    static constexpr std::int64_t kSDSTurnaround = 2;
 
     // A K2000 (member 1) or K2500 (member 2) on `device` with the OS
     // version digits a b c d.

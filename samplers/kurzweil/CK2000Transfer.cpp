@@ -35,6 +35,18 @@ std::uint16_t Percent(std::size_t done, std::size_t total)
     return static_cast<std::uint16_t>(total == 0 ? 100 : done * 100 / total);
 }
 
+// "200 to 202" of the samples among `objects` (sent in a row).
+std::string SampleIds(const std::vector<Kurzweil::ObjectId>& objects)
+{
+    std::vector<std::uint16_t> ids;
+    for (const Kurzweil::ObjectId& object : objects)
+        if (object.type == Kurzweil::kSample)
+            ids.push_back(object.id);
+    if (ids.empty())
+        return "none";
+    return std::to_string(ids.front()) + " to " + std::to_string(ids.back());
+}
+
 }  // namespace
 
 std::string CK2000Transfer::ProgramNameCharacters()
@@ -242,9 +254,9 @@ void CK2000Transfer::Build(CK2000Interface& sampler, const CSliceRenderSet& slic
         }
         program.SetId(sampler.WriteObject(program));
         created.Add(program.Object());
-        created.Keep();
         fReport = "program \"" + name + "\" at ID " + std::to_string(program.Id()) + " with keymap " +
-                  std::to_string(keymap.Id()) + " over " + std::to_string(count) + " sample(s)";
+                  std::to_string(keymap.Id()) + " over sample IDs " + SampleIds(created.Objects());
+        created.Keep();
     } catch (...) {
         created.Undo();
         fReport = created.LeftBehind();

@@ -6,15 +6,21 @@
 #include <gtest/gtest.h>
 
 #include "devices/midi/CMIDIPortLists.h"
+#include "devices/scsi/CSCSIBusTable.h"
 #include "framework/exceptions/Exceptions.h"
 #include "framework/exceptions/TransferFailureAlert.h"
 #include "framework/progress/CLengthyOperation.h"
+#include "samplers/devices/CSamplerDevices.h"
 #include "samplers/devices/CSamplerMIDIConnection.h"
+#include "samplers/devices/OpenSamplerTransfer.h"
 #include "samplers/kurzweil/CK2000Keymap.h"
 #include "samplers/kurzweil/CK2000Program.h"
 #include "samplers/kurzweil/CK2000SoundBlock.h"
 #include "samplers/kurzweil/CK2000Transfer.h"
+#include "samplers/model/CInstalledSampler.h"
+#include "samplers/model/CSupportedSamplerRegistry.h"
 #include "simulators/CSimulatedKurzweilSampler.h"
+#include "simulators/CSimulatedSamplerRack.h"
 #include "slicing/CSliceRenderSet.h"
 #include "sound/WAVE_SAMPLE.h"
 #include "tests/support/AlertRecorder.h"
@@ -110,7 +116,7 @@ TEST(KurzweilTransfer, LoopBecomesAPlayableProgramOnDefaultsOrATemplate)
             EXPECT_EQ(rig.sampler.Find({Kurzweil::kSample, sample})->name, "LOOP           " + std::to_string(k + 1));
         }
         EXPECT_EQ(rig.transfer.TransmitReport(),
-                  "program \"LOOP\" at ID 250 with keymap " + std::to_string(keymap.Id()) + " over 3 sample(s)");
+                  "program \"LOOP\" at ID 250 with keymap " + std::to_string(keymap.Id()) + " over sample IDs 200 to 202");
         const ReceivedSample back = rig.transfer.Receive({0, 201}, rig.progress);
         EXPECT_EQ(back.format.name, "LOOP           2");
         EXPECT_EQ(std::vector<std::int16_t>(back.samples.begin(), back.samples.begin() + 3003),
@@ -205,4 +211,25 @@ TEST(KurzweilTransfer, FaultsEndInTheirAlertWithEverythingCreatedDeleted)
         EXPECT_EQ(rig.alerts.Shown(Res::kAlertK2000LeftoverKeymaps), !c.leftBehind.empty());
         EXPECT_EQ(rig.transfer.TransmitReport(), c.leftBehind);
     }
+}
+
+TEST(KurzweilTransfer, TheRacksK2000IsReachedThroughTheTransferTheProgramOpens)
+{
+    InstalledClock clock(1000);
+    CMIDIPortLists ports;
+    CSCSIBusTable buses;
+    CSimulatedSamplerRack rack;
+    rack.ConnectMIDI({SamplerFamily::kKurzweil}, ports);
+    CSamplerDevices devices(ports, buses);
+    const CSupportedSamplerRegistry types(devices.Identification());
+    CInstalledSampler k2000(*types.Find(1000));
+    k2000.SetMIDIIn(0);  // the rack's only cable
+    k2000.SetMIDIOut(0);
+    ASSERT_TRUE(k2000.Type().CanTransmit());
+    const std::unique_ptr<CABCSamplerTransfer> transfer = OpenSamplerTransfer(k2000, ports, buses);
+    ASSERT_TRUE(transfer);
+    CLengthyOperation progress{"Slices left:", "Stop"};
+    const ReceivedSample tom = transfer->Receive({0, 1}, progress);
+    EXPECT_EQ(tom.format.name, "Simulated Tom");
+    EXPECT_EQ(tom.Frames(), 600u);
 }

@@ -264,6 +264,11 @@ void CK2000Transfer::Build(CK2000Interface& sampler, const CSliceRenderSet& slic
     }
 }
 
+std::optional<std::string> CK2000Transfer::ProgramName(std::uint8_t sysexId, std::uint16_t id)
+{
+    return MakeInterface(sysexId).ProgramName(id);
+}
+
 ReceivedSample CK2000Transfer::Receive(const ReceiveRequest& request, CLengthyOperation& progress)
 {
     if (request.sampleNumber < FirstSampleNumber() || request.sampleNumber > LastSampleNumber())

@@ -44,6 +44,9 @@ public:
     void Transmit(const CSliceRenderSet& slices, const TransmitRequest& request,
                   CLengthyOperation& progress) override;
     std::string TransmitReport() const override { return fReport; }
+    // The name of the program at `id` of the instrument on `sysexId`; none
+    // when there is none there.
+    std::optional<std::string> ProgramName(std::uint8_t sysexId, std::uint16_t id);
     // XInternalError for a sample ID outside 1 … 1000.
     ReceivedSample Receive(const ReceiveRequest& request, CLengthyOperation& progress) override;
 

@@ -25,62 +25,16 @@
 #include "sound/WAVE_SAMPLE.h"
 #include "tests/support/AlertRecorder.h"
 #include "tests/support/InstalledClock.h"
+#include "tests/support/KurzweilRig.h"
 #include "tests/support/LoopFixture.h"
 #include "tests/support/SMDISamplerRig.h"
 
 namespace {
 
 using Fault = CSimulatedKurzweilSampler::WriteFault;
-constexpr std::uint16_t kDestination = 250;
+constexpr std::uint16_t kDestination = KurzweilRig::kDestination;
 constexpr std::uint16_t kTemplate = 10;
 constexpr std::int32_t kCancel = 34;
-
-struct KurzweilRig {
-    KurzweilRig() { sampler.ConnectMIDI(cable); }
-
-    void Transmit(const std::string& templateId = "")
-    {
-        TransmitRequest request;
-        request.programName = "LOOP";
-        request.programId = kDestination;
-        request.templateName = templateId;
-        transfer.Transmit(slices, request, progress);
-    }
-    template <typename Object>
-    Object Stored(Object object)
-    {
-        const auto found = sampler.Find(object.Object());
-        EXPECT_TRUE(found);
-        if (found)
-            object.Read(found->data);
-        return object;
-    }
-    // A program at `id` whose first keymap (ID `id` too) has `entry` at `key`
-    // in every zone.
-    void PutProgram(std::uint16_t id, int key, const CK2000Keymap::Entry& entry)
-    {
-        CK2000Keymap keymap(id, "OLD");
-        *keymap.Find(0, key) = entry;
-        sampler.Put({Kurzweil::kKeymap, id}, {"OLD", keymap.Data()});
-        sampler.Put({Kurzweil::kProgram, id}, {"OLD", CK2000Program(id, "OLD", id).Data()});
-    }
-    bool Empty() const
-    {
-        return sampler.Ids(Kurzweil::kSample).empty() && sampler.Ids(Kurzweil::kKeymap).empty() &&
-               sampler.Ids(Kurzweil::kProgram).empty();
-    }
-
-    InstalledClock clock{1000};
-    CMIDIPortLists lists;
-    std::shared_ptr<CLoopbackCable> cable = lists.AddLoopbackPair("K2000 cable");
-    CSimulatedKurzweilSampler sampler{1, 0, {0, 3, 8, 7}};
-    CK2000Transfer transfer{std::make_unique<CSamplerMIDIConnection>(lists, 0, 0), std::nullopt};
-    AlertRecorder alerts;
-    CLengthyOperation progress{"Slices left:", "Stop"};
-    std::unique_ptr<CLoopDocument> loop = MakeLoop(9000, 44100, {0, 2000, 5003});
-    CSliceRenderSet slices{loop->Sound(), loop->Slices(), loop->Settings()};
-};
-
 }  // namespace
 
 TEST(KurzweilTransfer, LoopBecomesAPlayableProgramOnDefaultsOrATemplate)

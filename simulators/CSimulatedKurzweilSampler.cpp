@@ -91,6 +91,15 @@ void CSimulatedKurzweilSampler::OnSysex(const std::vector<std::uint8_t>& message
     }
 }
 
+SCSIResult CSimulatedKurzweilSampler::OnSCSICommand(const SCSICommandBlock& command, SCSIDirection direction,
+                                                    std::uint8_t* data, std::uint32_t length, std::uint32_t& moved)
+{
+    std::lock_guard lock(fObjectsMutex);
+    if (const std::optional<SCSIResult> answer = fSMDI.AnswerSMDI(command, direction, data, length, moved))
+        return *answer;
+    return CSimulatedInstrument::OnSCSICommand(command, direction, data, length, moved);
+}
+
 void CSimulatedKurzweilSampler::Answer(const Kurzweil::Bytes& message)
 {
     SendSysex(message, kAnswerDelay);
@@ -118,8 +127,10 @@ void CSimulatedKurzweilSampler::Delete(Kurzweil::ObjectId object)
         return Answer(Kurzweil::Refusal(fDevice, object, Kurzweil::kRefusedNotFound));
     const Object gone = found->second;
     fObjects.erase(found);
-    if (object.type == Kurzweil::kSample)
+    if (object.type == Kurzweil::kSample) {
         Erase(static_cast<std::uint16_t>(object.id - 1));
+        fSMDI.Erase(object.id);
+    }
     SendInfo(object, gone);
 }
 

@@ -6,7 +6,8 @@
 // from the one asked for, in next-free-ID mode), names and deletes them,
 // acknowledging with the ID used or refusing with a reason; sample data
 // arrives by the Sample Dump Standard, SDS sample n being sample object
-// n + 1. Faults a test asks for meet the writes and deletes they concern.
+// n + 1, or by SMDI on the SCSI bus, SMDI sample n being sample object n.
+// Faults a test asks for meet the writes and deletes they concern.
 #include <array>
 #include <map>
 #include <mutex>
@@ -16,6 +17,7 @@
 
 #include "samplers/kurzweil/KurzweilMessages.h"
 #include "simulators/CSimulatedSDSSampler.h"
+#include "simulators/CSimulatedSMDITarget.h"
 
 class CSimulatedKurzweilSampler : public CSimulatedSDSSampler {
 public:
@@ -52,9 +54,13 @@ public:
     std::vector<std::uint16_t> Ids(std::uint16_t type) const;
     // Every write message taken, counting those a fault met.
     int WritesTaken() const;
+    // The samples that came by SMDI.
+    CSimulatedSMDITarget& SMDISamples() { return fSMDI; }
 
 protected:
     void OnSysex(const std::vector<std::uint8_t>& message) override;
+    SCSIResult OnSCSICommand(const SCSICommandBlock& command, SCSIDirection direction, std::uint8_t* data,
+                             std::uint32_t length, std::uint32_t& moved) override;
 
 private:
     using Key = std::pair<std::uint16_t, std::uint16_t>;
@@ -74,4 +80,5 @@ private:
     std::map<Key, Object> fObjects;
     Faults fFaults;
     int fWrites = 0;
+    CSimulatedSMDITarget fSMDI{1, 1000};
 };

@@ -57,11 +57,12 @@ std::unique_ptr<CSimulatedEMUSampler> SimulatedE4X()
     return e4x;
 }
 
-// A K2000 holding the tom as sample object 1.
+// A K2000 holding the tom as sample object 1, over MIDI and SCSI.
 std::unique_ptr<CSimulatedKurzweilSampler> SimulatedK2000()
 {
     auto k2000 = std::make_unique<CSimulatedKurzweilSampler>(1, kChannel, std::array<std::uint8_t, 4>{0, 3, 8, 7});
     k2000->Store(0, CSimulatedSDSSampler::MakeSample(Tom(), 44100));
+    k2000->SMDISamples().Store(1, CSimulatedSMDITarget::Sample::Of16Bit("Simulated Tom", 44100, Tom()));
     k2000->Put({Kurzweil::kSample, 1}, {"Simulated Tom", CK2000SoundBlock(1, "").Data()});
     return k2000;
 }

@@ -44,10 +44,12 @@ TEST(KurzweilTransfer, LoopBecomesAPlayableProgramOnDefaultsOrATemplate)
         std::string templateId;
         int baseKey;
         std::int16_t templateTuning;
-    } cases[] = {{"defaults", "", 36, 2400}, {"template", "10", 48, 2500}};
+        bool overSCSI;
+    } cases[] = {{"defaults", "", 36, 2400, false}, {"template", "10", 48, 2500, false},
+                 {"samples by SMDI", "", 36, 2400, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        KurzweilRig rig;
+        KurzweilRig rig(c.overSCSI);
         rig.PutProgram(kTemplate, 48, {2500, 3, 77, 1});
         rig.Transmit(c.templateId);
 
@@ -64,7 +66,8 @@ TEST(KurzweilTransfer, LoopBecomesAPlayableProgramOnDefaultsOrATemplate)
                       (CK2000Keymap::Entry{static_cast<std::int16_t>(c.templateTuning - 2400 + (60 - key) * 100),
                                            std::uint8_t(c.templateId.empty() ? 0 : 3), sample, 1}));
             const std::vector<std::int16_t> slice = SamplesOf(*rig.slices.Render(k));
-            std::vector<std::int16_t> held = rig.sampler.Samples16(static_cast<std::uint16_t>(sample - 1));
+            EXPECT_EQ(rig.sampler.SMDISamples().Find(sample) != nullptr, c.overSCSI);
+            std::vector<std::int16_t> held = rig.SampleFrames(sample);
             held.resize(slice.size());
             EXPECT_EQ(held, slice) << k;
             EXPECT_EQ(rig.sampler.Find({Kurzweil::kSample, sample})->name, "LOOP           " + std::to_string(k + 1));

@@ -70,11 +70,12 @@ void CK2000TransmitDialog::ShowFound(const CSingleLineTextEditView& field, std::
     shownId = field.Text();
     const std::optional<std::uint16_t> id = K2000TransmitChoices::IdIn(shownId);
     std::string text;
-    if (id) {
+    if (id && !fSilent) {
         try {
             const std::optional<std::string> name = fTransfer.ProgramName(Sampler().SysexID(), *id);
             text = name ? WithName(found, *name) : GetResourceString(none);
-        } catch (const XBase&) {  // an instrument that does not answer shows nothing there
+        } catch (const XBase&) {  // not asked again: each question would wait for its time-out
+            fSilent = true;
         }
     }
     label.SetText(text);

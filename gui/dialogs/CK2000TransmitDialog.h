@@ -4,7 +4,8 @@
 // found there ("(Replace "name")" or "(Empty Program)"), and the template
 // program's ID with its name ("("name")" or "(No Program)") and the
 // Use Template switch, kept from one opening to the next, with the
-// sampler's panel. Transmit refuses an empty name (alert 26) and a missing
+// sampler's panel (an instrument that does not answer once is not asked for
+// names again). Transmit refuses an empty name (alert 26) and a missing
 // destination ID (alert 24), else builds the program and closes on
 // success; on failure the dialog stays open.
 #include <cstdint>
@@ -60,5 +61,6 @@ private:
     CCheckBoxView* fUseTemplate = nullptr;
     std::string fShownProgramId;
     std::string fShownTemplateId;
+    bool fSilent = false;  // the instrument did not answer: no more names
     static K2000TransmitChoices sChoices;
 };

@@ -27,6 +27,7 @@
 #include "tests/support/InstalledClock.h"
 #include "tests/support/KurzweilRig.h"
 #include "tests/support/LoopFixture.h"
+#include "tests/support/RecordingProgress.h"
 #include "tests/support/SMDISamplerRig.h"
 
 namespace {
@@ -81,20 +82,33 @@ TEST(KurzweilTransfer, LoopBecomesAPlayableProgramOnDefaultsOrATemplate)
     }
 }
 
-TEST(KurzweilTransfer, AnExistingProgramIsReplacedOnlyWhenTheUserAgrees)
+TEST(KurzweilTransfer, AnExistingProgramIsReplacedOnlyWhenTheUserAgreesAndLetsItBeDeleted)
 {
-    for (const bool agree : {true, false}) {
-        SCOPED_TRACE(agree);
+    const struct {
+        const char* name;
+        bool agree;
+        bool stop;  // Stop while the old samples are deleted
+    } cases[] = {{"replaced", true, false}, {"cancelled", false, false}, {"stopped", true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         KurzweilRig rig;
+        RecordingPresenter presenter;
+        presenter.pressAtOnce = c.stop;
+        rig.progress.ShowNow();
         rig.PutProgram(kDestination, 40, {0, 0, 200, 1});
         rig.sampler.Put({Kurzweil::kSample, 200}, {"OLD SAMPLE", CK2000SoundBlock(200, "").Data()});
-        if (!agree)
+        if (!c.agree)
             rig.alerts.answers.push_back(kCancel);
-        EXPECT_EQ(agree, !FailureOf([&] { rig.Transmit(); }));
+        const std::exception_ptr failure = FailureOf([&] { rig.Transmit(); });
         ASSERT_TRUE(rig.alerts.Shown(Res::kAlertK2000ReplaceProgram));
-        EXPECT_EQ(rig.sampler.Find({Kurzweil::kSample, 200})->name, agree ? "LOOP           1" : "OLD SAMPLE");
-        EXPECT_EQ(rig.sampler.Find({Kurzweil::kProgram, kDestination})->name, agree ? "LOOP" : "OLD");
-        EXPECT_EQ(rig.sampler.Ids(Kurzweil::kSample).size(), agree ? 3u : 1u);
+        const bool replaced = c.agree && !c.stop;
+        EXPECT_EQ(!failure, replaced);
+        if (c.stop) {
+            EXPECT_EQ(TransferFailureAlert(failure), Res::kAlertK2000LeftoverKeymaps);
+        }
+        EXPECT_EQ(rig.sampler.Find({Kurzweil::kSample, 200})->name, replaced ? "LOOP           1" : "OLD SAMPLE");
+        EXPECT_EQ(rig.sampler.Find({Kurzweil::kProgram, kDestination})->name, replaced ? "LOOP" : "OLD");
+        EXPECT_EQ(rig.sampler.Ids(Kurzweil::kSample).size(), replaced ? 3u : 1u);
     }
 }
 

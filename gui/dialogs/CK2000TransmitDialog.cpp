@@ -68,7 +68,7 @@ void CK2000TransmitDialog::ShowFound(const CSingleLineTextEditView& field, std::
     if (field.Text() == shownId)
         return;
     shownId = field.Text();
-    const std::optional<std::uint16_t> id = K2000TransmitChoices::IdIn(shownId);
+    const std::optional<std::uint16_t> id = CK2000Transfer::ProgramIdIn(shownId);
     std::string text;
     if (id && !fSilent) {
         try {

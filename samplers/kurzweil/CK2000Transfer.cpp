@@ -30,7 +30,7 @@ void AskToGoOn(ResourceId alert)
         throw XSampleTransmitCancelled();
 }
 
-std::uint16_t Percent(std::size_t done, std::size_t total)
+std::uint16_t DonePercent(std::size_t done, std::size_t total)
 {
     return static_cast<std::uint16_t>(total == 0 ? 100 : done * 100 / total);
 }
@@ -55,6 +55,16 @@ std::string CK2000Transfer::ProgramNameCharacters()
     for (char c = '!'; c <= 'z'; ++c)
         allowed.push_back(c);
     return allowed;
+}
+
+std::optional<std::uint16_t> CK2000Transfer::ProgramIdIn(const std::string& text)
+{
+    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const unsigned long id = std::stoul(text);
+    if (id >= kNoProgram)
+        return std::nullopt;
+    return static_cast<std::uint16_t>(id);
 }
 
 CK2000Transfer::CK2000Transfer(std::unique_ptr<CSamplerMIDIConnection> connection, std::optional<SCSIDevice> scsi)
@@ -98,7 +108,7 @@ void CK2000Transfer::Transmit(const CSliceRenderSet& slices, const TransmitReque
 
 CK2000Transfer::Template CK2000Transfer::Defaults(std::uint16_t destination, const std::string& name) const
 {
-    return Template{CK2000Program(destination, name), {kTemplateTuning, 0, 0, 1}, kDefaultBaseKey, std::nullopt};
+    return Template{CK2000Program(destination, name), kDefaultEntry, kDefaultBaseKey, std::nullopt};
 }
 
 CK2000Transfer::Template CK2000Transfer::RetrieveTemplate(CK2000Interface& sampler, const std::string& templateId,
@@ -107,17 +117,14 @@ CK2000Transfer::Template CK2000Transfer::RetrieveTemplate(CK2000Interface& sampl
 {
     if (templateId.empty())
         return Defaults(destination, name);
-    const bool digits = templateId.size() <= 5 && templateId.find_first_not_of("0123456789") == std::string::npos;
-    const unsigned long id = digits ? std::stoul(templateId) : kNoProgram;
-    if (id >= kNoProgram) {
+    const std::optional<std::uint16_t> id = ProgramIdIn(templateId);
+    if (!id) {
         AskToGoOn(Res::kAlertK2000NoTemplate);
         return Defaults(destination, name);
     }
-    bool exists = false;
     try {
-        exists = sampler.ProgramName(static_cast<std::uint16_t>(id)).has_value();
-        if (exists)
-            return ReadTemplate(sampler, static_cast<std::uint16_t>(id), progress);
+        if (sampler.ProgramName(*id))
+            return ReadTemplate(sampler, *id, progress);
     } catch (const XExternalDeviceException&) {
         AskToGoOn(Res::kAlertK2000TemplateFailed);
         return Defaults(destination, name);
@@ -130,7 +137,7 @@ CK2000Transfer::Template CK2000Transfer::ReadTemplate(CK2000Interface& sampler, 
                                                       CLengthyOperation& progress) const
 {
     progress.SetTitle(Res::kStringK2000RetrievingProgram);
-    Template base{CK2000Program(id, ""), {kTemplateTuning, 0, 0, 1}, kDefaultBaseKey, std::nullopt};
+    Template base{CK2000Program(id, ""), kDefaultEntry, kDefaultBaseKey, std::nullopt};
     if (!sampler.ReadObject(base.program))
         throw XKurzweilException();
     progress.SetTitle(Res::kStringK2000RetrievingKeymap);
@@ -167,7 +174,7 @@ void CK2000Transfer::DeleteProgram(CK2000Interface& sampler, std::uint16_t id, C
         const std::set<std::uint16_t> samples = keymap.SampleIds();
         std::size_t done = 0;
         for (const std::uint16_t sample : samples) {
-            progress.Update(static_cast<std::int32_t>(samples.size() - done), Percent(done, samples.size()));
+            progress.Update(static_cast<std::int32_t>(samples.size() - done), DonePercent(done, samples.size()));
             if (progress.WasCancelled()) {
                 progress.SetTitle(Res::kStringCancelled);
                 throw XK2000DeleteCancelled();

@@ -28,8 +28,12 @@ public:
     static constexpr int kRootKey = 60;
     static constexpr std::uint16_t kNoProgram = 65535;
     static constexpr const char* kDefaultName = "New Program";
+    // The key entry a template without samples gives: tuning 2400, sample 1.
+    static constexpr CK2000Keymap::Entry kDefaultEntry{kTemplateTuning, 0, 0, 1};
     // What a program name may hold: blank and "!" to "z".
     static std::string ProgramNameCharacters();
+    // The program ID a text holds: digits below 65535; none otherwise.
+    static std::optional<std::uint16_t> ProgramIdIn(const std::string& text);
 
     // `scsi` for the MIDI+SCSI types, whose samples go by SMDI.
     CK2000Transfer(std::unique_ptr<CSamplerMIDIConnection> connection, std::optional<SCSIDevice> scsi);

@@ -1,6 +1,5 @@
 #include "simulators/CSimulatedIdentitySampler.h"
 
-#include "samplers/identification/KurzweilIdentification.h"
 #include "samplers/identification/YamahaIdentification.h"
 
 namespace {
@@ -21,16 +20,6 @@ CSimulatedIdentitySampler::CSimulatedIdentitySampler(const UniversalIdentity::Re
 CSimulatedIdentitySampler::~CSimulatedIdentitySampler()
 {
     Disconnect();
-}
-
-std::unique_ptr<CSimulatedIdentitySampler> CSimulatedIdentitySampler::Kurzweil(std::uint16_t member,
-                                                                               std::uint8_t device,
-                                                                               std::array<std::uint8_t, 4> version)
-{
-    const UniversalIdentity::Reply reply{device, KurzweilIdentification::kManufacturer, KurzweilIdentification::kFamily,
-                                         member, version};
-    const char* product = member == KurzweilIdentification::kK2000 ? "K2000" : "K2500";
-    return std::make_unique<CSimulatedIdentitySampler>(reply, SimulatedIdentity{"Kurzweil", product, RevisionOf(version)});
 }
 
 std::unique_ptr<CSimulatedIdentitySampler> CSimulatedIdentitySampler::Yamaha(std::uint8_t device,

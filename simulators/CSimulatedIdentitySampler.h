@@ -1,5 +1,5 @@
 #pragma once
-// A simulated Kurzweil or Yamaha sampler as far as its identification goes:
+// A simulated Yamaha sampler as far as its identification goes:
 // on its device number it answers the Universal Identity Request with its
 // identity reply; on the SCSI bus its INQUIRY names its maker and model.
 #include "samplers/identification/UniversalIdentity.h"
@@ -10,9 +10,7 @@ public:
     CSimulatedIdentitySampler(const UniversalIdentity::Reply& reply, SimulatedIdentity scsi);
     ~CSimulatedIdentitySampler() override;
 
-    // A K2000 or K2500 (member 1 or 2) and an A3000.
-    static std::unique_ptr<CSimulatedIdentitySampler> Kurzweil(std::uint16_t member, std::uint8_t device,
-                                                                std::array<std::uint8_t, 4> version);
+    // An A3000.
     static std::unique_ptr<CSimulatedIdentitySampler> Yamaha(std::uint8_t device, std::array<std::uint8_t, 4> version);
 
 protected:

@@ -3,7 +3,12 @@
 #include <algorithm>
 
 CSimulatedSDSSampler::CSimulatedSDSSampler(std::uint8_t channel, std::int64_t turnaround)
-    : CSimulatedInstrument(SimulatedIdentity{}), fChannel(channel), fTurnaround(turnaround)
+    : CSimulatedSDSSampler(SimulatedIdentity{}, channel, turnaround)
+{
+}
+
+CSimulatedSDSSampler::CSimulatedSDSSampler(SimulatedIdentity identity, std::uint8_t channel, std::int64_t turnaround)
+    : CSimulatedInstrument(std::move(identity)), fChannel(channel), fTurnaround(turnaround)
 {
 }
 
@@ -28,6 +33,12 @@ void CSimulatedSDSSampler::Store(std::uint16_t number, const Sample& sample)
 {
     std::lock_guard lock(fMutex);
     fSamples[number] = sample;
+}
+
+void CSimulatedSDSSampler::Erase(std::uint16_t number)
+{
+    std::lock_guard lock(fMutex);
+    fSamples.erase(number);
 }
 
 CSimulatedSDSSampler::Sample CSimulatedSDSSampler::MakeSample(const std::vector<std::int16_t>& samples,

@@ -5,11 +5,13 @@
 #include "devices/midi/CMIDIPortLists.h"
 #include "devices/scsi/CSCSIBusTable.h"
 #include "devices/scsi/CSimulatedSCSIBus.h"
+#include "samplers/kurzweil/CK2000SoundBlock.h"
 #include "samplers/model/SamplerFamily.h"
 #include "simulators/CSimulatedAKAISampler.h"
 #include "simulators/CSimulatedEMUSampler.h"
 #include "simulators/CSimulatedEnsoniqSampler.h"
 #include "simulators/CSimulatedIdentitySampler.h"
+#include "simulators/CSimulatedKurzweilSampler.h"
 #include "simulators/CSimulatedRolandSampler.h"
 #include "simulators/CSimulatedSDSSampler.h"
 
@@ -55,6 +57,16 @@ std::unique_ptr<CSimulatedEMUSampler> SimulatedE4X()
     return e4x;
 }
 
+// A K2000 holding the tom as sample object 1, over MIDI and SCSI.
+std::unique_ptr<CSimulatedKurzweilSampler> SimulatedK2000()
+{
+    auto k2000 = std::make_unique<CSimulatedKurzweilSampler>(1, kChannel, std::array<std::uint8_t, 4>{0, 3, 8, 7});
+    k2000->Store(0, CSimulatedSDSSampler::MakeSample(Tom(), 44100));
+    k2000->SMDISamples().Store(1, CSimulatedSMDITarget::Sample::Of16Bit("Simulated Tom", 44100, Tom()));
+    k2000->Put({Kurzweil::kSample, 1}, {"Simulated Tom", CK2000SoundBlock(1, "").Data()});
+    return k2000;
+}
+
 }  // namespace
 
 CSimulatedSamplerRack::CSimulatedSamplerRack() = default;
@@ -85,8 +97,7 @@ void CSimulatedSamplerRack::ConnectMIDI(const std::vector<SamplerFamily>& famili
                 "Simulated AKAI S3000XL", kAKAIId);
             break;
         case SamplerFamily::kKurzweil:
-            Add(CSimulatedIdentitySampler::Kurzweil(1, kChannel, {0, 3, 8, 7}), &ports, "Simulated Kurzweil K2000",
-                kKurzweilId);
+            Add(SimulatedK2000(), &ports, "Simulated Kurzweil K2000", kKurzweilId);
             break;
         case SamplerFamily::kYamaha:
             Add(CSimulatedIdentitySampler::Yamaha(kChannel, {0, 2, 1, 0}), &ports, "Simulated Yamaha A3000",

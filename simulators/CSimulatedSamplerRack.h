@@ -5,7 +5,9 @@
 // listed). Every one answers on SysEx channel 0 (shown as 1 by the types
 // that count from 1):
 //   akai      an S3000XL over MIDI and at SCSI ID 2, OS 2.00;
-//   kurzweil  a K2000 over MIDI and at SCSI ID 3, OS 3.87;
+//   kurzweil  a K2000 over MIDI and at SCSI ID 3, OS 3.87, keeping the
+//             programs, keymaps and samples sent to it, holding as sample
+//             object 1 the tom the sds sampler holds;
 //   yamaha    an A3000 over MIDI and at SCSI ID 4, OS 2.10;
 //   roland    an S-760 over MIDI;
 //   emu       an E4X at SCSI ID 5, OS 4.10, speaking SMDI, holding as

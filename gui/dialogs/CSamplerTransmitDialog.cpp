@@ -1,5 +1,12 @@
 #include "gui/dialogs/CSamplerTransmitDialog.h"
 
+#include "gui/dialogs/CSamplerPictureView.h"
+#include "gui/framework/application/CApplication.h"
+#include "gui/framework/controls/CPushButtonView.h"
+#include "gui/framework/views/CWindowRootGroupView.h"
+#include "resources/QuilletCommands.h"
+#include "samplers/model/CABCSupportedSampler.h"
+#include "samplers/model/CInstalledSampler.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
 
 CSamplerTransmitDialog::CSamplerTransmitDialog(std::uint16_t templateNumber, CInstalledSampler& sampler,
@@ -15,4 +22,24 @@ TransferOutcome CSamplerTransmitDialog::Transmit(CABCSamplerTransfer& transfer, 
 {
     return RunTransfer(Res::kStringSlicesLeft,
                        [&](CLengthyOperation& progress) { transfer.Transmit(slices, request, progress); });
+}
+
+void CSamplerTransmitDialog::AddPanelAndButtons(std::uint16_t panel, std::uint16_t transmit, std::uint16_t cancel,
+                                                std::uint16_t help)
+{
+    new CSamplerPictureView(&Root(), ItemRecord(panel).frame, Sampler().Type().Constants().picture);
+    fTransmitButton = new CPushButtonView(&Root(), ItemRecord(transmit));
+    fCancelButton = new CPushButtonView(&Root(), ItemRecord(cancel));
+    fHelpButton = new CPushButtonView(&Root(), ItemRecord(help));
+    SetDefaultButton(fTransmitButton);
+    SetCancelButton(fCancelButton);
+}
+
+bool CSamplerTransmitDialog::TakeTransmitPress(std::int32_t cancel)
+{
+    if (fHelpButton->TakePress() && CApplication::Current())
+        CApplication::Current()->DoCommand(Cmd::kContents);
+    if (fCancelButton->TakePress())
+        EndModal(cancel);
+    return fTransmitButton->TakePress();
 }

@@ -7,6 +7,7 @@
 #include "gui/dialogs/CSamplerDialog.h"
 
 class CABCSamplerTransfer;
+class CPushButtonView;
 class CSliceRenderSet;
 struct TransmitRequest;
 
@@ -18,7 +19,23 @@ public:
     CSamplerTransmitDialog(std::uint16_t templateNumber, CInstalledSampler& sampler, bool setTitle,
                            CABCPlaybackPause* pause);
 
+    // The buttons AddPanelAndButtons made.
+    CPushButtonView& TransmitButton() const { return *fTransmitButton; }
+    CPushButtonView& CancelButton() const { return *fCancelButton; }
+    CPushButtonView& HelpButton() const { return *fHelpButton; }
+
 protected:
+    // The sampler's panel on the item `panel`, and the Transmit (default),
+    // Cancel and Help buttons on theirs.
+    void AddPanelAndButtons(std::uint16_t panel, std::uint16_t transmit, std::uint16_t cancel, std::uint16_t help);
+    // Opens the help for Help and ends the dialog with `cancel` for Cancel;
+    // answers whether Transmit was pressed.
+    bool TakeTransmitPress(std::int32_t cancel);
     TransferOutcome Transmit(CABCSamplerTransfer& transfer, const CSliceRenderSet& slices,
                              const TransmitRequest& request);
+
+private:
+    CPushButtonView* fTransmitButton = nullptr;
+    CPushButtonView* fCancelButton = nullptr;
+    CPushButtonView* fHelpButton = nullptr;
 };

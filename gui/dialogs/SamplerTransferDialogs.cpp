@@ -4,8 +4,11 @@
 
 #include "gui/dialogs/CEMUReceiveDialog.h"
 #include "gui/dialogs/CEMUTransmitDialog.h"
+#include "gui/dialogs/CK2000ReceiveDialog.h"
+#include "gui/dialogs/CK2000TransmitDialog.h"
 #include "gui/dialogs/CSDSReceiveDialog.h"
 #include "gui/dialogs/CSDSTransmitDialog.h"
+#include "samplers/kurzweil/CK2000Transfer.h"
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/model/SamplerFamily.h"
@@ -28,6 +31,9 @@ void ShowTransmitDialog(CInstalledSampler& sampler, const CSliceRenderSet& slice
     } else if (FamilyOf(sampler) == "emu") {
         CEMUTransmitDialog dialog(sampler, slices, transfer, pause);
         dialog.RunModal();
+    } else if (auto* k2000 = dynamic_cast<CK2000Transfer*>(&transfer)) {
+        CK2000TransmitDialog dialog(sampler, slices, *k2000, pause);
+        dialog.RunModal();
     }
 }
 
@@ -41,6 +47,11 @@ std::optional<ReceivedSample> ShowReceiveDialog(CInstalledSampler& sampler, CABC
     }
     if (FamilyOf(sampler) == "emu") {
         CEMUReceiveDialog dialog(sampler, transfer, pause);
+        dialog.RunModal();
+        return std::move(dialog.Received());
+    }
+    if (FamilyOf(sampler) == "kurzweil") {
+        CK2000ReceiveDialog dialog(sampler, transfer, pause);
         dialog.RunModal();
         return std::move(dialog.Received());
     }

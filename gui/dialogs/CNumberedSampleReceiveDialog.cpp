@@ -1,4 +1,4 @@
-#include "gui/dialogs/CEMUReceiveDialog.h"
+#include "gui/dialogs/CNumberedSampleReceiveDialog.h"
 
 #include "gui/framework/application/CApplication.h"
 #include "gui/framework/controls/CPushButtonView.h"
@@ -8,15 +8,14 @@
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
 
-std::uint32_t CEMUReceiveDialog::sNumber = 1;
-
-CEMUReceiveDialog::CEMUReceiveDialog(CInstalledSampler& sampler, CABCSamplerTransfer& transfer,
-                                     CABCPlaybackPause* pause)
-    : CSamplerDialog(kTemplate, sampler, pause), fTransfer(transfer)
+CNumberedSampleReceiveDialog::CNumberedSampleReceiveDialog(std::uint16_t templateNumber, CInstalledSampler& sampler,
+                                                           CABCSamplerTransfer& transfer, CABCPlaybackPause* pause,
+                                                           std::uint32_t& kept, int digits)
+    : CSamplerDialog(templateNumber, sampler, pause), fTransfer(transfer), fKept(kept)
 {
     SetTitleWithSampler(Res::kStringReceiveFrom);
     AddStaticTexts();
-    fNumber = NumberField(kNumber, sNumber, 3);
+    fNumber = NumberField(kNumber, fKept, digits);
     fReceive = new CPushButtonView(&Root(), ItemRecord(kReceive));
     fCancel = new CPushButtonView(&Root(), ItemRecord(kCancel));
     fHelp = new CPushButtonView(&Root(), ItemRecord(kHelp));
@@ -25,12 +24,12 @@ CEMUReceiveDialog::CEMUReceiveDialog(CInstalledSampler& sampler, CABCSamplerTran
     SetFocusView(fNumber);
 }
 
-CPushButtonView& CEMUReceiveDialog::Button(ItemId id) const
+CPushButtonView& CNumberedSampleReceiveDialog::Button(ItemId id) const
 {
     return id == kCancel ? *fCancel : id == kHelp ? *fHelp : *fReceive;
 }
 
-void CEMUReceiveDialog::CheckControls()
+void CNumberedSampleReceiveDialog::CheckControls()
 {
     const auto number = NumberIn(*fNumber, fTransfer.FirstSampleNumber(), fTransfer.LastSampleNumber());
     fReceive->SetEnabled(number.has_value());
@@ -40,7 +39,7 @@ void CEMUReceiveDialog::CheckControls()
         EndModal(kCancel);
     if (!fReceive->TakePress() || !number)
         return;
-    sNumber = *number;
+    fKept = *number;
     fReceived = ReceiveSample(fTransfer, {0, *number});
     if (fReceived)
         EndModal(kReceive);

@@ -12,6 +12,7 @@
 #include "simulators/CSimulatedIdentitySampler.h"
 #include "simulators/CSimulatedRolandSampler.h"
 #include "simulators/CSimulatedSDSSampler.h"
+#include "simulators/CSimulatedYamahaSampler.h"
 
 namespace {
 
@@ -55,6 +56,14 @@ std::unique_ptr<CSimulatedEMUSampler> SimulatedE4X()
     return e4x;
 }
 
+// An A3000 holding the tom as its only sample.
+std::unique_ptr<CSimulatedYamahaSampler> SimulatedA3000()
+{
+    auto a3000 = std::make_unique<CSimulatedYamahaSampler>(kChannel, std::array<std::uint8_t, 4>{0, 2, 1, 0});
+    a3000->Store(CSimulatedYamahaSampler::MakeSample("Simulated Tom", 44100, Tom()));
+    return a3000;
+}
+
 }  // namespace
 
 CSimulatedSamplerRack::CSimulatedSamplerRack() = default;
@@ -89,8 +98,7 @@ void CSimulatedSamplerRack::ConnectMIDI(const std::vector<SamplerFamily>& famili
                 kKurzweilId);
             break;
         case SamplerFamily::kYamaha:
-            Add(CSimulatedIdentitySampler::Yamaha(kChannel, {0, 2, 1, 0}), &ports, "Simulated Yamaha A3000",
-                kYamahaId);
+            Add(SimulatedA3000(), &ports, "Simulated Yamaha A3000", kYamahaId);
             break;
         case SamplerFamily::kRoland:
             Add(std::make_unique<CSimulatedRolandSampler>(kChannel), &ports, "Simulated Roland S-760", std::nullopt);

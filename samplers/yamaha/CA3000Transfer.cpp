@@ -30,6 +30,13 @@ CA3000Transfer::CA3000Transfer(std::unique_ptr<CSamplerMIDIConnection> connectio
 {
 }
 
+CA3000Transfer::CA3000Transfer(std::unique_ptr<CSamplerMIDIConnection> connection)
+    : CA3000Transfer(std::move(connection), [](CSamplerMIDIConnection& ports, std::uint8_t device) {
+          return std::make_unique<CA3000Interface>(ports.Parser(), ports.Output(), device);
+      })
+{
+}
+
 CA3000Transfer::~CA3000Transfer() = default;
 
 CA3000Interface& CA3000Transfer::Interface(std::uint8_t device)

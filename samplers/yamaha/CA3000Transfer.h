@@ -34,6 +34,8 @@ public:
     using InterfaceMaker =
         std::function<std::unique_ptr<CA3000Interface>(CSamplerMIDIConnection&, std::uint8_t device)>;
     CA3000Transfer(std::unique_ptr<CSamplerMIDIConnection> connection, InterfaceMaker makeInterface);
+    // Wave data over MIDI too.
+    explicit CA3000Transfer(std::unique_ptr<CSamplerMIDIConnection> connection);
     ~CA3000Transfer() override;
 
     int SliceLimit() const override { return kMostSlices; }

@@ -5,6 +5,7 @@
 #include "framework/time/CClock.h"
 #include "samplers/identification/YamahaIdentification.h"
 #include "samplers/yamaha/A3000Dump.h"
+#include "simulators/CSimulatedEMUSampler.h"
 
 namespace {
 
@@ -19,10 +20,21 @@ UniversalIdentity::Reply A3000Reply(std::uint8_t device, std::array<std::uint8_t
 
 }  // namespace
 
+// The SMDI side: the sample store and SMDI conversation of the simulated
+// E-mu, reached only through this sampler.
+class CSimulatedYamahaSampler::SMDIStore : public CSimulatedEMUSampler {
+public:
+    SMDIStore() : CSimulatedEMUSampler(kStoreType, CVersion(1, 0)) {}
+    using CSimulatedEMUSampler::OnSCSICommand;
+
+private:
+    static constexpr std::uint32_t kStoreType = 5131;
+};
+
 CSimulatedYamahaSampler::CSimulatedYamahaSampler(std::uint8_t device, std::array<std::uint8_t, 4> version)
     : CSimulatedIdentitySampler(A3000Reply(device, version),
                                 {"YAMAHA", "A3000", UniversalIdentity::DigitsVersion(version).Text().substr(1)}),
-      fDevice(device & 0x0F)
+      fDevice(device & 0x0F), fSMDI(std::make_unique<SMDIStore>())
 {
 }
 
@@ -62,6 +74,7 @@ void CSimulatedYamahaSampler::Store(CA3000SampleBank bank)
 
 void CSimulatedYamahaSampler::Stored(std::uint32_t kind, const std::string& name)
 {
+    fSMDIStale = true;
     fList.Remove(kind, name);
     fList.Append({kind, name});
 }
@@ -174,4 +187,44 @@ void CSimulatedYamahaSampler::TakeDump(const std::vector<std::uint8_t>& message)
         return;
     }
     fBusyUntil = CClock::Current().Milliseconds() + kBusyTime;
+}
+
+SCSIResult CSimulatedYamahaSampler::OnSCSICommand(const SCSICommandBlock& command, SCSIDirection direction,
+                                                  std::uint8_t* data, std::uint32_t length, std::uint32_t& moved)
+{
+    const std::uint8_t operation = command.OperationCode();
+    if (operation != CSimulatedEMUSampler::kOpSend && operation != CSimulatedEMUSampler::kOpReceive)
+        return CSimulatedIdentitySampler::OnSCSICommand(command, direction, data, length, moved);
+    ShowSamplesToSMDI();
+    const SCSIResult result = fSMDI->OnSCSICommand(command, direction, data, length, moved);
+    TakeSMDISamples();
+    return result;
+}
+
+void CSimulatedYamahaSampler::ShowSamplesToSMDI()
+{
+    if (!fSMDIStale)
+        return;
+    for (std::size_t i = 0; i < fSamples.size(); ++i) {
+        const SampleFormat format = fSamples[i].parameters.Format();
+        fSMDI->Store(static_cast<std::uint32_t>(i + 1),
+                     CSimulatedEMUSampler::Sample::Of16Bit(format.name, format.rate, fSamples[i].frames));
+    }
+    fSMDIStale = false;
+}
+
+void CSimulatedYamahaSampler::TakeSMDISamples()
+{
+    for (std::uint32_t number = 1;; ++number) {
+        const CSimulatedEMUSampler::Sample* taken = fSMDI->Find(number);
+        if (!taken)
+            return;
+        if (number <= fSamples.size() && fSamples[number - 1].parameters.Name() == taken->header.name)
+            continue;
+        Sample sample = MakeSample(taken->header.name, taken->header.Format().rate, fSMDI->Frames(number));
+        A3000::Bytes record = sample.parameters.Data();
+        std::copy_n(kSCSIWaveTexts, 4, record.begin() + CA3000SampleParameters::kWaveTexts);
+        sample.parameters = CA3000SampleParameters::Read(record);
+        Store(std::move(sample));
+    }
 }

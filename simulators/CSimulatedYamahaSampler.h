@@ -7,9 +7,13 @@
 // sends when their head, blocks and checksums are right and the wave data
 // match their record. For 5 seconds after it stored something it is busy
 // and ignores requests. With Bulk Protect on it ignores every dump sent to
-// it. Faults a test asks for meet the next message they concern.
+// it. On the SCSI bus it takes and sends samples by SMDI, numbered from 1 in
+// the order of its object list; a sample taken so gets the texts of a wave
+// stored over SCSI in its record. Faults a test asks for meet the next
+// message they concern.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,6 +29,8 @@ public:
     // Milliseconds between the blocks of wave data it sends.
     static constexpr std::int64_t kBlockInterval = 2;
     static constexpr std::size_t kBlockFrames = 1024;
+    // What a record taken over SCSI holds in its wave texts.
+    static constexpr const char* kSCSIWaveTexts = "SCSI";
 
     enum class Fault {
         kSilent,           // a request is not answered
@@ -43,6 +49,8 @@ public:
 
     CSimulatedYamahaSampler(std::uint8_t device, std::array<std::uint8_t, 4> version);
     ~CSimulatedYamahaSampler() override;
+    CSimulatedYamahaSampler(const CSimulatedYamahaSampler&) = delete;
+    CSimulatedYamahaSampler& operator=(const CSimulatedYamahaSampler&) = delete;
 
     void SetBulkProtect(bool on) { fBulkProtect = on; }
     void InjectFault(Fault fault, int after = 0) { fFaults.Arm(fault, after); }
@@ -57,8 +65,16 @@ public:
 
 protected:
     void OnSysex(const std::vector<std::uint8_t>& message) override;
+    SCSIResult OnSCSICommand(const SCSICommandBlock& command, SCSIDirection direction, std::uint8_t* data,
+                             std::uint32_t length, std::uint32_t& moved) override;
 
 private:
+    class SMDIStore;
+
+    // The SMDI store holds the samples under their numbers.
+    void ShowSamplesToSMDI();
+    // Samples the SMDI store took become samples of the sampler.
+    void TakeSMDISamples();
     void AnswerRequest(const std::string& type, const std::string& name);
     // Under the name `named`.
     void SendWaveData(const Sample& sample, const std::string& named);
@@ -74,4 +90,6 @@ private:
     FaultSchedule<Fault> fFaults;
     bool fBulkProtect = false;
     std::int64_t fBusyUntil = 0;
+    std::unique_ptr<SMDIStore> fSMDI;
+    bool fSMDIStale = true;
 };

@@ -53,6 +53,11 @@ void CA3000Interface::AfterPut(std::uint32_t kind, const std::string& name)
 {
     fConnection.DelaySending(kHoldOff);
     fBusyUntil = CClock::Current().Milliseconds() + kBusyTime;
+    Listed(kind, name);
+}
+
+void CA3000Interface::Listed(std::uint32_t kind, const std::string& name)
+{
     if (fObjectList) {
         fObjectList->Remove(kind, name);
         fObjectList->Append({kind, name});
@@ -71,6 +76,11 @@ A3000::Bytes CA3000Interface::Request(std::string_view type, const std::string& 
     WaitWhileBusy();
     const CRawSysex reply = fConnection.Transact(CRawSysex(A3000::DumpRequest(fDevice, type, name)), timeout, attempts);
     return A3000::ReadBulkDump(reply.Bytes(), type, name);
+}
+
+std::uint32_t CA3000Interface::ChunkFrames() const
+{
+    return CA3000SampleTransmitterMIDI::kChunkFrames;
 }
 
 std::unique_ptr<CABCSampleTransmitter> CA3000Interface::MakeTransmitter(const CA3000SampleParameters& parameters)

@@ -45,11 +45,15 @@ public:
     void PutSampleParameters(const CA3000SampleParameters& parameters);
     void PutSampleBank(const CA3000SampleBank& bank);
     // What follows a stored object: the hold-off, the busy time, and the
-    // object in the kept list (in place of one of its kind and name).
+    // object in the kept list (Listed).
     void AfterPut(std::uint32_t kind, const std::string& name);
+    // The object in the kept list, in place of one of its kind and name.
+    void Listed(std::uint32_t kind, const std::string& name);
     // Waits, passing on incoming MIDI, until the sampler is idle.
     void WaitWhileBusy();
 
+    // The most frames a transmitter takes at a time.
+    virtual std::uint32_t ChunkFrames() const;
     // Sends one sample of `parameters` (its name, length and keys set) with
     // its wave data.
     virtual std::unique_ptr<CABCSampleTransmitter> MakeTransmitter(const CA3000SampleParameters& parameters);

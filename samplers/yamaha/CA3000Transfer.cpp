@@ -124,7 +124,7 @@ void CA3000Transfer::Transmit(const CSliceRenderSet& slices, const TransmitReque
             CA3000SampleParameters::AdjustFormat(format);
             const std::unique_ptr<CABCSampleTransmitter> transmitter = a3000.MakeTransmitter(chosen.sample);
             transmitter->Begin(format);
-            SendFrames(*transmitter, *sound, kChunkFrames, progress, count - sent);
+            SendFrames(*transmitter, *sound, a3000.ChunkFrames(), progress, count - sent);
             bank.AddMember({format.name, key, key, key, 127});
         }
         progress.SetTitle(Res::kStringA3000TransmittingBank);

@@ -21,8 +21,6 @@ class CA3000Transfer : public CABCSamplerTransfer {
 public:
     static constexpr std::uint8_t kFirstKey = 36;
     static constexpr int kMostSlices = 92;
-    // Frames handed to a transmitter at a time.
-    static constexpr std::uint32_t kChunkFrames = 4096;
     static constexpr std::uint32_t kFirstSample = 1;
     static constexpr std::uint32_t kLastSample = 9999;
     // The pause before the bank is stored, while the sampler files the last

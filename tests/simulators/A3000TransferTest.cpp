@@ -10,6 +10,7 @@
 #include "framework/progress/CLengthyOperation.h"
 #include "samplers/devices/CSamplerMIDIConnection.h"
 #include "samplers/transfer/RunSamplerTransfer.h"
+#include "samplers/yamaha/CA3000MIDIAndSCSIInterface.h"
 #include "samplers/yamaha/CA3000Transfer.h"
 #include "simulators/CSimulatedYamahaSampler.h"
 #include "slicing/CSliceRenderSet.h"
@@ -25,12 +26,22 @@ namespace {
 constexpr std::uint8_t kDevice = 2;
 using Fault = CSimulatedYamahaSampler::Fault;
 
+constexpr std::uint8_t kSCSIId = 4;
+
 struct A3000Rig {
-    explicit A3000Rig(std::vector<std::uint32_t> slicePoints = {0, 100, 2700}, std::uint32_t frames = 8000)
-        : transfer(std::make_unique<CSamplerMIDIConnection>(lists, 0, 0)),
+    explicit A3000Rig(std::vector<std::uint32_t> slicePoints = {0, 100, 2700}, std::uint32_t frames = 8000,
+                      bool overSCSI = false)
+        : transfer(std::make_unique<CSamplerMIDIConnection>(lists, 0, 0),
+                   [this, overSCSI](CSamplerMIDIConnection& midi, std::uint8_t device) -> std::unique_ptr<CA3000Interface> {
+                       if (overSCSI)
+                           return std::make_unique<CA3000MIDIAndSCSIInterface>(midi.Parser(), midi.Output(), device,
+                                                                               CSMDI::DeviceAt(&bus, kSCSIId));
+                       return std::make_unique<CA3000Interface>(midi.Parser(), midi.Output(), device);
+                   }),
           loop(MakeLoop(frames, 44100, slicePoints))
     {
         sampler.ConnectMIDI(cable);
+        sampler.ConnectSCSI(bus, kSCSIId);
     }
 
     void Transmit(const std::string& bank = "Break", const std::string& templateName = "")
@@ -63,6 +74,7 @@ struct A3000Rig {
     InstalledClock clock{1000};
     CMIDIPortLists lists;
     std::shared_ptr<CLoopbackCable> cable = lists.AddLoopbackPair("A3000 cable");
+    CSimulatedSCSIBus bus{"Test bus"};
     CSimulatedYamahaSampler sampler{kDevice, {0, 2, 1, 0}};
     CA3000Transfer transfer;
     CLengthyOperation progress{"Slices left:", "Stop"};
@@ -85,27 +97,35 @@ bool IsBankDump(const std::vector<std::uint8_t>& m)
 
 TEST(A3000Transfer, SlicesBecomeSamplesOnConsecutiveKeysOfANewBank)
 {
-    A3000Rig rig({0, 100, 2700}, 12000);  // the last slice spans three pieces of 4096 frames
-    rig.Transmit();
-    const CA3000SampleBank* bank = rig.sampler.FindBank("Break");
-    ASSERT_TRUE(bank);
-    ASSERT_EQ(bank->Members().size(), 3u);
-    for (int k = 0; k < 3; ++k) {
-        SCOPED_TRACE(k);
-        const std::string name = CA3000Transfer::SampleName("Break", k);
-        const auto key = static_cast<std::uint8_t>(36 + k);
-        EXPECT_EQ(bank->Members()[k], (CA3000SampleBank::Member{name, key, key, key, 127}));
-        const std::vector<std::int16_t> slice = SamplesOf(*rig.slices.Render(k));
-        EXPECT_EQ(rig.Held(k), slice);
-        const SampleFormat held = rig.sampler.FindSample(name)->parameters.Format();
-        EXPECT_EQ(std::tie(held.length, held.rootKey, held.lowestKey, held.highestKey, held.rate),
-                  std::make_tuple(std::uint32_t(slice.size() + 4), key, key, key, 44100u));
-        const ReceivedSample back = rig.transfer.Receive({kDevice, std::uint32_t(k + 1)}, rig.progress);
-        EXPECT_EQ(std::vector<std::int16_t>(back.samples.begin(), back.samples.begin() + slice.size()), slice);
-        EXPECT_EQ(back.format.name, name);
+    for (const bool overSCSI : {false, true}) {
+        SCOPED_TRACE(overSCSI ? "wave data over SCSI" : "over MIDI");
+        A3000Rig rig({0, 100, 2700}, 12000, overSCSI);  // the last slice spans three pieces of 4096 frames
+        rig.sampler.Store(CSimulatedYamahaSampler::MakeSample("Tom", 44100, std::vector<std::int16_t>(50, 9)));
+        rig.Transmit();
+        const CA3000SampleBank* bank = rig.sampler.FindBank("Break");
+        ASSERT_TRUE(bank);
+        ASSERT_EQ(bank->Members().size(), 3u);
+        for (int k = 0; k < 3; ++k) {
+            SCOPED_TRACE(k);
+            const std::string name = CA3000Transfer::SampleName("Break", k);
+            const auto key = static_cast<std::uint8_t>(36 + k);
+            EXPECT_EQ(bank->Members()[k], (CA3000SampleBank::Member{name, key, key, key, 127}));
+            const std::vector<std::int16_t> slice = SamplesOf(*rig.slices.Render(k));
+            EXPECT_EQ(rig.Held(k), slice);
+            const SampleFormat held = rig.sampler.FindSample(name)->parameters.Format();
+            EXPECT_EQ(std::tie(held.length, held.rootKey, held.lowestKey, held.highestKey, held.rate),
+                      std::make_tuple(std::uint32_t(slice.size() + 4), key, key, key, 44100u));
+            const auto& record = rig.sampler.FindSample(name)->parameters.Data();
+            EXPECT_EQ(std::string(record.begin() + CA3000SampleParameters::kWaveTexts,
+                                  record.begin() + CA3000SampleParameters::kWaveTexts + 4),
+                      overSCSI ? CSimulatedYamahaSampler::kSCSIWaveTexts : std::string(4, '\0'));
+            const ReceivedSample back = rig.transfer.Receive({kDevice, std::uint32_t(k + 2)}, rig.progress);
+            EXPECT_EQ(std::vector<std::int16_t>(back.samples.begin(), back.samples.begin() + slice.size()), slice);
+            EXPECT_EQ(back.format.name, name);
+        }
+        EXPECT_EQ(rig.transfer.TransmitReport(), "sample bank \"Break\" with 3 sample(s) on keys 36 to 38");
     }
     EXPECT_EQ(CA3000Transfer::SampleName("Break", 0), "Break          1");
-    EXPECT_EQ(rig.transfer.TransmitReport(), "sample bank \"Break\" with 3 sample(s) on keys 36 to 38");
 }
 
 TEST(A3000Transfer, RequestsWaitOutTheBusyTimeAfterEveryDump)
@@ -159,8 +179,9 @@ TEST(A3000Transfer, TemplatesAndTakenNames)
         const TransferOutcome outcome = rig.Run([&] { rig.Transmit(c.bank, c.templateName); });
         EXPECT_EQ(outcome, c.sent ? TransferOutcome::kDone : TransferOutcome::kStopped);
         EXPECT_EQ(alerts.shown.size(), c.alert ? 1u : 0u);
-        if (c.alert)
+        if (c.alert) {
             EXPECT_TRUE(alerts.Shown(c.alert, c.argument));
+        }
         EXPECT_EQ(rig.sampler.ObjectList().Records().size(), c.sent ? 6u : 3u);
         if (c.sent) {
             const auto* sent = rig.sampler.FindSample(CA3000Transfer::SampleName(c.bank, 1));
@@ -213,12 +234,16 @@ TEST(A3000Transfer, InjectedFaultsEndInTheirAlerts)
          false},
         {"bad wave checksum", true, [](auto& s) { s.InjectFault(Fault::kBadChecksum, 1); },
          Res::kAlertMIDICommunication, false},
+        {"SCSI start aborted", false, {}, Res::kAlertOperationRejected, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        A3000Rig rig;
+        A3000Rig rig({0, 100, 2700}, 8000, !c.arm);
         rig.sampler.Store(CSimulatedYamahaSampler::MakeSample("Long", 44100, std::vector<std::int16_t>(3000, -7)));
-        c.arm(rig.sampler);
+        if (c.arm)
+            c.arm(rig.sampler);
+        else
+            rig.bus.InjectFault(kSCSIId, {SimulatedSCSIFault::Kind::kCheckCondition, 0x0B});
         AlertRecorder alerts;
         const std::exception_ptr failure = FailureOf([&] {
             if (c.receive)
@@ -228,8 +253,9 @@ TEST(A3000Transfer, InjectedFaultsEndInTheirAlerts)
         });
         EXPECT_TRUE(alerts.shown.empty());
         EXPECT_EQ(TransferFailureAlert(failure), c.alert);
-        if (c.badFormat)
+        if (c.badFormat) {
             EXPECT_THROW(std::rethrow_exception(failure), XA3000ReceivedInvalidSysex);
+        }
     }
 }
 

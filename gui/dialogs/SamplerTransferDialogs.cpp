@@ -6,6 +6,8 @@
 #include "gui/dialogs/CEMUTransmitDialog.h"
 #include "gui/dialogs/CSDSReceiveDialog.h"
 #include "gui/dialogs/CSDSTransmitDialog.h"
+#include "gui/dialogs/CYamahaReceiveDialog.h"
+#include "gui/dialogs/CYamahaTransmitDialog.h"
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/model/SamplerFamily.h"
@@ -28,6 +30,9 @@ void ShowTransmitDialog(CInstalledSampler& sampler, const CSliceRenderSet& slice
     } else if (FamilyOf(sampler) == "emu") {
         CEMUTransmitDialog dialog(sampler, slices, transfer, pause);
         dialog.RunModal();
+    } else if (FamilyOf(sampler) == "yamaha") {
+        CYamahaTransmitDialog dialog(sampler, slices, transfer, pause);
+        dialog.RunModal();
     }
 }
 
@@ -41,6 +46,11 @@ std::optional<ReceivedSample> ShowReceiveDialog(CInstalledSampler& sampler, CABC
     }
     if (FamilyOf(sampler) == "emu") {
         CEMUReceiveDialog dialog(sampler, transfer, pause);
+        dialog.RunModal();
+        return std::move(dialog.Received());
+    }
+    if (FamilyOf(sampler) == "yamaha") {
+        CYamahaReceiveDialog dialog(sampler, transfer, pause);
         dialog.RunModal();
         return std::move(dialog.Received());
     }

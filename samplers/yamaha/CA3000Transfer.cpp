@@ -46,6 +46,28 @@ CA3000Interface& CA3000Transfer::Interface(std::uint8_t device)
     return *fInterface;
 }
 
+std::vector<std::string> CA3000Transfer::TemplateNames(std::uint8_t device)
+{
+    return Names(device, {CA3000ObjectList::kSampleBank, CA3000ObjectList::kSample});
+}
+
+std::vector<std::string> CA3000Transfer::SampleNames(std::uint8_t device)
+{
+    return Names(device, {CA3000ObjectList::kSample});
+}
+
+std::vector<std::string> CA3000Transfer::Names(std::uint8_t device, std::initializer_list<std::uint32_t> kinds)
+{
+    std::vector<std::string> names;
+    CA3000Interface& a3000 = Interface(device);
+    a3000.DropObjectList();
+    for (const std::uint32_t kind : kinds)
+        for (const CA3000ObjectList::Record& record : a3000.ObjectList().Records())
+            if (record.kind == kind)
+                names.push_back(record.name);
+    return names;
+}
+
 std::string CA3000Transfer::SampleName(const std::string& bank, int index)
 {
     return A3000::AllowedName(SliceSampleName(bank, index, A3000::kNameLength));

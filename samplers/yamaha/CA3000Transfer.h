@@ -9,8 +9,10 @@
 // received by its place among the samples of the object list, from 1.
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "samplers/transfer/CABCSamplerTransfer.h"
 #include "samplers/yamaha/CA3000Interface.h"
@@ -47,6 +49,11 @@ public:
     // XSampleDoesNotExist when the sampler holds fewer samples.
     ReceivedSample Receive(const ReceiveRequest& request, CLengthyOperation& progress) override;
 
+    // The names of the sampler's sample banks and then of its samples, and
+    // of its samples alone, from its object list read afresh.
+    std::vector<std::string> TemplateNames(std::uint8_t device);
+    std::vector<std::string> SampleNames(std::uint8_t device);
+
     // The conversation on that device number, kept from one transfer to the
     // next (its busy time with it).
     CA3000Interface& Interface(std::uint8_t device);
@@ -60,6 +67,8 @@ private:
         CA3000SampleBank bank;
         CA3000SampleParameters sample;
     };
+    // The names of the objects of each kind in turn.
+    std::vector<std::string> Names(std::uint8_t device, std::initializer_list<std::uint32_t> kinds);
     Template ReadTemplate(CA3000Interface& a3000, const std::string& name, CLengthyOperation& progress);
 
     std::unique_ptr<CSamplerMIDIConnection> fConnection;

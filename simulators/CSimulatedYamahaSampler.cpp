@@ -168,6 +168,8 @@ void CSimulatedYamahaSampler::TakeDump(const std::vector<std::uint8_t>& message)
     } catch (...) {
         return;  // a dump that is not whole is dropped
     }
+    if (fFaults.Meets(Fault::kLoseDump))
+        return;
     if (type == A3000::kSampleParameters && data.size() == CA3000SampleParameters::kBytes) {
         const Sample* held = FindSample(name);
         Store(Sample{CA3000SampleParameters::Read(data), held ? held->frames : std::vector<std::int16_t>{}});
@@ -179,8 +181,7 @@ void CSimulatedYamahaSampler::TakeDump(const std::vector<std::uint8_t>& message)
             A3000::Bytes(data.begin(), data.begin() + CA3000SampleParameters::kBytes));
         for (std::size_t at = CA3000SampleParameters::kBytes; at + 1 < data.size(); at += 2)
             sample.frames.push_back(static_cast<std::int16_t>((data[at] << 8) | data[at + 1]));
-        if (sample.frames.size() != sample.parameters.Length() || sample.parameters.Name() != name ||
-            fFaults.Meets(Fault::kLoseSample))
+        if (sample.frames.size() != sample.parameters.Length() || sample.parameters.Name() != name)
             return;
         Store(std::move(sample));
     } else {

@@ -39,7 +39,7 @@ public:
         kOtherName,        // a dump it sends names another object
         kLongBlock,        // the first block of wave data carries one frame more than counted for
         kStopWaveData,     // wave data stop after the parameter record
-        kLoseSample,       // a wave dump from the program is dropped
+        kLoseDump,         // a dump from the program is dropped
     };
 
     struct Sample {

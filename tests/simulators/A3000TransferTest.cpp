@@ -218,7 +218,9 @@ TEST(A3000Transfer, InjectedFaultsEndInTheirAlerts)
         bool badFormat;  // refused as not well formed (not by its checksum)
     } cases[] = {
         {"bulk protect on", false, [](auto& s) { s.SetBulkProtect(true); }, Res::kAlertA3000BankInconsistent, false},
-        {"one sample lost", false, [](auto& s) { s.InjectFault(Fault::kLoseSample, 1); },
+        {"one sample lost", false, [](auto& s) { s.InjectFault(Fault::kLoseDump, 1); },
+         Res::kAlertA3000BankInconsistent, false},
+        {"the bank lost", false, [](auto& s) { s.InjectFault(Fault::kLoseDump, 3); },
          Res::kAlertA3000BankInconsistent, false},
         {"silent object list", false, [](auto& s) { s.InjectFault(Fault::kSilent); }, Res::kAlertMIDICommunication,
          false},
@@ -252,6 +254,7 @@ TEST(A3000Transfer, InjectedFaultsEndInTheirAlerts)
                 rig.Transmit();
         });
         EXPECT_TRUE(alerts.shown.empty());
+        ASSERT_TRUE(failure);
         EXPECT_EQ(TransferFailureAlert(failure), c.alert);
         if (c.badFormat) {
             EXPECT_THROW(std::rethrow_exception(failure), XA3000ReceivedInvalidSysex);

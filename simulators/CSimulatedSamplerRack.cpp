@@ -14,6 +14,7 @@
 #include "simulators/CSimulatedKurzweilSampler.h"
 #include "simulators/CSimulatedRolandSampler.h"
 #include "simulators/CSimulatedSDSSampler.h"
+#include "simulators/CSimulatedYamahaSampler.h"
 
 namespace {
 
@@ -67,6 +68,14 @@ std::unique_ptr<CSimulatedKurzweilSampler> SimulatedK2000()
     return k2000;
 }
 
+// An A3000 holding the tom as its only sample.
+std::unique_ptr<CSimulatedYamahaSampler> SimulatedA3000()
+{
+    auto a3000 = std::make_unique<CSimulatedYamahaSampler>(kChannel, std::array<std::uint8_t, 4>{0, 2, 1, 0});
+    a3000->Store(CSimulatedYamahaSampler::MakeSample("Simulated Tom", 44100, Tom()));
+    return a3000;
+}
+
 }  // namespace
 
 CSimulatedSamplerRack::CSimulatedSamplerRack() = default;
@@ -100,8 +109,7 @@ void CSimulatedSamplerRack::ConnectMIDI(const std::vector<SamplerFamily>& famili
             Add(SimulatedK2000(), &ports, "Simulated Kurzweil K2000", kKurzweilId);
             break;
         case SamplerFamily::kYamaha:
-            Add(CSimulatedIdentitySampler::Yamaha(kChannel, {0, 2, 1, 0}), &ports, "Simulated Yamaha A3000",
-                kYamahaId);
+            Add(SimulatedA3000(), &ports, "Simulated Yamaha A3000", kYamahaId);
             break;
         case SamplerFamily::kRoland:
             Add(std::make_unique<CSimulatedRolandSampler>(kChannel), &ports, "Simulated Roland S-760", std::nullopt);

@@ -8,7 +8,8 @@
 //   kurzweil  a K2000 over MIDI and at SCSI ID 3, OS 3.87, keeping the
 //             programs, keymaps and samples sent to it, holding as sample
 //             object 1 the tom the sds sampler holds;
-//   yamaha    an A3000 over MIDI and at SCSI ID 4, OS 2.10;
+//   yamaha    an A3000 over MIDI and at SCSI ID 4, OS 2.10, holding the tom
+//             as its one sample;
 //   roland    an S-760 over MIDI;
 //   emu       an E4X at SCSI ID 5, OS 4.10, speaking SMDI, holding as
 //             sample 1 the tom the sds sampler holds;

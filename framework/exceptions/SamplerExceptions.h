@@ -71,6 +71,8 @@ QUILLET_EXCEPTION(XAKAIUnexpectedCommand, XAKAIException);
 QUILLET_EXCEPTION(XAKAITransmittedSampleLost, XAKAIException);
 QUILLET_EXCEPTION(XA3000Exception, XSamplerException);
 QUILLET_EXCEPTION(XA3000SampleIsNotStereo, XA3000Exception);
+// The check after a transmission missed an object that was sent.
+QUILLET_EXCEPTION(XA3000BankInconsistent, XA3000Exception);
 QUILLET_EXCEPTION(XEnsoniqException, XSamplerException);
 QUILLET_EXCEPTION(XEnsoniqAllWavesUsedUp, XEnsoniqException);
 QUILLET_EXCEPTION(XEnsoniqCancelled, XEnsoniqException);

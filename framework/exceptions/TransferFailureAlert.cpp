@@ -14,6 +14,8 @@ std::optional<ResourceId> TransferFailureAlert(const std::exception_ptr& failure
         return Res::kAlertK2000LeftoverKeymaps;
     } catch (const XS760DeleteCancelled&) {
         return Res::kAlertS760PatchDamaged;
+    } catch (const XA3000BankInconsistent&) {
+        return Res::kAlertA3000BankInconsistent;
     } catch (const XOutOfMemory&) {
         return Res::kAlertNotEnoughMemory;
     } catch (const XExternalDeviceOutOfMemory&) {

@@ -1,13 +1,19 @@
 #include "gui/dialogs/CSamplerTransmitDialog.h"
 
+#include <algorithm>
+
+#include "framework/alerts/Alerts.h"
 #include "gui/dialogs/CSamplerPictureView.h"
 #include "gui/framework/application/CApplication.h"
+#include "gui/framework/controls/CPopupButtonView.h"
 #include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
 #include "resources/QuilletCommands.h"
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
+#include "slicing/CSliceRenderSet.h"
+#include "sound/SampleFormatting.h"
 
 CSamplerTransmitDialog::CSamplerTransmitDialog(std::uint16_t templateNumber, CInstalledSampler& sampler,
                                                bool setTitle, CABCPlaybackPause* pause)
@@ -42,4 +48,29 @@ bool CSamplerTransmitDialog::TakeTransmitPress(std::int32_t cancel)
     if (fCancelButton->TakePress())
         EndModal(cancel);
     return fTransmitButton->TakePress();
+}
+
+TransferOutcome CSamplerTransmitDialog::TransmitChecked(CABCSamplerTransfer& transfer, const CSliceRenderSet& slices,
+                                                        const std::variant<ResourceId, TransmitRequest>& checked)
+{
+    if (const ResourceId* alert = std::get_if<ResourceId>(&checked)) {
+        ShowAlert(*alert);
+        return TransferOutcome::kStopped;
+    }
+    const TransmitRequest& request = std::get<TransmitRequest>(checked);
+    CSliceRenderSet atRate(slices);
+    atRate.SetTargetRate(request.sampleRate);
+    return Transmit(transfer, atRate, request);
+}
+
+CPopupButtonView* CSamplerTransmitDialog::RatePopup(std::uint16_t item, const std::vector<std::uint32_t>& rates,
+                                                    std::uint32_t chosen)
+{
+    auto* popup = new CPopupButtonView(&Root(), ItemRecord(item).frame);
+    std::vector<std::string> labels;
+    for (const std::uint32_t rate : rates)
+        labels.push_back(FormatSampleRate(rate));
+    popup->SetItems(labels);
+    popup->SetValue(static_cast<std::int32_t>(std::find(rates.begin(), rates.end(), chosen) - rates.begin()));
+    return popup;
 }

@@ -3,10 +3,15 @@
 // the sampler's name, and the transmission of a window's slices through the
 // family's transfers. A stop by the user (Stop, or Cancel at the slice
 // limit) ends it without an alert and leaves the dialog open.
+#include <cstdint>
+#include <variant>
+#include <vector>
+
 #include "framework/exceptions/CancelExceptions.h"
 #include "gui/dialogs/CSamplerDialog.h"
 
 class CABCSamplerTransfer;
+class CPopupButtonView;
 class CPushButtonView;
 class CSliceRenderSet;
 struct TransmitRequest;
@@ -33,6 +38,12 @@ protected:
     bool TakeTransmitPress(std::int32_t cancel);
     TransferOutcome Transmit(CABCSamplerTransfer& transfer, const CSliceRenderSet& slices,
                              const TransmitRequest& request);
+    // The alert of choices that were refused, or the transmission of the
+    // slices at the request's rate; the outcome, kStopped after an alert.
+    TransferOutcome TransmitChecked(CABCSamplerTransfer& transfer, const CSliceRenderSet& slices,
+                                    const std::variant<ResourceId, TransmitRequest>& checked);
+    // A popup on the template's item offering `rates`, `chosen` selected.
+    CPopupButtonView* RatePopup(std::uint16_t item, const std::vector<std::uint32_t>& rates, std::uint32_t chosen);
 
 private:
     CPushButtonView* fTransmitButton = nullptr;

@@ -8,6 +8,8 @@
 #include "gui/dialogs/CK2000TransmitDialog.h"
 #include "gui/dialogs/CSDSReceiveDialog.h"
 #include "gui/dialogs/CSDSTransmitDialog.h"
+#include "gui/dialogs/CYamahaReceiveDialog.h"
+#include "gui/dialogs/CYamahaTransmitDialog.h"
 #include "samplers/kurzweil/CK2000Transfer.h"
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
@@ -34,6 +36,9 @@ void ShowTransmitDialog(CInstalledSampler& sampler, const CSliceRenderSet& slice
     } else if (auto* k2000 = dynamic_cast<CK2000Transfer*>(&transfer)) {
         CK2000TransmitDialog dialog(sampler, slices, *k2000, pause);
         dialog.RunModal();
+    } else if (FamilyOf(sampler) == "yamaha") {
+        CYamahaTransmitDialog dialog(sampler, slices, transfer, pause);
+        dialog.RunModal();
     }
 }
 
@@ -52,6 +57,11 @@ std::optional<ReceivedSample> ShowReceiveDialog(CInstalledSampler& sampler, CABC
     }
     if (FamilyOf(sampler) == "kurzweil") {
         CK2000ReceiveDialog dialog(sampler, transfer, pause);
+        dialog.RunModal();
+        return std::move(dialog.Received());
+    }
+    if (FamilyOf(sampler) == "yamaha") {
+        CYamahaReceiveDialog dialog(sampler, transfer, pause);
         dialog.RunModal();
         return std::move(dialog.Received());
     }

@@ -10,6 +10,8 @@
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/model/SamplerFamily.h"
 #include "samplers/sds/CSDSTransfer.h"
+#include "samplers/yamaha/CA3000MIDIAndSCSIInterface.h"
+#include "samplers/yamaha/CA3000Transfer.h"
 
 std::unique_ptr<CABCSamplerTransfer> OpenSamplerTransfer(const CInstalledSampler& sampler, const CMIDIPortLists& ports,
                                                          const CSCSIBusTable& buses)
@@ -26,6 +28,16 @@ std::unique_ptr<CABCSamplerTransfer> OpenSamplerTransfer(const CInstalledSampler
             scsi = buses.Device(sampler.SCSIBus(), sampler.SCSIID(), CSMDI::kTimeout);
         return std::make_unique<CK2000Transfer>(
             std::make_unique<CSamplerMIDIConnection>(ports, sampler.MIDIIn(), sampler.MIDIOut()), scsi);
+    }
+    if (family == "yamaha") {
+        auto connection = std::make_unique<CSamplerMIDIConnection>(ports, sampler.MIDIIn(), sampler.MIDIOut());
+        if (sampler.Type().Kind() != ConnectionKind::kMIDIAndSCSI)
+            return std::make_unique<CA3000Transfer>(std::move(connection));
+        const SCSIDevice scsi = buses.Device(sampler.SCSIBus(), sampler.SCSIID(), CSMDI::kTimeout);
+        return std::make_unique<CA3000Transfer>(
+            std::move(connection), [scsi](CSamplerMIDIConnection& midi, std::uint8_t device) {
+                return std::make_unique<CA3000MIDIAndSCSIInterface>(midi.Parser(), midi.Output(), device, scsi);
+            });
     }
     return nullptr;
 }

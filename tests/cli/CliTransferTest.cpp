@@ -193,3 +193,14 @@ TEST_F(CliTransferTest, EMUSlicesGoOutByTypeOrAddressAndASampleComesBack) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("Operation rejected by sampler!"), std::string::npos) << missing.err;
 }
+
+TEST_F(CliTransferTest, A3000SampleComesBackAndAMissingOneFailsInOneLine) {
+    constexpr const char* kSimulatedYamaha = "QUILLET_SIMULATED_SAMPLERS=yamaha";
+    const CliRun received = RunCli("receive --from 'Yamaha A3000 via MIDI+SCSI' --sample 1 --out " + Quoted("Tom.wav"),
+                                   kSimulatedYamaha);
+    ASSERT_EQ(received.status, 0) << received.err;
+    EXPECT_EQ(SoxSamples(Path("Tom.wav")).size(), 600u);
+    const CliRun missing = RunCli("receive --from 'Yamaha A3000 via MIDI' --sample 2 --out X.wav", kSimulatedYamaha);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("Sampler communication error!"), std::string::npos) << missing.err;
+}

@@ -1,0 +1,55 @@
+#include "gui/dialogs/CYamahaReceiveDialog.h"
+
+#include <algorithm>
+
+#include "gui/framework/application/CApplication.h"
+#include "gui/framework/controls/CPopupButtonView.h"
+#include "gui/framework/controls/CPushButtonView.h"
+#include "gui/framework/views/CWindowRootGroupView.h"
+#include "resources/QuilletCommands.h"
+#include "samplers/model/CInstalledSampler.h"
+#include "samplers/yamaha/CA3000Transfer.h"
+
+std::string CYamahaReceiveDialog::sName;
+
+CYamahaReceiveDialog::CYamahaReceiveDialog(CInstalledSampler& sampler, CABCSamplerTransfer& transfer,
+                                           CABCPlaybackPause* pause)
+    : CSamplerDialog(kTemplate, sampler, pause), fTransfer(transfer)
+{
+    SetTitleWithSampler(Res::kStringReceiveFrom);
+    AddStaticTexts();
+    fSample = new CPopupButtonView(&Root(), ItemRecord(kSample).frame);
+    fReceive = new CPushButtonView(&Root(), ItemRecord(kReceive));
+    fCancel = new CPushButtonView(&Root(), ItemRecord(kCancel));
+    fHelp = new CPushButtonView(&Root(), ItemRecord(kHelp));
+    SetDefaultButton(fReceive);
+    SetCancelButton(fCancel);
+    if (auto* a3000 = dynamic_cast<CA3000Transfer*>(&transfer))
+        RunTransfer(Res::kStringReceivingSampleNames,
+                    [&](CLengthyOperation&) { fNames = a3000->SampleNames(sampler.SysexID()); });
+    fSample->SetItems(fNames);
+    const auto kept = std::find(fNames.begin(), fNames.end(), sName);
+    fSample->SetValue(kept == fNames.end() ? 0 : static_cast<std::int32_t>(kept - fNames.begin()));
+    SetFocusView(fSample);
+}
+
+CPushButtonView& CYamahaReceiveDialog::Button(ItemId id) const
+{
+    return id == kCancel ? *fCancel : id == kHelp ? *fHelp : *fReceive;
+}
+
+void CYamahaReceiveDialog::CheckControls()
+{
+    fReceive->SetEnabled(!fNames.empty());
+    if (fHelp->TakePress() && CApplication::Current())
+        CApplication::Current()->DoCommand(Cmd::kContents);
+    if (fCancel->TakePress())
+        EndModal(kCancel);
+    if (!fReceive->TakePress() || fNames.empty())
+        return;
+    const auto index = static_cast<std::size_t>(std::clamp(fSample->Value(), 0, static_cast<int>(fNames.size()) - 1));
+    sName = fNames[index];
+    fReceived = ReceiveSample(fTransfer, {Sampler().SysexID(), static_cast<std::uint32_t>(index + 1)});
+    if (fReceived)
+        EndModal(kReceive);
+}

@@ -30,6 +30,12 @@ void CSimulatedSDSSampler::Store(std::uint16_t number, const Sample& sample)
     fSamples[number] = sample;
 }
 
+void CSimulatedSDSSampler::Erase(std::uint16_t number)
+{
+    std::lock_guard lock(fMutex);
+    fSamples.erase(number);
+}
+
 CSimulatedSDSSampler::Sample CSimulatedSDSSampler::MakeSample(const std::vector<std::int16_t>& samples,
                                                               std::uint32_t rate)
 {

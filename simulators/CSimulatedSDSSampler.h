@@ -41,6 +41,7 @@ public:
     // The samples it holds, by number.
     std::map<std::uint16_t, Sample> Samples() const;
     void Store(std::uint16_t number, const Sample& sample);
+    void Erase(std::uint16_t number);
     // A 16-bit mono sample of `samples` at `rate`, as it would be stored.
     static Sample MakeSample(const std::vector<std::int16_t>& samples, std::uint32_t rate);
     // A held sample's words as 16-bit samples (16 bits or fewer).

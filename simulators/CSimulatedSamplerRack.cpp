@@ -55,6 +55,14 @@ std::unique_ptr<CSimulatedEMUSampler> SimulatedE4X()
     return e4x;
 }
 
+// An AKAI sampler holding the tom as sample 0, "TOM".
+std::unique_ptr<CSimulatedAKAISampler> SimulatedAKAI(std::uint32_t typeId, const char* product, CVersion version)
+{
+    auto sampler = std::make_unique<CSimulatedAKAISampler>(typeId, product, kChannel, version);
+    sampler->StoreSample("TOM", Tom(), 44100);
+    return sampler;
+}
+
 }  // namespace
 
 CSimulatedSamplerRack::CSimulatedSamplerRack() = default;
@@ -81,8 +89,9 @@ void CSimulatedSamplerRack::ConnectMIDI(const std::vector<SamplerFamily>& famili
     for (SamplerFamily family : families) {
         switch (family) {
         case SamplerFamily::kAKAI:
-            Add(std::make_unique<CSimulatedAKAISampler>(4150, "S3000XL", kChannel, CVersion(2, 0)), &ports,
-                "Simulated AKAI S3000XL", kAKAIId);
+            Add(SimulatedAKAI(4150, "S3000XL", CVersion(2, 0)), &ports, "Simulated AKAI S3000XL", kAKAIId);
+            Add(SimulatedAKAI(4000, "S1000", CVersion(4, 40)), &ports, "Simulated AKAI S1000", std::nullopt);
+            Add(SimulatedAKAI(4100, "S3000", CVersion(2, 0)), &ports, "Simulated AKAI S3000", std::nullopt);
             break;
         case SamplerFamily::kKurzweil:
             Add(CSimulatedIdentitySampler::Kurzweil(1, kChannel, {0, 3, 8, 7}), &ports, "Simulated Kurzweil K2000",

@@ -86,7 +86,10 @@ void CAKAITransfer::Transmit(const CSliceRenderSet& slices, const TransmitReques
                              CLengthyOperation& progress)
 {
     fReport.clear();
-    const std::string name = AKAI::Normalised(request.programName);
+    // Without a name asked for, the program is named after the loop.
+    const std::string name = AKAI::Normalised(
+        !request.programName.empty() || slices.Count() == 0 ? request.programName
+                                                            : CutExtension(slices.Render(0)->Name()));
     if (Shown(name).empty()) {
         ShowAlert(Res::kAlertAKAINoName);
         throw XSampleTransmitCancelled();
@@ -158,8 +161,8 @@ void CAKAITransfer::ReplaceProgram(std::uint16_t number, CLengthyOperation& prog
                 samples.push_back(sample);
         }
     }
-    fInterface->DeleteProgram(number);
     try {
+        fInterface->DeleteProgram(number);
         for (std::size_t i = 0; i < samples.size(); ++i) {
             fInterface->WatchStop(&progress, static_cast<std::int32_t>(samples.size() - i));
             progress.Update(static_cast<std::int32_t>(samples.size() - i),

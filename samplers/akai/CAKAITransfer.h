@@ -1,6 +1,8 @@
 #pragma once
 // Transfers with an AKAI S1000/S3000-family sampler. Transmitting builds
-// one program named as asked, from a template program in the sampler or
+// one program named as asked (after the loop when no name is asked for; a
+// name of no AKAI character at all is refused with alert 52), from a
+// template program in the sampler or
 // the model's defaults: one sample per slice, named after the program and
 // numbered, each sent as a sample header followed by its data by the
 // Sample Dump Standard; then the program header and one keygroup per

@@ -1,6 +1,5 @@
 #include "gui/dialogs/CEMUTransmitDialog.h"
 
-#include <algorithm>
 #include <variant>
 
 #include "framework/alerts/Alerts.h"
@@ -16,7 +15,6 @@
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "slicing/CSliceRenderSet.h"
-#include "sound/SampleFormatting.h"
 
 EMUTransmitChoices CEMUTransmitDialog::sChoices;
 
@@ -25,18 +23,8 @@ CEMUTransmitDialog::CEMUTransmitDialog(CInstalledSampler& sampler, const CSliceR
     : CSamplerTransmitDialog(kTemplate, sampler, true, pause), fSlices(slices), fTransfer(transfer)
 {
     AddStaticTexts();
-    const PixelRect& name = ItemRecord(kSampleName).frame;
-    fName = new CSingleLineTextEditView(&Root(), name.left, name.top, name.Width(),
-                                        static_cast<int>(CEMUTransfer::kNameLength));
-    fName->SetText(sChoices.sampleName);
-    fRate = new CPopupButtonView(&Root(), ItemRecord(kSampleRate).frame);
-    const std::vector<std::uint32_t>& rates = CEMUSCSIInterface::Rates();
-    std::vector<std::string> labels;
-    for (const std::uint32_t rate : rates)
-        labels.push_back(FormatSampleRate(rate));
-    fRate->SetItems(labels);
-    const std::uint32_t rate = sChoices.RateFor(slices.TargetRate());
-    fRate->SetValue(static_cast<std::int32_t>(std::find(rates.begin(), rates.end(), rate) - rates.begin()));
+    fName = TextField(kSampleName, static_cast<int>(CEMUTransfer::kNameLength), sChoices.sampleName);
+    fRate = RatePopup(kSampleRate, CEMUSCSIInterface::Rates(), sChoices.RateFor(slices.TargetRate()));
     fStartNumber = NumberField(kStartNumber, 0, static_cast<int>(EMUTransmitChoices::kMaxDigits));
     fStartNumber->SetText(sChoices.startNumber);
     new CSamplerPictureView(&Root(), ItemRecord(kPanel).frame, sampler.Type().Constants().picture);

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "gui/dialogs/CAKAIReceiveDialog.h"
+#include "gui/dialogs/CAKAITransmitDialog.h"
 #include "gui/dialogs/CEMUReceiveDialog.h"
 #include "gui/dialogs/CEMUTransmitDialog.h"
 #include "gui/dialogs/CSDSReceiveDialog.h"
@@ -28,6 +30,9 @@ void ShowTransmitDialog(CInstalledSampler& sampler, const CSliceRenderSet& slice
     } else if (FamilyOf(sampler) == "emu") {
         CEMUTransmitDialog dialog(sampler, slices, transfer, pause);
         dialog.RunModal();
+    } else if (FamilyOf(sampler) == "akai") {
+        CAKAITransmitDialog dialog(sampler, slices, transfer, pause);
+        dialog.RunModal();
     }
 }
 
@@ -41,6 +46,11 @@ std::optional<ReceivedSample> ShowReceiveDialog(CInstalledSampler& sampler, CABC
     }
     if (FamilyOf(sampler) == "emu") {
         CEMUReceiveDialog dialog(sampler, transfer, pause);
+        dialog.RunModal();
+        return std::move(dialog.Received());
+    }
+    if (FamilyOf(sampler) == "akai") {
+        CAKAIReceiveDialog dialog(sampler, transfer, pause);
         dialog.RunModal();
         return std::move(dialog.Received());
     }

@@ -47,6 +47,22 @@ private:
     CABCAKAICom& fCom;
 };
 
+// Waits look at Stop of `progress` only while the scope lasts: the
+// progress goes with the transfer that made it.
+class CAKAIStopScope {
+public:
+    CAKAIStopScope(CABCAKAIInterface& interface, CLengthyOperation& progress) : fInterface(interface)
+    {
+        fInterface.WatchStop(&progress, 0);
+    }
+    ~CAKAIStopScope() { fInterface.WatchStop(nullptr, 0); }
+    CAKAIStopScope(const CAKAIStopScope&) = delete;
+    CAKAIStopScope& operator=(const CAKAIStopScope&) = delete;
+
+private:
+    CABCAKAIInterface& fInterface;
+};
+
 }  // namespace
 
 CAKAITransfer::CAKAITransfer(std::unique_ptr<CABCAKAIInterface> interface) : fInterface(std::move(interface)) {}
@@ -94,7 +110,7 @@ void CAKAITransfer::Transmit(const CSliceRenderSet& slices, const TransmitReques
         ShowAlert(Res::kAlertAKAINoName);
         throw XSampleTransmitCancelled();
     }
-    fInterface->WatchStop(&progress, 0);
+    const CAKAIStopScope watched(*fInterface, progress);
     Program program = StartProgram(name, request.templateName, progress);
     Retune(program.header, slices);
     const int count = LimitSlices(slices.Count(), SliceLimit());
@@ -247,7 +263,7 @@ ReceivedSample CAKAITransfer::Receive(const ReceiveRequest& request, CLengthyOpe
     if (request.sampleNumber > LastSampleNumber())
         throw XInternalError();
     progress.SetTitle(Res::kStringReceivingSample);
-    fInterface->WatchStop(&progress, 0);
+    const CAKAIStopScope watched(*fInterface, progress);
     const auto number = static_cast<std::uint16_t>(request.sampleNumber);
     const AKAIBlock::Bytes header = fInterface->ReadSampleHeader(number);
     ReceivedSample received;

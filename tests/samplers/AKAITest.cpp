@@ -9,6 +9,7 @@
 #include "samplers/akai/AKAIBlocks.h"
 #include "samplers/akai/AKAIMessages.h"
 #include "samplers/akai/AKAIText.h"
+#include "samplers/akai/AKAITransmitChoices.h"
 #include "samplers/akai/CAKAITransfer.h"
 
 namespace {
@@ -156,4 +157,25 @@ TEST(AKAIBlocks, FieldsSitWhereTheSamplerReadsThem)
     for (const auto& [offset, value] : keyFields)
         EXPECT_EQ(keygroup[offset], value) << offset;
     EXPECT_EQ(AKAIBlock::ZoneSample(keygroup, 1), "SNARE       ");
+}
+
+TEST(AKAITransmitChoices, NameKeysRateAndTemplate)
+{
+    for (const char key : std::string(" #+-.09AZaz"))
+        EXPECT_TRUE(AKAITransmitChoices::AcceptsKey(key)) << key;
+    for (const char key : std::string("_/!,\t\0", 6))
+        EXPECT_FALSE(AKAITransmitChoices::AcceptsKey(key)) << int(key);
+    AKAITransmitChoices choices;
+    const std::pair<std::uint32_t, std::uint32_t> rates[] = {{8000, 22050}, {22050, 22050}, {32000, 44100},
+                                                             {48000, 44100}};
+    for (const auto& [document, offered] : rates)
+        EXPECT_EQ(choices.RateFor(document), offered) << document;
+    EXPECT_EQ(std::get<ResourceId>(choices.Check({})), Res::kAlertAKAINoName);
+    choices.programName = "   ";
+    EXPECT_EQ(std::get<ResourceId>(choices.Check({})), Res::kAlertAKAINoName);
+    choices.programName = "loop";
+    choices.templateIndex = 2;
+    const TransmitRequest request = std::get<TransmitRequest>(choices.Check({"A", "B"}));
+    EXPECT_EQ(request.programName, "LOOP");
+    EXPECT_EQ(request.templateName, "B");
 }

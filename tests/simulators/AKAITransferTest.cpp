@@ -8,25 +8,17 @@
 #include "devices/midi/CMIDIPortLists.h"
 #include "devices/midi/CRegisteredLoopbackMIDIInput.h"
 #include "devices/scsi/CSCSIBusTable.h"
-#include "devices/scsi/CSimulatedSCSIBus.h"
-#include "framework/time/CClock.h"
 #include "framework/exceptions/Exceptions.h"
 #include "framework/exceptions/TransferFailureAlert.h"
 #include "framework/progress/CLengthyOperation.h"
 #include "samplers/akai/AKAIBlocks.h"
 #include "samplers/akai/AKAIText.h"
-#include "samplers/akai/CAKAIMIDICom.h"
-#include "samplers/akai/CAKAISCSICom.h"
 #include "samplers/akai/CAKAITransfer.h"
-#include "samplers/akai/CS1000Interface.h"
-#include "samplers/akai/CS3000Interface.h"
 #include "samplers/devices/CSamplerDevices.h"
-#include "samplers/devices/CSamplerMIDIConnection.h"
 #include "samplers/devices/OpenSamplerTransfer.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/model/CSupportedSamplerRegistry.h"
 #include "samplers/model/SamplerFamily.h"
-#include "simulators/CSimulatedAKAISampler.h"
 #include "simulators/CSimulatedSamplerRack.h"
 #include "slicing/CSliceRenderSet.h"
 #include "sound/WAVE_SAMPLE.h"
@@ -34,12 +26,10 @@
 #include "tests/support/InstalledClock.h"
 #include "tests/support/LoopFixture.h"
 #include "tests/support/RecordingProgress.h"
+#include "tests/support/AKAISamplerRig.h"
 #include "tests/support/SMDISamplerRig.h"
 
 namespace {
-
-constexpr std::uint8_t kChannel = 0;
-constexpr std::uint8_t kSCSIId = 2;
 
 // A loop of three slices, and the progress a transfer of them reports to.
 struct ThreeSlices {
@@ -65,47 +55,11 @@ TransmitRequest Request(const std::string& program, const std::string& templateN
     return request;
 }
 
-// A simulated S3000 (or S1000) on a loopback cable or at SCSI ID 2, and
-// the program's transfer to it.
-struct AKAIRig {
-    explicit AKAIRig(std::uint32_t typeId = 4100, bool overSCSI = false)
-        : sampler(typeId, "S3000XL", kChannel, CVersion(2, 0))
-    {
-        std::unique_ptr<CABCAKAICom> com;
-        if (overSCSI) {
-            sampler.ConnectSCSI(bus, kSCSIId);
-            com = std::make_unique<CAKAISCSICom>(SCSIDevice{&bus, kSCSIId, 8000}, kChannel);
-        } else {
-            sampler.ConnectMIDI(lists.AddLoopbackPair("AKAI cable"));
-            com = std::make_unique<CAKAIMIDICom>(std::make_unique<CSamplerMIDIConnection>(lists, 0, 0), kChannel);
-        }
-        if (typeId == 4000)
-            transfer = std::make_unique<CAKAITransfer>(std::make_unique<CS1000Interface>(std::move(com)));
-        else
-            transfer = std::make_unique<CAKAITransfer>(std::make_unique<CS3000Interface>(std::move(com)));
-    }
-
-    // Stop is pressed `after` milliseconds from now.
-    void PressStop(RecordingPresenter& presenter, std::int64_t after)
-    {
-        CClock::Current().Schedule(CClock::Current().Milliseconds() + after, [&presenter] {
-            if (presenter.window)
-                presenter.window->pressed = true;
-        });
-    }
-
-    // The exception the transmission ended with (none when it succeeded).
-    std::exception_ptr Transmit(ThreeSlices& loop, const TransmitRequest& request)
-    {
-        return FailureOf([&] { transfer->Transmit(*loop.slices, request, loop.progress); });
-    }
-
-    InstalledClock clock{1000};
-    CMIDIPortLists lists;
-    CSimulatedSCSIBus bus{"Test bus"};
-    CSimulatedAKAISampler sampler;
-    std::unique_ptr<CAKAITransfer> transfer;
-};
+// The exception the transmission ended with (none when it succeeded).
+std::exception_ptr TransmitTo(AKAIRig& rig, ThreeSlices& loop, const TransmitRequest& request)
+{
+    return FailureOf([&] { rig.transfer->Transmit(*loop.slices, request, loop.progress); });
+}
 
 // Checks that the sampler holds program `name` over the slices.
 void ExpectPlayableProgram(const CSimulatedAKAISampler& sampler, const std::string& name, ThreeSlices& loop)
@@ -152,7 +106,7 @@ TEST(AKAITransfer, RackSamplersTakeTheLoopAndGiveItBack)
             sampler.SetMIDIIn(ports.FindInput(c.cable, CRegisteredLoopbackMIDIInput::kDriverName));
             sampler.SetMIDIOut(ports.FindOutput(c.cable, CRegisteredLoopbackMIDIInput::kDriverName));
         } else {
-            sampler.SetSCSIID(kSCSIId);
+            sampler.SetSCSIID(AKAIRig::kSCSIId);
         }
         const std::unique_ptr<CABCSamplerTransfer> transfer = OpenSamplerTransfer(sampler, ports, buses);
         ASSERT_TRUE(transfer);
@@ -164,10 +118,10 @@ TEST(AKAITransfer, RackSamplersTakeTheLoopAndGiveItBack)
         const std::vector<std::string> samples = transfer->SampleNames();
         ASSERT_EQ(samples.size(), 4u);  // the rack's tom first
         EXPECT_EQ(samples[0], "TOM");
-        EXPECT_EQ(transfer->Receive({kChannel, 0}, loop.progress).Frames(), 600u);
+        EXPECT_EQ(transfer->Receive({AKAIRig::kChannel, 0}, loop.progress).Frames(), 600u);
         for (std::uint32_t k = 1; k < 4; ++k) {
             EXPECT_EQ(samples[k], "BREAK      " + std::to_string(k));
-            const ReceivedSample back = transfer->Receive({kChannel, k}, loop.progress);
+            const ReceivedSample back = transfer->Receive({AKAIRig::kChannel, k}, loop.progress);
             EXPECT_EQ(back.samples, SamplesOf(*loop.slices->Render(static_cast<int>(k - 1)))) << k;
             EXPECT_EQ(back.format.name, samples[k]);
             EXPECT_EQ(back.format.rate, 44100u);
@@ -203,7 +157,7 @@ TEST(AKAITransfer, ProgramsAreBuiltFromDefaultsOrATemplateWithTheTransposition)
         templ.keygroups[0][7] = 40;  // filter
         rig.sampler.StoreProgram(templ);
         ThreeSlices loop(c.pitch);
-        ASSERT_FALSE(rig.Transmit(loop, Request("Loop", c.templateName)));
+        ASSERT_FALSE(TransmitTo(rig, loop, Request("Loop", c.templateName)));
         EXPECT_EQ(alerts.shown.size(), std::string(c.name).find("missing") == 0 ? 1u : 0u);
         ExpectPlayableProgram(rig.sampler, "LOOP", loop);
         const auto programs = rig.sampler.Programs();
@@ -254,7 +208,7 @@ TEST(AKAITransfer, ReplacingAProgramDeletesItAndItsSamplesFirst)
         ThreeSlices loop;
         loop.progress.ShowNow();
         const std::int64_t start = CClock::Current().Milliseconds();
-        const std::exception_ptr failure = rig.Transmit(loop, Request("loop"));
+        const std::exception_ptr failure = TransmitTo(rig, loop, Request("loop"));
         EXPECT_EQ(failure ? TransferFailureAlert(failure) : std::nullopt, c.alert);
         if (c.stop)  // at once, not when the sampler is done
             EXPECT_LT(CClock::Current().Milliseconds() - start, CABCAKAIInterface::kReplyTimeout);
@@ -306,7 +260,7 @@ TEST(AKAITransfer, FaultsEndInTheirAlerts)
         if (c.clash)
             rig.sampler.StoreSample(c.clash, std::vector<std::int16_t>(10, 1), 44100);
         ThreeSlices loop;
-        const std::exception_ptr failure = rig.Transmit(loop, Request(c.program));
+        const std::exception_ptr failure = TransmitTo(rig, loop, Request(c.program));
         EXPECT_EQ(static_cast<bool>(failure), c.fails);
         EXPECT_EQ(failure ? TransferFailureAlert(failure) : std::nullopt, c.failure);
         EXPECT_EQ(c.shown && alerts.Count(*c.shown, c.clash ? "LOOP       2" : "") == 1, c.shown.has_value());
@@ -338,7 +292,7 @@ TEST(AKAITransfer, FullMemoryAndStopsLeaveTheSamplerAsTold)
         rig.sampler.SetMemory(c.blocks, c.words);
         ThreeSlices loop;
         loop.progress.ShowNow();
-        const std::exception_ptr failure = rig.Transmit(loop, Request("Loop"));
+        const std::exception_ptr failure = TransmitTo(rig, loop, Request("Loop"));
         ASSERT_TRUE(failure);
         EXPECT_EQ(TransferFailureAlert(failure), c.failure);
         EXPECT_EQ(alerts.Shown(Res::kAlertAKAIProgramIncomplete), c.incomplete);

@@ -12,72 +12,78 @@ namespace {
 constexpr const char* kAKAISCSIPortName = "AKAI over SCSI";
 constexpr const char* kAKAISCSIDriverName = "SCSI";
 
-// The sampler's side of the bus as the MIDI layer names it; it is only
-// ever opened here.
-class CAKAISCSIInputPort final : public CRegisteredMIDIInput {
-public:
-    CAKAISCSIInputPort() : CRegisteredMIDIInput(kAKAISCSIPortName, kAKAISCSIDriverName) {}
-
-private:
-    std::unique_ptr<CMIDIInput> OpenDevice(CMIDIInputParser&, std::unique_ptr<CSysexTraceWriter>) override
-    {
-        throw XInternalError();
-    }
-};
-
-class CAKAISCSIOutputPort final : public CRegisteredMIDIOutput {
-public:
-    CAKAISCSIOutputPort() : CRegisteredMIDIOutput(kAKAISCSIPortName, kAKAISCSIDriverName) {}
-
-private:
-    std::unique_ptr<CMIDIOutput> OpenDevice(std::unique_ptr<CSysexTraceWriter>) override { throw XInternalError(); }
-};
-
-// Each poll asks the sampler for what it holds and delivers it.
-class CAKAISCSIInput final : public CMIDIInput {
-public:
-    CAKAISCSIInput(CRegisteredMIDIInput& port, CMIDIInputParser& parser, CAKAISCSILink& link)
-        : CMIDIInput(port, parser, nullptr), fLink(link)
-    {
-    }
-
-    void Poll() override
-    {
-        const std::vector<std::uint8_t> bytes = fLink.ReadWaiting();
-        if (!bytes.empty())
-            Deliver(bytes.data(), bytes.size());
-        CMIDIInput::Poll();
-    }
-
-private:
-    CAKAISCSILink& fLink;
-};
-
-class CAKAISCSIOutput final : public CMIDIOutput {
-public:
-    CAKAISCSIOutput(CRegisteredMIDIOutput& port, CAKAISCSILink& link) : CMIDIOutput(port, nullptr), fLink(link) {}
-
-protected:
-    void Write(const std::uint8_t* bytes, std::size_t count, std::int64_t) override
-    {
-        fLink.Send(bytes, static_cast<std::uint32_t>(count));
-    }
-    bool IsDrained() override { return true; }
-
-private:
-    CAKAISCSILink& fLink;
-};
-
 }  // namespace
 
+// The sampler's side of the bus as the MIDI layer sees it: ports that are
+// only ever opened here, an input whose polls ask the sampler for what it
+// holds, and an output that sends.
 class CAKAISCSICom::Ports {
 public:
-    Ports(CSysexMIDIInput& parser, CAKAISCSILink& link) : input(inPort, parser, link), output(outPort, link) {}
+    Ports(CSysexMIDIInput& parser, CAKAISCSILink& link) : fInput(fInPort, parser, link), fOutput(fOutPort, link) {}
 
-    CAKAISCSIInputPort inPort;
-    CAKAISCSIOutputPort outPort;
-    CAKAISCSIInput input;
-    CAKAISCSIOutput output;
+    CMIDIOutput& MIDIOutput() { return fOutput; }
+
+private:
+    class InputPort final : public CRegisteredMIDIInput {
+    public:
+        InputPort() : CRegisteredMIDIInput(kAKAISCSIPortName, kAKAISCSIDriverName) {}
+
+    private:
+        std::unique_ptr<CMIDIInput> OpenDevice(CMIDIInputParser&, std::unique_ptr<CSysexTraceWriter>) override
+        {
+            throw XInternalError();
+        }
+    };
+
+    class OutputPort final : public CRegisteredMIDIOutput {
+    public:
+        OutputPort() : CRegisteredMIDIOutput(kAKAISCSIPortName, kAKAISCSIDriverName) {}
+
+    private:
+        std::unique_ptr<CMIDIOutput> OpenDevice(std::unique_ptr<CSysexTraceWriter>) override
+        {
+            throw XInternalError();
+        }
+    };
+
+    class Input final : public CMIDIInput {
+    public:
+        Input(CRegisteredMIDIInput& port, CMIDIInputParser& parser, CAKAISCSILink& link)
+            : CMIDIInput(port, parser, nullptr), fLink(link)
+        {
+        }
+
+        void Poll() override
+        {
+            const std::vector<std::uint8_t> bytes = fLink.ReadWaiting();
+            if (!bytes.empty())
+                Deliver(bytes.data(), bytes.size());
+            CMIDIInput::Poll();
+        }
+
+    private:
+        CAKAISCSILink& fLink;
+    };
+
+    class Output final : public CMIDIOutput {
+    public:
+        Output(CRegisteredMIDIOutput& port, CAKAISCSILink& link) : CMIDIOutput(port, nullptr), fLink(link) {}
+
+    protected:
+        void Write(const std::uint8_t* bytes, std::size_t count, std::int64_t) override
+        {
+            fLink.Send(bytes, static_cast<std::uint32_t>(count));
+        }
+        bool IsDrained() override { return true; }
+
+    private:
+        CAKAISCSILink& fLink;
+    };
+
+    InputPort fInPort;
+    OutputPort fOutPort;
+    Input fInput;
+    Output fOutput;
 };
 
 CAKAISCSICom::CAKAISCSICom(const SCSIDevice& device, std::uint8_t channel)
@@ -90,7 +96,7 @@ CAKAISCSICom::~CAKAISCSICom() = default;
 
 CMIDIOutput& CAKAISCSICom::Output()
 {
-    return fPorts->output;
+    return fPorts->MIDIOutput();
 }
 
 void CAKAISCSICom::RaiseTimeOut() const

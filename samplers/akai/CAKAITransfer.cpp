@@ -114,6 +114,8 @@ void CAKAITransfer::Transmit(const CSliceRenderSet& slices, const TransmitReques
     Program program = StartProgram(name, request.templateName, progress);
     Retune(program.header, slices);
     const int count = LimitSlices(slices.Count(), SliceLimit());
+    if (count == 0)
+        return;
     if (const auto existing = fInterface->FindProgram(name)) {
         if (!Agreed(ShowAlertWithArgument(Res::kAlertAKAIReplaceProgram, Shown(name))))
             throw XSampleTransmitCancelled();

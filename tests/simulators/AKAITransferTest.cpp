@@ -56,7 +56,7 @@ TransmitRequest Request(const std::string& program, const std::string& templateN
 }
 
 // The exception the transmission ended with (none when it succeeded).
-std::exception_ptr TransmitTo(AKAIRig& rig, ThreeSlices& loop, const TransmitRequest& request)
+std::exception_ptr TransmitTo(AKAISamplerRig& rig, ThreeSlices& loop, const TransmitRequest& request)
 {
     return FailureOf([&] { rig.transfer->Transmit(*loop.slices, request, loop.progress); });
 }
@@ -106,7 +106,7 @@ TEST(AKAITransfer, RackSamplersTakeTheLoopAndGiveItBack)
             sampler.SetMIDIIn(ports.FindInput(c.cable, CRegisteredLoopbackMIDIInput::kDriverName));
             sampler.SetMIDIOut(ports.FindOutput(c.cable, CRegisteredLoopbackMIDIInput::kDriverName));
         } else {
-            sampler.SetSCSIID(AKAIRig::kSCSIId);
+            sampler.SetSCSIID(AKAISamplerRig::kSCSIId);
         }
         const std::unique_ptr<CABCSamplerTransfer> transfer = OpenSamplerTransfer(sampler, ports, buses);
         ASSERT_TRUE(transfer);
@@ -118,10 +118,10 @@ TEST(AKAITransfer, RackSamplersTakeTheLoopAndGiveItBack)
         const std::vector<std::string> samples = transfer->SampleNames();
         ASSERT_EQ(samples.size(), 4u);  // the rack's tom first
         EXPECT_EQ(samples[0], "TOM");
-        EXPECT_EQ(transfer->Receive({AKAIRig::kChannel, 0}, loop.progress).Frames(), 600u);
+        EXPECT_EQ(transfer->Receive({AKAISamplerRig::kChannel, 0}, loop.progress).Frames(), 600u);
         for (std::uint32_t k = 1; k < 4; ++k) {
             EXPECT_EQ(samples[k], "BREAK      " + std::to_string(k));
-            const ReceivedSample back = transfer->Receive({AKAIRig::kChannel, k}, loop.progress);
+            const ReceivedSample back = transfer->Receive({AKAISamplerRig::kChannel, k}, loop.progress);
             EXPECT_EQ(back.samples, SamplesOf(*loop.slices->Render(static_cast<int>(k - 1)))) << k;
             EXPECT_EQ(back.format.name, samples[k]);
             EXPECT_EQ(back.format.rate, 44100u);
@@ -148,7 +148,7 @@ TEST(AKAITransfer, ProgramsAreBuiltFromDefaultsOrATemplateWithTheTransposition)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        AKAIRig rig(c.s1000 ? 4000 : 4100, c.scsi);
+        AKAISamplerRig rig(c.s1000 ? 4000 : 4100, c.scsi);
         AlertRecorder alerts;  // Yes: use default values
         const std::size_t size = rig.sampler.BlockSize();
         CSimulatedAKAISampler::Program templ{AKAIBlock::DefaultProgram(size, "TEMPL"),
@@ -187,7 +187,7 @@ TEST(AKAITransfer, ReplacingAProgramDeletesItAndItsSamplesFirst)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        AKAIRig rig;
+        AKAISamplerRig rig;
         AlertRecorder alerts;
         alerts.answers = {c.answer};
         RecordingPresenter presenter;
@@ -210,8 +210,9 @@ TEST(AKAITransfer, ReplacingAProgramDeletesItAndItsSamplesFirst)
         const std::int64_t start = CClock::Current().Milliseconds();
         const std::exception_ptr failure = TransmitTo(rig, loop, Request("loop"));
         EXPECT_EQ(failure ? TransferFailureAlert(failure) : std::nullopt, c.alert);
-        if (c.stop)  // at once, not when the sampler is done
+        if (c.stop) {  // at once, not when the sampler is done
             EXPECT_LT(CClock::Current().Milliseconds() - start, CABCAKAIInterface::kReplyTimeout);
+        }
         EXPECT_TRUE(alerts.Shown(Res::kAlertAKAIReplaceProgram, "LOOP"));
         std::vector<std::string> programs;
         for (const std::string& name : rig.sampler.ProgramNames())
@@ -254,7 +255,7 @@ TEST(AKAITransfer, FaultsEndInTheirAlerts)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        AKAIRig rig(4100, c.scsi);
+        AKAISamplerRig rig(4100, c.scsi);
         AlertRecorder alerts;
         rig.sampler.SetAKAIFaults(c.faults);
         if (c.clash)
@@ -284,7 +285,7 @@ TEST(AKAITransfer, FullMemoryAndStopsLeaveTheSamplerAsTold)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        AKAIRig rig(4000);
+        AKAISamplerRig rig(4000);
         AlertRecorder alerts;
         RecordingPresenter presenter;
         if (c.stop)

@@ -19,11 +19,11 @@
 
 // A simulated S3000 (or S1000) on a loopback cable or at SCSI ID 2, and
 // the program's transfer to it.
-struct AKAIRig {
+struct AKAISamplerRig {
     static constexpr std::uint8_t kChannel = 0;
     static constexpr std::uint8_t kSCSIId = 2;
 
-    explicit AKAIRig(std::uint32_t typeId = 4100, bool overSCSI = false)
+    explicit AKAISamplerRig(std::uint32_t typeId = 4100, bool overSCSI = false)
         : sampler(typeId, "S3000XL", kChannel, CVersion(2, 0))
     {
         std::unique_ptr<CABCAKAICom> com;

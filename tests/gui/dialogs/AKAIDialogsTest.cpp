@@ -22,7 +22,7 @@
 
 TEST(AKAIDialogs, TransmitBuildsTheProgramOnTheTemplateAndReceivesBack)
 {
-    AKAIRig rig;
+    AKAISamplerRig rig;
     AlertRecorder alerts;
     RecordingPresenter presenter;
     const std::size_t size = rig.sampler.BlockSize();

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr std::uint8_t kLastProgramCreated = 127;  // 255 as the 7 bits a message carries
 constexpr std::size_t kAKAIRequestLength = 6;
 
 // The model byte of the status: S1000, S1100, or the S3000 family answering
@@ -269,23 +268,21 @@ void CSimulatedAKAISampler::WriteProgram(std::uint16_t number, const Bytes& bloc
         return;
     }
     fPrograms.push_back({block, std::vector<Bytes>(groups, AKAIBlock::DefaultKeygroup(fBlockSize))});
-    fLastCreatedProgram = static_cast<int>(fPrograms.size()) - 1;
     Reply(true);
 }
 
 void CSimulatedAKAISampler::WriteKeygroup(std::uint16_t program, std::uint8_t keygroup, const Bytes& block)
 {
-    const int index = program == kLastProgramCreated ? fLastCreatedProgram : program;
-    if (index < 0 || static_cast<std::size_t>(index) >= fPrograms.size()) {
+    if (program >= fPrograms.size()) {
         Reply(false);
         return;
     }
-    Program& target = fPrograms[static_cast<std::size_t>(index)];
+    Program& target = fPrograms[program];
     if (keygroup < target.keygroups.size()) {
         target.keygroups[keygroup] = block;
     } else if (FreeBlocks() > 0) {
         target.keygroups.push_back(block);
-        target.header[42] = static_cast<std::uint8_t>(target.keygroups.size());
+        AKAIBlock::SetKeygroupCount(target.header, static_cast<int>(target.keygroups.size()));
     } else {
         Reply(false);
         return;

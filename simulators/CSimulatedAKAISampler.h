@@ -90,7 +90,6 @@ private:
     std::uint32_t fMaxWords = 16 * 1024 * 1024;
     std::vector<Program> fPrograms;
     std::vector<Bytes> fSampleHeaders;
-    int fLastCreatedProgram = -1;
     // SCSI: replies go to the bus while the last request came over it.
     std::atomic<bool> fReceivingSCSI{false};
     std::atomic<bool> fOverSCSI{false};

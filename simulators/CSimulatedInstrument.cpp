@@ -63,8 +63,7 @@ void CSimulatedInstrument::SendSysex(std::vector<std::uint8_t> message, std::int
     auto id = std::make_shared<ClockEventId>(0);
     *id = fClock.Schedule(fClock.Milliseconds() + delay, [this, id, message = std::move(message)] {
         fTrace.Add({CInstrumentTrace::Kind::kSentSysex, fClock.Milliseconds(), message});
-        if (fCable)
-            fCable->SendToProgram(message.data(), message.size());
+        DeliverToProgram(message);
         std::lock_guard done(fPendingMutex);
         fPending.erase(*id);
     });
@@ -72,6 +71,12 @@ void CSimulatedInstrument::SendSysex(std::vector<std::uint8_t> message, std::int
 }
 
 void CSimulatedInstrument::OnSysex(const std::vector<std::uint8_t>&) {}
+
+void CSimulatedInstrument::DeliverToProgram(const std::vector<std::uint8_t>& message)
+{
+    if (fCable)
+        fCable->SendToProgram(message.data(), message.size());
+}
 
 SCSIResult CSimulatedInstrument::OnSCSICommand(const SCSICommandBlock& command, SCSIDirection direction,
                                                std::uint8_t* data, std::uint32_t length, std::uint32_t& moved)

@@ -55,11 +55,16 @@ public:
 protected:
     // A complete message from the program; the base ignores it.
     virtual void OnSysex(const std::vector<std::uint8_t>& message);
+    // Where a message sent by SendSysex goes when its time comes: the base
+    // puts it on the cable.
+    virtual void DeliverToProgram(const std::vector<std::uint8_t>& message);
     // One command from the program, answered as a target does (see
     // CABCSimulatedSCSITarget::Answer). The base answers TEST UNIT READY and
     // INQUIRY, and refuses every other command as an illegal request.
     virtual SCSIResult OnSCSICommand(const SCSICommandBlock& command, SCSIDirection direction, std::uint8_t* data,
                                      std::uint32_t length, std::uint32_t& moved);
+    // What INQUIRY answers from now on.
+    void SetIdentity(SimulatedIdentity identity) { fIdentity = std::move(identity); }
     // Leaves the cable and the bus; an instrument whose hooks use its own
     // members calls this first in its destructor, as the hooks may otherwise
     // run on the clock's event thread while it is being destroyed.

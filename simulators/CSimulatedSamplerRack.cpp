@@ -58,6 +58,14 @@ std::unique_ptr<CSimulatedEMUSampler> SimulatedE4X()
     return e4x;
 }
 
+// An AKAI sampler holding the tom as sample 0, "TOM".
+std::unique_ptr<CSimulatedAKAISampler> SimulatedAKAI(std::uint32_t typeId, const char* product, CVersion version)
+{
+    auto sampler = std::make_unique<CSimulatedAKAISampler>(typeId, product, kChannel, version);
+    sampler->StoreSample("TOM", Tom(), 44100);
+    return sampler;
+}
+
 // A K2000 holding the tom as sample object 1, over MIDI and SCSI.
 std::unique_ptr<CSimulatedKurzweilSampler> SimulatedK2000()
 {
@@ -102,8 +110,9 @@ void CSimulatedSamplerRack::ConnectMIDI(const std::vector<SamplerFamily>& famili
     for (SamplerFamily family : families) {
         switch (family) {
         case SamplerFamily::kAKAI:
-            Add(std::make_unique<CSimulatedAKAISampler>(4150, "S3000XL", kChannel, CVersion(2, 0)), &ports,
-                "Simulated AKAI S3000XL", kAKAIId);
+            Add(SimulatedAKAI(4150, "S3000XL", CVersion(2, 0)), &ports, "Simulated AKAI S3000XL", kAKAIId);
+            Add(SimulatedAKAI(4000, "S1000", CVersion(4, 40)), &ports, "Simulated AKAI S1000", std::nullopt);
+            Add(SimulatedAKAI(4100, "S3000", CVersion(2, 0)), &ports, "Simulated AKAI S3000", std::nullopt);
             break;
         case SamplerFamily::kKurzweil:
             Add(SimulatedK2000(), &ports, "Simulated Kurzweil K2000", kKurzweilId);

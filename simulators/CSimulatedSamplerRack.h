@@ -4,7 +4,9 @@
 // over SCSI, at its ID of the simulated SCSI bus (one is added when none was
 // listed). Every one answers on SysEx channel 0 (shown as 1 by the types
 // that count from 1):
-//   akai      an S3000XL over MIDI and at SCSI ID 2, OS 2.00;
+//   akai      an S3000XL over MIDI and at SCSI ID 2, OS 2.00; an S1000
+//             over MIDI, OS 4.40; an S3000 over MIDI, OS 2.00; each
+//             holding the tom as sample 0, "TOM";
 //   kurzweil  a K2000 over MIDI and at SCSI ID 3, OS 3.87, keeping the
 //             programs, keymaps and samples sent to it, holding as sample
 //             object 1 the tom the sds sampler holds;

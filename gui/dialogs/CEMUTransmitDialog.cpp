@@ -20,10 +20,7 @@ CEMUTransmitDialog::CEMUTransmitDialog(CInstalledSampler& sampler, const CSliceR
     : CSamplerTransmitDialog(kTemplate, sampler, true, pause), fSlices(slices), fTransfer(transfer)
 {
     AddStaticTexts();
-    const PixelRect& name = ItemRecord(kSampleName).frame;
-    fName = new CSingleLineTextEditView(&Root(), name.left, name.top, name.Width(),
-                                        static_cast<int>(CEMUTransfer::kNameLength));
-    fName->SetText(sChoices.sampleName);
+    fName = TextField(kSampleName, static_cast<int>(CEMUTransfer::kNameLength), sChoices.sampleName);
     fRate = RatePopup(kSampleRate, CEMUSCSIInterface::Rates(), sChoices.RateFor(slices.TargetRate()));
     fStartNumber = NumberField(kStartNumber, 0, static_cast<int>(EMUTransmitChoices::kMaxDigits));
     fStartNumber->SetText(sChoices.startNumber);

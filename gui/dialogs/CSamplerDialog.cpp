@@ -2,14 +2,18 @@
 
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
+#include "framework/progress/CABCProgressPresenter.h"
 #include "framework/progress/CLengthyOperation.h"
 #include "framework/resources/ResourceScripts.h"
+#include "gui/framework/controls/CPopupButtonView.h"
 #include "gui/framework/controls/CSingleLineTextEditView.h"
 #include "gui/framework/views/CStaticTextView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
+#include "sound/SampleFormatting.h"
 
 namespace {
 
@@ -34,13 +38,19 @@ void CSamplerDialog::AddStaticTexts()
             new CStaticTextView(&Root(), item.frame, item.text);
 }
 
-CSingleLineTextEditView* CSamplerDialog::NumberField(std::uint16_t item, std::uint32_t value, int digits)
+CSingleLineTextEditView* CSamplerDialog::TextField(std::uint16_t item, int maxLength, const std::string& text)
 {
     const PixelRect& frame = ItemRecord(item).frame;
-    auto* field = new CSingleLineTextEditView(&Root(), frame.left, frame.top, frame.Width(), digits);
+    auto* field = new CSingleLineTextEditView(&Root(), frame.left, frame.top, frame.Width(), maxLength);
+    field->SetText(text);
+    return field;
+}
+
+CSingleLineTextEditView* CSamplerDialog::NumberField(std::uint16_t item, std::uint32_t value, int digits)
+{
+    CSingleLineTextEditView* field = TextField(item, digits, std::to_string(value));
     static_cast<QLineEdit&>(field->Widget())
         .setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), &field->Widget()));
-    field->SetText(std::to_string(value));
     return field;
 }
 
@@ -63,6 +73,29 @@ TransferOutcome CSamplerDialog::RunTransfer(ResourceId title, const std::functio
         progress.ShowNow();
         work(progress);
     });
+}
+
+TransferOutcome CSamplerDialog::AskWithWaitCursor(const std::function<void()>& work)
+{
+    CABCProgressPresenter* presenter = CABCProgressPresenter::Current();
+    if (presenter)
+        presenter->SetWaitCursor();
+    const TransferOutcome outcome = RunSamplerTransfer(fPause, work);
+    if (presenter)
+        presenter->SetArrowCursor();
+    return outcome;
+}
+
+CPopupButtonView* CSamplerDialog::RatePopup(std::uint16_t item, const std::vector<std::uint32_t>& rates,
+                                            std::uint32_t chosen)
+{
+    auto* popup = new CPopupButtonView(&Root(), ItemRecord(item).frame);
+    std::vector<std::string> labels;
+    for (const std::uint32_t rate : rates)
+        labels.push_back(FormatSampleRate(rate));
+    popup->SetItems(labels);
+    popup->SetValue(static_cast<std::int32_t>(std::find(rates.begin(), rates.end(), chosen) - rates.begin()));
+    return popup;
 }
 
 std::optional<ReceivedSample> CSamplerDialog::ReceiveSample(CABCSamplerTransfer& transfer,

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "gui/framework/windows/CModalDialog.h"
 #include "resources/CaravelResources.h"
@@ -17,6 +19,7 @@ class CABCSamplerTransfer;
 struct ReceiveRequest;
 class CInstalledSampler;
 class CLengthyOperation;
+class CPopupButtonView;
 class CSingleLineTextEditView;
 
 class CSamplerDialog : public CModalDialog {
@@ -31,6 +34,8 @@ protected:
     void SetTitleWithSampler(ResourceId title);
     // Every static text of the template that has a text.
     void AddStaticTexts();
+    // A text field on the template's item of at most `maxLength` characters.
+    CSingleLineTextEditView* TextField(std::uint16_t item, int maxLength, const std::string& text);
     // A digits-only field on the template's item, showing `value`.
     CSingleLineTextEditView* NumberField(std::uint16_t item, std::uint32_t value, int digits);
     // The field's number when it lies within lowest..highest.
@@ -38,6 +43,11 @@ protected:
                                                  std::uint32_t highest);
     // Runs `work` under a lengthy operation titled `title` with a Stop button.
     TransferOutcome RunTransfer(ResourceId title, const std::function<void(CLengthyOperation&)>& work);
+    // Runs a short request of the sampler (a list to show) under the wait
+    // cursor; a failure shows its alert of the transfer ladder.
+    TransferOutcome AskWithWaitCursor(const std::function<void()>& work);
+    // A pop-up on the template's item offering `rates`, `chosen` selected.
+    CPopupButtonView* RatePopup(std::uint16_t item, const std::vector<std::uint32_t>& rates, std::uint32_t chosen);
     // Fetches the requested sample as RunTransfer does; a sample without a
     // name is named after the sampler and its number. Nothing when the
     // transfer failed or was stopped.

@@ -1,11 +1,8 @@
 #include "gui/dialogs/CSamplerTransmitDialog.h"
 
-#include <algorithm>
-
 #include "framework/alerts/Alerts.h"
 #include "gui/dialogs/CSamplerPictureView.h"
 #include "gui/framework/application/CApplication.h"
-#include "gui/framework/controls/CPopupButtonView.h"
 #include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
 #include "resources/QuilletCommands.h"
@@ -13,7 +10,6 @@
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
 #include "slicing/CSliceRenderSet.h"
-#include "sound/SampleFormatting.h"
 
 CSamplerTransmitDialog::CSamplerTransmitDialog(std::uint16_t templateNumber, CInstalledSampler& sampler,
                                                bool setTitle, CABCPlaybackPause* pause)
@@ -61,16 +57,4 @@ TransferOutcome CSamplerTransmitDialog::TransmitChecked(CABCSamplerTransfer& tra
     CSliceRenderSet atRate(slices);
     atRate.SetTargetRate(request.sampleRate);
     return Transmit(transfer, atRate, request);
-}
-
-CPopupButtonView* CSamplerTransmitDialog::RatePopup(std::uint16_t item, const std::vector<std::uint32_t>& rates,
-                                                    std::uint32_t chosen)
-{
-    auto* popup = new CPopupButtonView(&Root(), ItemRecord(item).frame);
-    std::vector<std::string> labels;
-    for (const std::uint32_t rate : rates)
-        labels.push_back(FormatSampleRate(rate));
-    popup->SetItems(labels);
-    popup->SetValue(static_cast<std::int32_t>(std::find(rates.begin(), rates.end(), chosen) - rates.begin()));
-    return popup;
 }

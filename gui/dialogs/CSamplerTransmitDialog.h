@@ -5,13 +5,11 @@
 // limit) ends it without an alert and leaves the dialog open.
 #include <cstdint>
 #include <variant>
-#include <vector>
 
 #include "framework/exceptions/CancelExceptions.h"
 #include "gui/dialogs/CSamplerDialog.h"
 
 class CABCSamplerTransfer;
-class CPopupButtonView;
 class CPushButtonView;
 class CSliceRenderSet;
 struct TransmitRequest;
@@ -42,8 +40,6 @@ protected:
     // slices at the request's rate; the outcome, kStopped after an alert.
     TransferOutcome TransmitChecked(CABCSamplerTransfer& transfer, const CSliceRenderSet& slices,
                                     const std::variant<ResourceId, TransmitRequest>& checked);
-    // A popup on the template's item offering `rates`, `chosen` selected.
-    CPopupButtonView* RatePopup(std::uint16_t item, const std::vector<std::uint32_t>& rates, std::uint32_t chosen);
 
 private:
     CPushButtonView* fTransmitButton = nullptr;

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "gui/dialogs/CAKAIReceiveDialog.h"
+#include "gui/dialogs/CAKAITransmitDialog.h"
 #include "gui/dialogs/CEMUReceiveDialog.h"
 #include "gui/dialogs/CEMUTransmitDialog.h"
 #include "gui/dialogs/CK2000ReceiveDialog.h"
@@ -33,6 +35,9 @@ void ShowTransmitDialog(CInstalledSampler& sampler, const CSliceRenderSet& slice
     } else if (FamilyOf(sampler) == "emu") {
         CEMUTransmitDialog dialog(sampler, slices, transfer, pause);
         dialog.RunModal();
+    } else if (FamilyOf(sampler) == "akai") {
+        CAKAITransmitDialog dialog(sampler, slices, transfer, pause);
+        dialog.RunModal();
     } else if (auto* k2000 = dynamic_cast<CK2000Transfer*>(&transfer)) {
         CK2000TransmitDialog dialog(sampler, slices, *k2000, pause);
         dialog.RunModal();
@@ -52,6 +57,11 @@ std::optional<ReceivedSample> ShowReceiveDialog(CInstalledSampler& sampler, CABC
     }
     if (FamilyOf(sampler) == "emu") {
         CEMUReceiveDialog dialog(sampler, transfer, pause);
+        dialog.RunModal();
+        return std::move(dialog.Received());
+    }
+    if (FamilyOf(sampler) == "akai") {
+        CAKAIReceiveDialog dialog(sampler, transfer, pause);
         dialog.RunModal();
         return std::move(dialog.Received());
     }

@@ -3,6 +3,11 @@
 #include <string_view>
 
 #include "devices/scsi/CSCSIBusTable.h"
+#include "samplers/akai/CAKAIMIDICom.h"
+#include "samplers/akai/CAKAISCSICom.h"
+#include "samplers/akai/CAKAITransfer.h"
+#include "samplers/akai/CS1000Interface.h"
+#include "samplers/akai/CS3000Interface.h"
 #include "samplers/devices/CSamplerMIDIConnection.h"
 #include "samplers/emu/CEMUTransfer.h"
 #include "samplers/kurzweil/CK2000Transfer.h"
@@ -13,6 +18,28 @@
 #include "samplers/yamaha/CA3000MIDIAndSCSIInterface.h"
 #include "samplers/yamaha/CA3000Transfer.h"
 
+namespace {
+
+// The AKAI transfer over the sampler's MIDI ports or SCSI address; the
+// S1000 and S1100 (types 4000 and 4010) speak with 150-byte blocks.
+std::unique_ptr<CABCSamplerTransfer> OpenAKAITransfer(const CInstalledSampler& sampler, const CMIDIPortLists& ports,
+                                                      const CSCSIBusTable& buses)
+{
+    std::unique_ptr<CABCAKAICom> com;
+    if (sampler.Type().Constants().kind == ConnectionKind::kSCSI)
+        com = std::make_unique<CAKAISCSICom>(buses.Device(sampler.SCSIBus(), sampler.SCSIID(), CAKAISCSILink::kTimeout),
+                                             sampler.SysexID());
+    else
+        com = std::make_unique<CAKAIMIDICom>(
+            std::make_unique<CSamplerMIDIConnection>(ports, sampler.MIDIIn(), sampler.MIDIOut()), sampler.SysexID());
+    const std::uint32_t type = sampler.Type().TypeId();
+    if (type == 4000 || type == 4010)
+        return std::make_unique<CAKAITransfer>(std::make_unique<CS1000Interface>(std::move(com)));
+    return std::make_unique<CAKAITransfer>(std::make_unique<CS3000Interface>(std::move(com)));
+}
+
+}  // namespace
+
 std::unique_ptr<CABCSamplerTransfer> OpenSamplerTransfer(const CInstalledSampler& sampler, const CMIDIPortLists& ports,
                                                          const CSCSIBusTable& buses)
 {
@@ -20,6 +47,8 @@ std::unique_ptr<CABCSamplerTransfer> OpenSamplerTransfer(const CInstalledSampler
     if (family == "sds")
         return std::make_unique<CSDSTransfer>(
             std::make_unique<CSamplerMIDIConnection>(ports, sampler.MIDIIn(), sampler.MIDIOut()));
+    if (family == "akai")
+        return OpenAKAITransfer(sampler, ports, buses);
     if (family == "emu")
         return std::make_unique<CEMUTransfer>(buses.Device(sampler.SCSIBus(), sampler.SCSIID(), CSMDI::kTimeout));
     if (family == "kurzweil") {

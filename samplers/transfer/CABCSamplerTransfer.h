@@ -7,6 +7,7 @@
 // XSampleTransmitCancelled.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "samplers/transfer/ReceivedSample.h"
 
@@ -51,4 +52,10 @@ public:
     virtual std::string TransmitReport() const { return {}; }
     // Fetches one sample.
     virtual ReceivedSample Receive(const ReceiveRequest& request, CLengthyOperation& progress) = 0;
+    // The programs in the sampler a transmission may start from (its
+    // templates); empty when the family builds on none.
+    virtual std::vector<std::string> ProgramNames() { return {}; }
+    // The samples in the sampler, by number from FirstSampleNumber(); empty
+    // when the family cannot list them.
+    virtual std::vector<std::string> SampleNames() { return {}; }
 };

@@ -23,6 +23,7 @@ namespace {
 constexpr const char* kSDS = "--to 'MIDI Sample Dump Standard via MIDI'";
 constexpr const char* kSimulated = "QUILLET_SIMULATED_SAMPLERS=sds";
 constexpr const char* kSimulatedEMU = "QUILLET_SIMULATED_SAMPLERS=emu";
+constexpr const char* kSimulatedAKAI = "QUILLET_SIMULATED_SAMPLERS=akai";
 
 // Reads the program's Dump Headers and Data Packets from the .syx trace in
 // a folder, as any SDS receiver would, checks the packet numbers and
@@ -141,8 +142,8 @@ TEST_F(CliTransferTest, FailuresEndInOneLine) {
          "--scsi to say where it is\n"},
         {"receive --from 'MIDI Sample Dump Standard via MIDI' --sample 20000 --out X.wav", kSimulated, 2,
          "quillet-cli receive: --sample of this sampler: 0 to 16383\n"},
-        {"receive --from 'AKAI S1000 via MIDI' --sample 0 --out X.wav", kSimulated, 2,
-         "quillet-cli receive: transfers with AKAI S1000 via MIDI samplers are not available\n"},
+        {"receive --from 'Roland S-760 via MIDI' --sample 0 --out X.wav", kSimulated, 2,
+         "quillet-cli receive: transfers with Roland S-760 via MIDI samplers are not available\n"},
         {"receive --from 'MIDI Sample Dump Standard via MIDI' --sample 0 --out X.txt", kSimulated, 2,
          "quillet-cli receive: --out takes a .wav or .aif file\n"},
         {"transmit Missing.wav --to 'MIDI Sample Dump Standard via MIDI'", kSimulated, 1, nullptr},
@@ -203,4 +204,17 @@ TEST_F(CliTransferTest, A3000SampleComesBackAndAMissingOneFailsInOneLine) {
     const CliRun missing = RunCli("receive --from 'Yamaha A3000 via MIDI' --sample 2 --out X.wav", kSimulatedYamaha);
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("Sampler communication error!"), std::string::npos) << missing.err;
+}
+
+TEST_F(CliTransferTest, AKAIProgramGoesOutOverSCSIAndASampleComesBackOverMIDI) {
+    const CliRun sent = RunCli("transmit " + Quoted("Funky.qlt") +
+                                   " --quiet --to 'AKAI S3000XL via SCSI' --scsi 0:2 --program-name 'Funky_1'",
+                               kSimulatedAKAI);
+    ASSERT_EQ(sent.status, 0) << sent.err;
+    EXPECT_NE(sent.out.find("; program \"FUNKY 1\" with 3 keygroups\n"), std::string::npos) << sent.out;
+    const CliRun received = RunCli("receive --from 'AKAI S1000 via MIDI' --midi-in 'Simulated AKAI S1000' --midi-out "
+                                   "'Simulated AKAI S1000' --sample 0 --out " + Quoted("Tom.wav"),
+                                   kSimulatedAKAI);
+    ASSERT_EQ(received.status, 0) << received.err;
+    EXPECT_EQ(SoxSamples(Path("Tom.wav")).size(), 600u);
 }

@@ -179,7 +179,8 @@ TEST_F(SamplerModelTest, TransmitMenuTexts)
         {CPseudoSamplerClass::kSoundFont, "Export as SoundFont File"},
         {CPseudoSamplerClass::kMixman, "Export as Mixman TRK File"},
         {CPseudoSamplerClass::kSFZKit, "Export as SFZ Kit"},
-        {4000, "Transmit not Available"},
+        {4000, "Transmit to My S1000 via MIDI"},
+        {2000, "Transmit not Available"},
     };
     for (const auto& [typeId, text] : cases)
         EXPECT_EQ(TransmitMenuText(CInstalledSampler(Type(typeId))), text) << typeId;

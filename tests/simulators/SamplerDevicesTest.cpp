@@ -61,10 +61,10 @@ protected:
 
 TEST_F(SamplerDevicesTest, SearchFindsEverySimulatedSamplerThatAnswersAScan)
 {
-    EXPECT_EQ(rack.InstrumentCount(), 7u);
-    EXPECT_EQ(ports.OutputCount(), 6);
+    EXPECT_EQ(rack.InstrumentCount(), 9u);
+    EXPECT_EQ(ports.OutputCount(), 8);
     // The AKAI answers as an S3000 and then tells its exact model.
-    EXPECT_EQ(TypesFound(), (std::vector<std::uint32_t>{4150, 1000, 6000, 2000, 4151, 1002, 6002, 5131}));
+    EXPECT_EQ(TypesFound(), (std::vector<std::uint32_t>{4150, 4000, 4100, 1000, 6000, 2000, 4151, 1002, 6002, 5131}));
     EXPECT_TRUE(alerts.shown.empty());
 }
 
@@ -77,13 +77,13 @@ TEST_F(SamplerDevicesTest, FoundSamplersVerifyAndOtherAddressesDoNot)
         EXPECT_EQ(sampler.FoundOS().IsUnknown(), sampler.Type().TypeId() == 2000) << sampler.Name();
     }
     CInstalledSampler asr10(*types.Find(3020));  // added by hand
-    asr10.SetMIDIIn(4);
-    asr10.SetMIDIOut(4);
+    asr10.SetMIDIIn(6);
+    asr10.SetMIDIOut(6);
     EXPECT_TRUE(verifier.VerifySampler(asr10));
     // The Sample Dump Standard asks nothing: ports that open verify it.
     CInstalledSampler sds(*types.Find(kSDSTypeId));
-    sds.SetMIDIIn(5);
-    sds.SetMIDIOut(5);
+    sds.SetMIDIIn(7);
+    sds.SetMIDIOut(7);
     EXPECT_TRUE(verifier.VerifySampler(sds));
     EXPECT_TRUE(sds.FoundOS().IsUnknown());
 
@@ -94,11 +94,11 @@ TEST_F(SamplerDevicesTest, FoundSamplersVerifyAndOtherAddressesDoNot)
         ResourceId alert;
     };
     const Case cases[] = {
-        {"K2000 on another SysEx ID", 1, [](CInstalledSampler& s) { s.SetSysexID(5); }, Res::kAlertMIDICommunication},
-        {"S3000XL on the K2000's cable", 0, [](CInstalledSampler& s) { s.SetMIDIOut(1), s.SetMIDIIn(1); },
+        {"K2000 on another SysEx ID", 3, [](CInstalledSampler& s) { s.SetSysexID(5); }, Res::kAlertMIDICommunication},
+        {"S3000XL on the K2000's cable", 0, [](CInstalledSampler& s) { s.SetMIDIOut(3), s.SetMIDIIn(3); },
          Res::kAlertMIDICommunication},
-        {"E4X at another ID", 7, [](CInstalledSampler& s) { s.SetSCSIID(6); }, 0},
-        {"S3000XL over SCSI where the K2000 is", 4, [](CInstalledSampler& s) { s.SetSCSIID(3); }, 0},
+        {"E4X at another ID", 9, [](CInstalledSampler& s) { s.SetSCSIID(6); }, 0},
+        {"S3000XL over SCSI where the K2000 is", 6, [](CInstalledSampler& s) { s.SetSCSIID(3); }, 0},
     };
     for (const Case& c : cases) {
         alerts.shown.clear();

@@ -1,0 +1,45 @@
+#include "gui/dialogs/CAKAIReceiveDialog.h"
+
+#include "gui/framework/application/CApplication.h"
+#include "gui/framework/controls/CPopupButtonView.h"
+#include "gui/framework/controls/CPushButtonView.h"
+#include "gui/framework/views/CWindowRootGroupView.h"
+#include "resources/QuilletCommands.h"
+#include "samplers/transfer/CABCSamplerTransfer.h"
+
+CAKAIReceiveDialog::CAKAIReceiveDialog(CInstalledSampler& sampler, CABCSamplerTransfer& transfer,
+                                       CABCPlaybackPause* pause)
+    : CSamplerDialog(kTemplate, sampler, pause), fTransfer(transfer)
+{
+    SetTitleWithSampler(Res::kStringReceiveFrom);
+    AddStaticTexts();
+    fSamples = new CPopupButtonView(&Root(), ItemRecord(kSample).frame);
+    AskWithWaitCursor([this] { fNames = fTransfer.SampleNames(); });
+    fSamples->SetItems(fNames);
+    fSamples->SetValue(0);
+    fReceive = new CPushButtonView(&Root(), ItemRecord(kReceive));
+    fCancel = new CPushButtonView(&Root(), ItemRecord(kCancel));
+    fHelp = new CPushButtonView(&Root(), ItemRecord(kHelp));
+    SetDefaultButton(fReceive);
+    SetCancelButton(fCancel);
+}
+
+CPushButtonView& CAKAIReceiveDialog::Button(ItemId id) const
+{
+    return id == kCancel ? *fCancel : id == kHelp ? *fHelp : *fReceive;
+}
+
+void CAKAIReceiveDialog::CheckControls()
+{
+    fReceive->SetEnabled(!fNames.empty());
+    if (fHelp->TakePress() && CApplication::Current())
+        CApplication::Current()->DoCommand(Cmd::kContents);
+    if (fCancel->TakePress())
+        EndModal(kCancel);
+    if (!fReceive->TakePress() || fNames.empty())
+        return;
+    const auto number = static_cast<std::uint32_t>(fSamples->Value()) + fTransfer.FirstSampleNumber();
+    fReceived = ReceiveSample(fTransfer, {0, number});
+    if (fReceived)
+        EndModal(kReceive);
+}

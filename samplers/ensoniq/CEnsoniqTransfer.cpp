@@ -1,0 +1,246 @@
+#include "samplers/ensoniq/CEnsoniqTransfer.h"
+
+#include <cstdio>
+
+#include "framework/alerts/Alerts.h"
+#include "framework/exceptions/CancelExceptions.h"
+#include "framework/exceptions/GeneralExceptions.h"
+#include "framework/exceptions/SamplerExceptions.h"
+#include "framework/progress/CLengthyOperation.h"
+#include "framework/resources/AlertDefinition.h"
+#include "samplers/devices/CSamplerMIDIConnection.h"
+#include "samplers/ensoniq/CEPS16Interface.h"
+#include "samplers/ensoniq/CEPSInterface.h"
+#include "samplers/ensoniq/CEnsoniqInstrumentParameters.h"
+#include "samplers/ensoniq/CEnsoniqLayerParameters.h"
+#include "samplers/ensoniq/CEnsoniqSampleReceiver.h"
+#include "samplers/ensoniq/CEnsoniqSampleTransmitter.h"
+#include "samplers/transfer/LimitSlices.h"
+#include "samplers/transfer/SliceNames.h"
+#include "samplers/transfer/TransferLoops.h"
+#include "slicing/CSliceRenderSet.h"
+#include "slicing/Tempo.h"
+#include "sound/WAVE_SAMPLE.h"
+
+namespace {
+
+constexpr std::uint32_t kEPSTypeId = 3000;
+
+Ensoniq::Command InstrumentCommand(std::uint8_t code, int instrument)
+{
+    return {code, static_cast<std::uint16_t>(instrument), 0, 1};
+}
+
+Ensoniq::Command LayerCommand(std::uint8_t code, int instrument, int layer)
+{
+    return {code, static_cast<std::uint16_t>(instrument), static_cast<std::uint16_t>(layer), 1};
+}
+
+// The program name asked for, else the loop's name without its extension.
+std::string InstrumentName(const TransmitRequest& request, const CSliceRenderSet& slices)
+{
+    if (!request.programName.empty() || slices.Count() == 0)
+        return CABCEnsoniqInterface::CleanName(request.programName);
+    return CABCEnsoniqInterface::CleanName(CutExtension(slices.Render(0)->Name()));
+}
+
+bool IsBlank(const std::string& name)
+{
+    return name.find_first_not_of(' ') == std::string::npos;
+}
+
+// The slice's key as its root key; in pitch mode moved down by the
+// transposition, its cents as fine tune while the key stays on the keyboard.
+void PlaceOnKey(SampleFormat& format, int key, const CSliceRenderSet& slices)
+{
+    format.rootKey = static_cast<std::uint8_t>(key);
+    format.fineTune = 0;
+    if (!slices.PitchMode())
+        return;
+    const TranspositionSplit split = SplitTransposition(slices.Transposition());
+    const int root = key - split.semitones;
+    if (root < CEnsoniqLayerParameters::kLowestKey || root > CEnsoniqLayerParameters::kHighestKey) {
+        format.rootKey = static_cast<std::uint8_t>(root < CEnsoniqLayerParameters::kLowestKey
+                                                       ? CEnsoniqLayerParameters::kLowestKey
+                                                       : CEnsoniqLayerParameters::kHighestKey);
+        return;
+    }
+    format.rootKey = static_cast<std::uint8_t>(root);
+    format.fineTune = static_cast<std::int16_t>(split.cents);
+}
+
+std::string KeyName(int key)
+{
+    static constexpr const char* kNotes[] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+    return kNotes[key % 12] + std::to_string(key / 12 - 1);
+}
+
+}  // namespace
+
+CEnsoniqTransfer::CEnsoniqTransfer(std::uint32_t typeId, std::unique_ptr<CSamplerMIDIConnection> connection)
+    : fTypeId(typeId), fConnection(std::move(connection))
+{
+}
+
+CEnsoniqTransfer::~CEnsoniqTransfer() = default;
+
+std::uint32_t CEnsoniqTransfer::SampleReference(int instrument, int layer, int wave)
+{
+    return static_cast<std::uint32_t>((instrument * kLayers + layer) * (kLastWave + 1) + wave);
+}
+
+std::unique_ptr<CABCEnsoniqInterface> CEnsoniqTransfer::Open(std::uint8_t channel, CLengthyOperation* progress)
+{
+    std::unique_ptr<CABCEnsoniqInterface> sampler;
+    if (fTypeId == kEPSTypeId)
+        sampler = std::make_unique<CEPSInterface>(fConnection->Parser(), fConnection->Output(), channel);
+    else
+        sampler = std::make_unique<CEPS16Interface>(fConnection->Parser(), fConnection->Output(), channel);
+    sampler->SetStopSource(progress);
+    return sampler;
+}
+
+void CEnsoniqTransfer::Transmit(const CSliceRenderSet& slices, const TransmitRequest& request,
+                                CLengthyOperation& progress)
+{
+    fReport.clear();
+    const int instrument = request.programId < 0 ? 0 : request.programId - 1;
+    if (instrument < 0 || instrument >= kInstruments)
+        throw XInternalError();
+    const std::string name = InstrumentName(request, slices);
+    if (IsBlank(name)) {
+        ShowAlert(Res::kAlertEnsoniqNoName);
+        throw XSampleTransmitCancelled();
+    }
+    const int count = LimitSlices(slices.Count(), kMostSlices);
+    const std::unique_ptr<CABCEnsoniqInterface> sampler = Open(request.sysexId, &progress);
+
+    CEnsoniqInstrumentParameters parameters;
+    try {
+        sampler->GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
+                          parameters);
+        if (ShowAlert(Res::kAlertEnsoniqReplaceInstrument) != kAlertButtonSlot0)
+            throw XSampleTransmitCancelled();
+        sampler->Perform(Ensoniq::kDeleteInstrument, instrument, 0, 1);
+    } catch (const XEnsoniqInvalidTarget&) {
+        // The slot is empty.
+    }
+
+    progress.SetTitle(Res::kStringEnsoniqCreatingInstrument);
+    try {
+        sampler->Perform(Ensoniq::kCreateInstrument, instrument, 0, 1);
+        sampler->GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
+                          parameters);
+        parameters.SetName(name);
+        sampler->PutBlock(InstrumentCommand(Ensoniq::kInstrumentDump, instrument), parameters);
+    } catch (const XSampleTransmitCancelled&) {
+        throw;
+    } catch (...) {
+        ShowAlert(Res::kAlertEnsoniqCreateFailed);
+        throw;
+    }
+
+    progress.SetTitle(Res::kStringEnsoniqCreatingLayer);
+    sampler->Perform(Ensoniq::kCreateLayer, instrument, 0, 1);
+    CEnsoniqLayerParameters layer;
+    sampler->GetBlock(LayerCommand(Ensoniq::kRequestLayer, instrument, 0), Ensoniq::kLayerDump, layer);
+    layer.ClearKeyMap();
+
+    progress.SetTitle(Res::kStringSlicesLeft);
+    for (int k = 0; k < count; ++k) {
+        const std::unique_ptr<WAVE_SAMPLE> sound = slices.Render(k);
+        SampleFormat format = SliceFormat(*sound);
+        format.name = count == 1 ? name : SliceSampleName(name, k, CEnsoniqSysex::kNameLength);
+        PlaceOnKey(format, kFirstKey + k, slices);
+        sampler->AdjustFormat(format);
+        const int wave = parameters.FirstFreeWave();
+        if (wave == 0)
+            throw XEnsoniqAllWavesUsedUp();
+        {
+            CEnsoniqSampleTransmitter transmitter(*sampler, instrument, 0, wave);
+            transmitter.Begin(format);
+            parameters.SetWaveInUse(wave, true);
+            SendFrames(transmitter, *sound, CABCEnsoniqInterface::kPieceWords, progress, count - k);
+        }
+        layer.SetWaveAt(kFirstKey + k, wave);
+    }
+
+    progress.SetTitle(Res::kStringEnsoniqBuildingLayer);
+    sampler->PutBlock(LayerCommand(Ensoniq::kLayerDump, instrument, 0), layer);
+    fReport = "instrument " + std::to_string(instrument + 1) + " \"" + name.substr(0, name.find_last_not_of(' ') + 1) +
+              "\" with layer 1 over keys " + KeyName(kFirstKey) + " to " + KeyName(kFirstKey + count - 1);
+}
+
+ReceivedSample CEnsoniqTransfer::Receive(const ReceiveRequest& request, CLengthyOperation& progress)
+{
+    const std::uint32_t reference = request.sampleNumber;
+    const auto wave = static_cast<int>(reference % (kLastWave + 1));
+    if (reference > LastSampleNumber() || wave == 0)
+        throw XInternalError();
+    const auto layer = static_cast<int>(reference / (kLastWave + 1) % kLayers);
+    const auto instrument = static_cast<int>(reference / (kLastWave + 1) / kLayers);
+    progress.SetTitle(Res::kStringReceivingSample);
+    const std::unique_ptr<CABCEnsoniqInterface> sampler = Open(request.sysexId, &progress);
+    CEnsoniqSampleReceiver receiver(*sampler, instrument, layer, wave);
+    return ReceiveFrames(receiver, progress);
+}
+
+std::vector<CEnsoniqTransfer::Entry> CEnsoniqTransfer::ListLayers(std::uint8_t sysexId, CLengthyOperation& progress)
+{
+    const std::unique_ptr<CABCEnsoniqInterface> sampler = Open(sysexId, &progress);
+    std::vector<Entry> entries;
+    for (int instrument = 0; instrument < kInstruments; ++instrument) {
+        progress.Update(kInstruments - instrument, static_cast<std::uint16_t>(instrument * 100 / kInstruments));
+        CEnsoniqInstrumentParameters parameters;
+        try {
+            sampler->GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
+                              parameters);
+        } catch (const XEnsoniqInvalidTarget&) {
+            continue;
+        }
+        const std::string name = parameters.Name();
+        for (int layer = 0; layer < kLayers; ++layer) {
+            if (!parameters.HasLayer(layer))
+                continue;
+            char text[64];
+            std::snprintf(text, sizeof text, "Ins #%d: \"%s\"%*s  Layer #%d", instrument + 1, name.c_str(),
+                          static_cast<int>(13 - name.size()), "", layer + 1);
+            entries.push_back({instrument, layer, 0, text});
+        }
+    }
+    return entries;
+}
+
+std::vector<CEnsoniqTransfer::Entry> CEnsoniqTransfer::ListWaves(std::uint8_t sysexId, int instrument, int layer)
+{
+    const std::unique_ptr<CABCEnsoniqInterface> sampler = Open(sysexId, nullptr);
+    CEnsoniqLayerParameters parameters;
+    sampler->GetBlock(LayerCommand(Ensoniq::kRequestLayer, instrument, layer), Ensoniq::kLayerDump, parameters);
+    struct Run {
+        int wave;
+        int low;
+        int high;
+    };
+    std::vector<Run> runs;
+    for (int key = CEnsoniqLayerParameters::kLowestKey; key <= CEnsoniqLayerParameters::kHighestKey; ++key) {
+        const int wave = parameters.WaveAt(key);
+        if (wave == 0)
+            continue;
+        Run* found = nullptr;
+        for (Run& run : runs)
+            if (run.wave == wave)
+                found = &run;
+        if (found)
+            found->high = key;
+        else
+            runs.push_back({wave, key, key});
+    }
+    std::vector<Entry> entries;
+    for (const Run& run : runs) {
+        char text[64];
+        std::snprintf(text, sizeof text, "WS #%-3d %s-%s", run.wave, KeyName(run.low).c_str(),
+                      KeyName(run.high).c_str());
+        entries.push_back({instrument, layer, SampleReference(instrument, layer, run.wave), text});
+    }
+    return entries;
+}

@@ -89,15 +89,16 @@ std::uint32_t CEnsoniqTransfer::SampleReference(int instrument, int layer, int w
     return static_cast<std::uint32_t>((instrument * kLayers + layer) * (kLastWave + 1) + wave);
 }
 
-std::unique_ptr<CABCEnsoniqInterface> CEnsoniqTransfer::Open(std::uint8_t channel, CLengthyOperation* progress)
+CABCEnsoniqInterface& CEnsoniqTransfer::Open(std::uint8_t channel, CLengthyOperation* progress)
 {
-    std::unique_ptr<CABCEnsoniqInterface> sampler;
-    if (fTypeId == kEPSTypeId)
-        sampler = std::make_unique<CEPSInterface>(fConnection->Parser(), fConnection->Output(), channel);
-    else
-        sampler = std::make_unique<CEPS16Interface>(fConnection->Parser(), fConnection->Output(), channel);
-    sampler->SetStopSource(progress);
-    return sampler;
+    if (!fSampler || fSampler->Channel() != channel) {
+        if (fTypeId == kEPSTypeId)
+            fSampler = std::make_unique<CEPSInterface>(fConnection->Parser(), fConnection->Output(), channel);
+        else
+            fSampler = std::make_unique<CEPS16Interface>(fConnection->Parser(), fConnection->Output(), channel);
+    }
+    fSampler->SetStopSource(progress);
+    return *fSampler;
 }
 
 void CEnsoniqTransfer::Transmit(const CSliceRenderSet& slices, const TransmitRequest& request,
@@ -113,26 +114,26 @@ void CEnsoniqTransfer::Transmit(const CSliceRenderSet& slices, const TransmitReq
         throw XSampleTransmitCancelled();
     }
     const int count = LimitSlices(slices.Count(), kMostSlices);
-    const std::unique_ptr<CABCEnsoniqInterface> sampler = Open(request.sysexId, &progress);
+    CABCEnsoniqInterface& sampler = Open(request.sysexId, &progress);
 
     CEnsoniqInstrumentParameters parameters;
     try {
-        sampler->GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
+        sampler.GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
                           parameters);
         if (ShowAlert(Res::kAlertEnsoniqReplaceInstrument) != kAlertButtonSlot0)
             throw XSampleTransmitCancelled();
-        sampler->Perform(Ensoniq::kDeleteInstrument, instrument, 0, 1);
+        sampler.Perform(Ensoniq::kDeleteInstrument, instrument, 0, 1);
     } catch (const XEnsoniqInvalidTarget&) {
         // The slot is empty.
     }
 
     progress.SetTitle(Res::kStringEnsoniqCreatingInstrument);
     try {
-        sampler->Perform(Ensoniq::kCreateInstrument, instrument, 0, 1);
-        sampler->GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
+        sampler.Perform(Ensoniq::kCreateInstrument, instrument, 0, 1);
+        sampler.GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
                           parameters);
         parameters.SetName(name);
-        sampler->PutBlock(InstrumentCommand(Ensoniq::kInstrumentDump, instrument), parameters);
+        sampler.PutBlock(InstrumentCommand(Ensoniq::kInstrumentDump, instrument), parameters);
     } catch (const XSampleTransmitCancelled&) {
         throw;
     } catch (...) {
@@ -141,9 +142,9 @@ void CEnsoniqTransfer::Transmit(const CSliceRenderSet& slices, const TransmitReq
     }
 
     progress.SetTitle(Res::kStringEnsoniqCreatingLayer);
-    sampler->Perform(Ensoniq::kCreateLayer, instrument, 0, 1);
+    sampler.Perform(Ensoniq::kCreateLayer, instrument, 0, 1);
     CEnsoniqLayerParameters layer;
-    sampler->GetBlock(LayerCommand(Ensoniq::kRequestLayer, instrument, 0), Ensoniq::kLayerDump, layer);
+    sampler.GetBlock(LayerCommand(Ensoniq::kRequestLayer, instrument, 0), Ensoniq::kLayerDump, layer);
     layer.ClearKeyMap();
 
     progress.SetTitle(Res::kStringSlicesLeft);
@@ -152,12 +153,12 @@ void CEnsoniqTransfer::Transmit(const CSliceRenderSet& slices, const TransmitReq
         SampleFormat format = SliceFormat(*sound);
         format.name = count == 1 ? name : SliceSampleName(name, k, CEnsoniqSysex::kNameLength);
         PlaceOnKey(format, kFirstKey + k, slices);
-        sampler->AdjustFormat(format);
+        sampler.AdjustFormat(format);
         const int wave = parameters.FirstFreeWave();
         if (wave == 0)
             throw XEnsoniqAllWavesUsedUp();
         {
-            CEnsoniqSampleTransmitter transmitter(*sampler, instrument, 0, wave);
+            CEnsoniqSampleTransmitter transmitter(sampler, instrument, 0, wave);
             transmitter.Begin(format);
             parameters.SetWaveInUse(wave, true);
             SendFrames(transmitter, *sound, CABCEnsoniqInterface::kPieceWords, progress, count - k);
@@ -166,7 +167,7 @@ void CEnsoniqTransfer::Transmit(const CSliceRenderSet& slices, const TransmitReq
     }
 
     progress.SetTitle(Res::kStringEnsoniqBuildingLayer);
-    sampler->PutBlock(LayerCommand(Ensoniq::kLayerDump, instrument, 0), layer);
+    sampler.PutBlock(LayerCommand(Ensoniq::kLayerDump, instrument, 0), layer);
     fReport = "instrument " + std::to_string(instrument + 1) + " \"" + name.substr(0, name.find_last_not_of(' ') + 1) +
               "\" with layer 1 over keys " + KeyName(kFirstKey) + " to " + KeyName(kFirstKey + count - 1);
 }
@@ -180,20 +181,20 @@ ReceivedSample CEnsoniqTransfer::Receive(const ReceiveRequest& request, CLengthy
     const auto layer = static_cast<int>(reference / (kLastWave + 1) % kLayers);
     const auto instrument = static_cast<int>(reference / (kLastWave + 1) / kLayers);
     progress.SetTitle(Res::kStringReceivingSample);
-    const std::unique_ptr<CABCEnsoniqInterface> sampler = Open(request.sysexId, &progress);
-    CEnsoniqSampleReceiver receiver(*sampler, instrument, layer, wave);
+    CABCEnsoniqInterface& sampler = Open(request.sysexId, &progress);
+    CEnsoniqSampleReceiver receiver(sampler, instrument, layer, wave);
     return ReceiveFrames(receiver, progress);
 }
 
 std::vector<CEnsoniqTransfer::Entry> CEnsoniqTransfer::ListLayers(std::uint8_t sysexId, CLengthyOperation& progress)
 {
-    const std::unique_ptr<CABCEnsoniqInterface> sampler = Open(sysexId, &progress);
+    CABCEnsoniqInterface& sampler = Open(sysexId, &progress);
     std::vector<Entry> entries;
     for (int instrument = 0; instrument < kInstruments; ++instrument) {
         progress.Update(kInstruments - instrument, static_cast<std::uint16_t>(instrument * 100 / kInstruments));
         CEnsoniqInstrumentParameters parameters;
         try {
-            sampler->GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
+            sampler.GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
                               parameters);
         } catch (const XEnsoniqInvalidTarget&) {
             continue;
@@ -213,9 +214,9 @@ std::vector<CEnsoniqTransfer::Entry> CEnsoniqTransfer::ListLayers(std::uint8_t s
 
 std::vector<CEnsoniqTransfer::Entry> CEnsoniqTransfer::ListWaves(std::uint8_t sysexId, int instrument, int layer)
 {
-    const std::unique_ptr<CABCEnsoniqInterface> sampler = Open(sysexId, nullptr);
+    CABCEnsoniqInterface& sampler = Open(sysexId, nullptr);
     CEnsoniqLayerParameters parameters;
-    sampler->GetBlock(LayerCommand(Ensoniq::kRequestLayer, instrument, layer), Ensoniq::kLayerDump, parameters);
+    sampler.GetBlock(LayerCommand(Ensoniq::kRequestLayer, instrument, layer), Ensoniq::kLayerDump, parameters);
     struct Run {
         int wave;
         int low;

@@ -54,9 +54,12 @@ public:
     std::vector<Entry> ListWaves(std::uint8_t sysexId, int instrument, int layer);
 
 private:
-    std::unique_ptr<CABCEnsoniqInterface> Open(std::uint8_t channel, CLengthyOperation* progress);
+    // The interface on `channel`, kept from one call to the next so that
+    // its hold-off carries over; its waits honour `progress`'s Stop.
+    CABCEnsoniqInterface& Open(std::uint8_t channel, CLengthyOperation* progress);
 
     std::uint32_t fTypeId;
     std::unique_ptr<CSamplerMIDIConnection> fConnection;
+    std::unique_ptr<CABCEnsoniqInterface> fSampler;
     std::string fReport;
 };

@@ -193,3 +193,13 @@ TEST_F(CliTransferTest, EMUSlicesGoOutByTypeOrAddressAndASampleComesBack) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("Operation rejected by sampler!"), std::string::npos) << missing.err;
 }
+
+// Over the real-time MIDI wire a transmission to an Ensoniq sampler takes
+// tens of seconds, so the batch tool is tried here on the short receive.
+TEST_F(CliTransferTest, EnsoniqWaveSampleComesBackFromTheSimulatedASR10) {
+    const CliRun received = RunCli("receive --from 'Ensoniq ASR-10/ASR-88 via MIDI' --sample 1 --out " +
+                                       Quoted("Tom.wav"),
+                                   "QUILLET_SIMULATED_SAMPLERS=ensoniq");
+    ASSERT_EQ(received.status, 0) << received.err;
+    EXPECT_EQ(SoxSamples(Path("Tom.wav")).size(), 600u);
+}

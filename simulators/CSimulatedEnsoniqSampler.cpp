@@ -222,7 +222,8 @@ void CSimulatedEnsoniqSampler::TakeAnnouncement(const Ensoniq::Command& command)
         break;
     default:
         refused = Missing(pending.instrument, -1, pending.wave, 3);
-        if (!refused && (command.start >= command.end || command.end - command.start > CABCEnsoniqInterface::kPieceWords ||
+        if (!refused && (command.start >= command.end ||
+                         command.end - command.start > CABCEnsoniqInterface::kPieceWords ||
                          command.end > fInstruments.at(pending.instrument).waves.at(pending.wave).data.size()))
             refused = Ensoniq::kInvalidParameter;
         pending.words = command.end - command.start;

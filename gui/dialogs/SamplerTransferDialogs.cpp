@@ -4,6 +4,8 @@
 
 #include "gui/dialogs/CEMUReceiveDialog.h"
 #include "gui/dialogs/CEMUTransmitDialog.h"
+#include "gui/dialogs/CEnsoniqReceiveDialog.h"
+#include "gui/dialogs/CEnsoniqTransmitDialog.h"
 #include "gui/dialogs/CSDSReceiveDialog.h"
 #include "gui/dialogs/CSDSTransmitDialog.h"
 #include "samplers/model/CABCSupportedSampler.h"
@@ -28,6 +30,9 @@ void ShowTransmitDialog(CInstalledSampler& sampler, const CSliceRenderSet& slice
     } else if (FamilyOf(sampler) == "emu") {
         CEMUTransmitDialog dialog(sampler, slices, transfer, pause);
         dialog.RunModal();
+    } else if (FamilyOf(sampler) == "ensoniq") {
+        CEnsoniqTransmitDialog dialog(sampler, slices, transfer, pause);
+        dialog.RunModal();
     }
 }
 
@@ -41,6 +46,11 @@ std::optional<ReceivedSample> ShowReceiveDialog(CInstalledSampler& sampler, CABC
     }
     if (FamilyOf(sampler) == "emu") {
         CEMUReceiveDialog dialog(sampler, transfer, pause);
+        dialog.RunModal();
+        return std::move(dialog.Received());
+    }
+    if (FamilyOf(sampler) == "ensoniq") {
+        CEnsoniqReceiveDialog dialog(sampler, dynamic_cast<CEnsoniqTransfer&>(transfer), pause);
         dialog.RunModal();
         return std::move(dialog.Received());
     }

@@ -22,6 +22,7 @@ std::unique_ptr<CABCSamplerTransfer> OpenSamplerTransfer(const CInstalledSampler
         return std::make_unique<CEMUTransfer>(buses.Device(sampler.SCSIBus(), sampler.SCSIID(), CSMDI::kTimeout));
     if (family == "ensoniq")
         return std::make_unique<CEnsoniqTransfer>(
-            sampler.Type().TypeId(), std::make_unique<CSamplerMIDIConnection>(ports, sampler.MIDIIn(), sampler.MIDIOut()));
+            sampler.Type().TypeId(),
+            std::make_unique<CSamplerMIDIConnection>(ports, sampler.MIDIIn(), sampler.MIDIOut()));
     return nullptr;
 }

@@ -40,6 +40,8 @@ public:
     // Cut to 12 characters, upper-cased, every character the sampler cannot
     // show made a blank.
     static std::string CleanName(std::string_view name);
+    // Nothing but blanks.
+    static bool IsBlank(std::string_view name) { return name.find_first_not_of(' ') == std::string_view::npos; }
     // Makes `format` one the model takes: a clean name, mono, its sample
     // word, at least 200 frames, a sustain loop within the sample and no
     // release loop but the one a forward loop keeps, root key 21 to 108.

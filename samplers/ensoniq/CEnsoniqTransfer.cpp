@@ -44,11 +44,6 @@ std::string InstrumentName(const TransmitRequest& request, const CSliceRenderSet
     return CABCEnsoniqInterface::CleanName(CutExtension(slices.Render(0)->Name()));
 }
 
-bool IsBlank(const std::string& name)
-{
-    return name.find_first_not_of(' ') == std::string::npos;
-}
-
 // The slice's key as its root key; in pitch mode moved down by the
 // transposition, its cents as fine tune while the key stays on the keyboard.
 void PlaceOnKey(SampleFormat& format, int key, const CSliceRenderSet& slices)
@@ -109,10 +104,11 @@ void CEnsoniqTransfer::Transmit(const CSliceRenderSet& slices, const TransmitReq
     if (instrument < 0 || instrument >= kInstruments)
         throw XInternalError();
     const std::string name = InstrumentName(request, slices);
-    if (IsBlank(name)) {
+    if (CABCEnsoniqInterface::IsBlank(name)) {
         ShowAlert(Res::kAlertEnsoniqNoName);
         throw XSampleTransmitCancelled();
     }
+    const std::string base = request.sampleName.empty() ? name : CABCEnsoniqInterface::CleanName(request.sampleName);
     const int count = LimitSlices(slices.Count(), kMostSlices);
     CABCEnsoniqInterface& sampler = Open(request.sysexId, &progress);
 
@@ -151,7 +147,7 @@ void CEnsoniqTransfer::Transmit(const CSliceRenderSet& slices, const TransmitReq
     for (int k = 0; k < count; ++k) {
         const std::unique_ptr<WAVE_SAMPLE> sound = slices.Render(k);
         SampleFormat format = SliceFormat(*sound);
-        format.name = count == 1 ? name : SliceSampleName(name, k, CEnsoniqSysex::kNameLength);
+        format.name = count == 1 ? base : SliceSampleName(base, k, CEnsoniqSysex::kNameLength);
         PlaceOnKey(format, kFirstKey + k, slices);
         sampler.AdjustFormat(format);
         const int wave = parameters.FirstFreeWave();

@@ -1,8 +1,9 @@
 #pragma once
 // Transfers with an Ensoniq EPS, EPS-16+ or ASR-10 over MIDI. A sliced loop
 // becomes one instrument (the destination asked for as the program ID, 1 to
-// 8; the first when none) named after the program name, whose first layer
-// plays one wave sample per slice on the keys from 36 upward. A sample is
+// 8; the first when none) named after the program name (else the loop),
+// whose first layer plays one wave sample per slice on the keys from 36
+// upward, named after the sample name (else the instrument's) and numbered. A sample is
 // received by its reference: (instrument × 8 + layer) × 128 + wave sample,
 // each counted from 0 (wave samples from 1). The MIDI ports stay open while
 // it lives.

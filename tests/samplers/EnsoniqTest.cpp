@@ -9,6 +9,7 @@
 #include "samplers/ensoniq/CEnsoniqLayerParameters.h"
 #include "samplers/ensoniq/CEnsoniqWaveParameters.h"
 #include "samplers/ensoniq/EnsoniqMessages.h"
+#include "samplers/ensoniq/EnsoniqTransmitChoices.h"
 
 using Ensoniq::Bytes;
 
@@ -149,4 +150,25 @@ TEST(EnsoniqLayerParameters, FreeKeyWrapsAroundTheKeyboard)
     for (int key = 21; key <= 108; ++key)
         layer.SetWaveAt(key, 2);
     EXPECT_EQ(layer.FreeKeyFrom(50), 50);
+}
+
+TEST(EnsoniqTransmitChoices, RateNameAndDestination)
+{
+    const std::pair<std::uint32_t, std::uint32_t> rates[] = {{8000, 22050}, {22050, 22050}, {32000, 44100},
+                                                             {48000, 44100}};
+    EnsoniqTransmitChoices choices;
+    for (const auto& [document, offered] : rates)
+        EXPECT_EQ(choices.RateFor(document), offered) << document;
+    choices.rate = 22050;
+    EXPECT_EQ(choices.RateFor(48000), 22050u);
+
+    choices.instrumentName = "!?";
+    EXPECT_EQ(std::get<ResourceId>(choices.Check(0)), Res::kAlertEnsoniqNoName);
+    choices.instrumentName = "funk kit";
+    choices.destination = 7;
+    const TransmitRequest request = std::get<TransmitRequest>(choices.Check(4));
+    EXPECT_EQ(request.programName, "FUNK KIT");
+    EXPECT_EQ(request.programId, 8);
+    EXPECT_EQ(request.sysexId, 4);
+    EXPECT_EQ(request.sampleRate, 22050u);
 }

@@ -30,7 +30,8 @@ std::unique_ptr<CLoopDocument> Loop()
 }
 
 struct EnsoniqRig {
-    explicit EnsoniqRig(std::uint32_t typeId = kASR10, std::uint32_t memory = CSimulatedEnsoniqSampler::kDefaultMemoryWords)
+    explicit EnsoniqRig(std::uint32_t typeId = kASR10,
+                        std::uint32_t memory = CSimulatedEnsoniqSampler::kDefaultMemoryWords)
         : sampler(kChannel, typeId, memory),
           transfer(typeId, std::make_unique<CSamplerMIDIConnection>(lists, 0, 0))
     {
@@ -119,7 +120,8 @@ TEST(EnsoniqTransfer, InjectedFaultsEndInTheirAlerts)
         {"WAITs within 30 s", false, {.waits = 2, .waitsAfter = 6, .waitSpacing = 10000}, 1u << 20, std::nullopt},
         {"a WAIT, then the acknowledgement 20 s later", false, {.waits = 1, .waitSpacing = 20000}, 1u << 20,
          std::nullopt},
-        {"WAITs past 30 s", false, {.waits = 4, .waitsAfter = 6, .waitSpacing = 9000}, 1u << 20, Res::kAlertMIDICommunication},
+        {"WAITs past 30 s", false, {.waits = 4, .waitsAfter = 6, .waitSpacing = 9000}, 1u << 20,
+         Res::kAlertMIDICommunication},
         {"messages of other devices meanwhile", false, {.strayMessages = true}, 1u << 20, std::nullopt},
         {"no room for the samples", false, {}, 3000, Res::kAlertSamplerOutOfMemory},
         {"invalid parameter", false, {.errorCode = 3, .errorAt = 4}, 1u << 20, Res::kAlertSamplerCommunication},

@@ -64,6 +64,26 @@ void PlaceOnKey(SampleFormat& format, int key, const CSliceRenderSet& slices)
     format.fineTune = static_cast<std::int16_t>(split.cents);
 }
 
+// Creates the instrument and names it; a failure is told as such before it
+// takes its own alert.
+void CreateInstrument(CABCEnsoniqInterface& sampler, int instrument, const std::string& name,
+                      CEnsoniqInstrumentParameters& parameters, CLengthyOperation& progress)
+{
+    progress.SetTitle(Res::kStringEnsoniqCreatingInstrument);
+    try {
+        sampler.Perform(Ensoniq::kCreateInstrument, instrument, 0, 1);
+        sampler.GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
+                         parameters);
+        parameters.SetName(name);
+        sampler.PutBlock(InstrumentCommand(Ensoniq::kInstrumentDump, instrument), parameters);
+    } catch (const XSampleTransmitCancelled&) {
+        throw;
+    } catch (...) {
+        ShowAlert(Res::kAlertEnsoniqCreateFailed);
+        throw;
+    }
+}
+
 std::string KeyName(int key)
 {
     static constexpr const char* kNotes[] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
@@ -113,59 +133,58 @@ void CEnsoniqTransfer::Transmit(const CSliceRenderSet& slices, const TransmitReq
     CABCEnsoniqInterface& sampler = Open(request.sysexId, &progress);
 
     CEnsoniqInstrumentParameters parameters;
-    try {
-        sampler.GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
-                          parameters);
-        if (ShowAlert(Res::kAlertEnsoniqReplaceInstrument) != kAlertButtonSlot0)
-            throw XSampleTransmitCancelled();
-        sampler.Perform(Ensoniq::kDeleteInstrument, instrument, 0, 1);
-    } catch (const XEnsoniqInvalidTarget&) {
-        // The slot is empty.
-    }
-
-    progress.SetTitle(Res::kStringEnsoniqCreatingInstrument);
-    try {
-        sampler.Perform(Ensoniq::kCreateInstrument, instrument, 0, 1);
-        sampler.GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
-                          parameters);
-        parameters.SetName(name);
-        sampler.PutBlock(InstrumentCommand(Ensoniq::kInstrumentDump, instrument), parameters);
-    } catch (const XSampleTransmitCancelled&) {
-        throw;
-    } catch (...) {
-        ShowAlert(Res::kAlertEnsoniqCreateFailed);
-        throw;
-    }
-
-    progress.SetTitle(Res::kStringEnsoniqCreatingLayer);
-    sampler.Perform(Ensoniq::kCreateLayer, instrument, 0, 1);
     CEnsoniqLayerParameters layer;
-    sampler.GetBlock(LayerCommand(Ensoniq::kRequestLayer, instrument, 0), Ensoniq::kLayerDump, layer);
-    layer.ClearKeyMap();
+    bool exists = true;
+    try {
+        sampler.GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
+                         parameters);
+    } catch (const XEnsoniqInvalidTarget&) {
+        exists = false;
+    }
+    if (exists && count == 1) {
+        // One sample joins the instrument there, on its first free key.
+        sampler.GetBlock(LayerCommand(Ensoniq::kRequestLayer, instrument, 0), Ensoniq::kLayerDump, layer);
+    } else {
+        if (exists) {
+            if (ShowAlert(Res::kAlertEnsoniqReplaceInstrument) != kAlertButtonSlot0)
+                throw XSampleTransmitCancelled();
+            sampler.Perform(Ensoniq::kDeleteInstrument, instrument, 0, 1);
+        }
+        CreateInstrument(sampler, instrument, name, parameters, progress);
+        progress.SetTitle(Res::kStringEnsoniqCreatingLayer);
+        sampler.Perform(Ensoniq::kCreateLayer, instrument, 0, 1);
+        sampler.GetBlock(LayerCommand(Ensoniq::kRequestLayer, instrument, 0), Ensoniq::kLayerDump, layer);
+        layer.ClearKeyMap();
+    }
 
     progress.SetTitle(Res::kStringSlicesLeft);
+    std::vector<int> keys;
     for (int k = 0; k < count; ++k) {
         const std::unique_ptr<WAVE_SAMPLE> sound = slices.Render(k);
-        SampleFormat format = SliceFormat(*sound);
-        format.name = count == 1 ? base : SliceSampleName(base, k, CEnsoniqSysex::kNameLength);
-        PlaceOnKey(format, kFirstKey + k, slices);
-        sampler.AdjustFormat(format);
         const int wave = parameters.FirstFreeWave();
         if (wave == 0)
             throw XEnsoniqAllWavesUsedUp();
+        layer.RemoveWave(wave);
+        keys.push_back(layer.FreeKeyFrom(kFirstKey + k));
+        SampleFormat format = SliceFormat(*sound);
+        format.name = count == 1 ? base : SliceSampleName(base, k, CEnsoniqSysex::kNameLength);
+        PlaceOnKey(format, keys.back(), slices);
+        sampler.AdjustFormat(format);
         {
             CEnsoniqSampleTransmitter transmitter(sampler, instrument, 0, wave);
             transmitter.Begin(format);
             parameters.SetWaveInUse(wave, true);
             SendFrames(transmitter, *sound, CABCEnsoniqInterface::kPieceWords, progress, count - k);
         }
-        layer.SetWaveAt(kFirstKey + k, wave);
+        layer.SetWaveAt(keys.back(), wave);
     }
 
     progress.SetTitle(Res::kStringEnsoniqBuildingLayer);
     sampler.PutBlock(LayerCommand(Ensoniq::kLayerDump, instrument, 0), layer);
-    fReport = "instrument " + std::to_string(instrument + 1) + " \"" + name.substr(0, name.find_last_not_of(' ') + 1) +
-              "\" with layer 1 over keys " + KeyName(kFirstKey) + " to " + KeyName(kFirstKey + count - 1);
+    fReport = "instrument " + std::to_string(instrument + 1) + " \"" + parameters.Name() + "\" with layer 1 ";
+    if (!keys.empty())
+        fReport += keys.size() == 1 ? "playing it on key " + KeyName(keys.front())
+                                    : "over keys " + KeyName(keys.front()) + " to " + KeyName(keys.back());
 }
 
 ReceivedSample CEnsoniqTransfer::Receive(const ReceiveRequest& request, CLengthyOperation& progress)

@@ -12,6 +12,8 @@
 #include "samplers/transfer/RunSamplerTransfer.h"
 #include "simulators/CSimulatedEnsoniqSampler.h"
 #include "slicing/CSliceRenderSet.h"
+#include "slicing/CSlicingSettings.h"
+#include "slicing/Tempo.h"
 #include "tests/support/AlertRecorder.h"
 #include "tests/support/InstalledClock.h"
 #include "tests/support/LoopFixture.h"
@@ -214,4 +216,52 @@ TEST(EnsoniqTransfer, StopDuringAWaitEndsTheTransmission)
     rig.clock.Schedule(rig.clock.Milliseconds() + 5000, [&] { presenter.window->pressed = true; });
     EXPECT_THROW(rig.Transmit(), XSampleTransmitCancelled);
     EXPECT_LT(rig.clock.Milliseconds(), 1000 + 6000);
+}
+
+TEST(EnsoniqTransfer, InPitchModeTheRootKeyTakesTheTranspositionWhileItStaysOnTheKeyboard)
+{
+    const struct {
+        double tempoFactor;
+        int root;  // of the first slice, on key 36
+        bool fine;  // the transposition's cents as fine tune, else 0
+    } cases[] = {{1.0, 36, false}, {2.0, 24, false},  {0.5, 48, false},
+                 {8.2, 21, false}, {1.02, 36, true}, {1.03, 35, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tempoFactor);
+        EnsoniqRig rig;
+        CSlicingSettings& settings = rig.loop->Settings();
+        settings.newTempo = static_cast<std::int32_t>(rig.slices.Tempo() * c.tempoFactor);
+        settings.pitchMode = true;
+        const CSliceRenderSet pitched(rig.loop->Sound(), rig.loop->Slices(), settings);
+        TransmitRequest request;
+        request.sysexId = kChannel;
+        request.programName = "PITCHED";
+        rig.transfer.Transmit(pitched, request, rig.progress);
+        const SampleFormat format = rig.sampler.InstrumentAt(0)->waves.at(1).parameters.Format(16);
+        EXPECT_EQ(format.rootKey, c.root);
+        const int cents = pitched.Transposition() - 100 * SplitTransposition(pitched.Transposition()).semitones;
+        EXPECT_EQ(format.fineTune, c.fine ? cents : 0);
+    }
+}
+
+TEST(EnsoniqTransfer, OneSampleJoinsTheInstrumentThereOnItsFirstFreeKey)
+{
+    EnsoniqRig rig;
+    AlertRecorder alerts;
+    rig.sampler.Store(2, "OLD", 0, 1, std::vector<std::int16_t>(300, 5), 44100, 36, 37);
+    const auto loop = MakeLoop(1000, 44100, {0});
+    const CSliceRenderSet one(loop->Sound(), loop->Slices(), loop->Settings());
+    TransmitRequest request;
+    request.sysexId = kChannel;
+    request.programName = "NEW";
+    request.programId = 3;
+    rig.transfer.Transmit(one, request, rig.progress);
+    EXPECT_TRUE(alerts.shown.empty());
+    const auto instrument = rig.sampler.InstrumentAt(2);
+    EXPECT_EQ(instrument->parameters.Name(), "OLD");
+    ASSERT_EQ(instrument->waves.size(), 2u);
+    EXPECT_EQ(instrument->waves.at(2).parameters.Format(16).rootKey, 38);
+    EXPECT_EQ(instrument->layers.at(0).WaveAt(38), 2);
+    EXPECT_EQ(instrument->layers.at(0).WaveAt(37), 1);
+    EXPECT_EQ(rig.transfer.TransmitReport(), "instrument 3 \"OLD\" with layer 1 playing it on key D2");
 }

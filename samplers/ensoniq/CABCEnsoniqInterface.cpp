@@ -78,7 +78,7 @@ std::uint16_t CABCEnsoniqInterface::ModelWord(std::int16_t frame) const
     return static_cast<std::uint16_t>(word & (0xFFFFu << (16 - SampleBits())));
 }
 
-Ensoniq::Bytes CABCEnsoniqInterface::ReceiveBefore(std::int64_t deadline)
+Ensoniq::Bytes CABCEnsoniqInterface::ReceiveBefore(std::int64_t deadline, bool stoppable)
 {
     CClock& clock = CClock::Current();
     for (;;) {
@@ -88,7 +88,7 @@ Ensoniq::Bytes CABCEnsoniqInterface::ReceiveBefore(std::int64_t deadline)
         try {
             return fConnection.Receive(std::min(left, kStopPollMilliseconds)).Bytes();
         } catch (const XSysexTimedOut&) {
-            if (fProgress) {
+            if (stoppable && fProgress) {
                 fProgress->Refresh();
                 if (fProgress->WasCancelled())
                     throw XSampleTransmitCancelled();
@@ -103,7 +103,7 @@ Ensoniq::Bytes CABCEnsoniqInterface::AwaitReply(std::size_t dataWords)
     std::int64_t deadline = clock.Milliseconds() + kReplyTimeout;
     bool waited = false;
     for (;;) {
-        Ensoniq::Bytes message = ReceiveBefore(deadline);
+        Ensoniq::Bytes message = ReceiveBefore(deadline, waited);
         if (dataWords > 0 && message.size() == Ensoniq::DataLength(dataWords))
             return message;
         if (Ensoniq::IsCancel(message))

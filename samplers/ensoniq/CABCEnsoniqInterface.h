@@ -3,8 +3,9 @@
 // channel: commands and their acknowledgements, the parameter blocks and
 // wave data it sends and takes, the hold-offs it needs between messages,
 // and its response codes as exceptions. The models differ in their sample
-// word. Every wait honours the Stop
-// button of the lengthy operation given, if any (XSampleTransmitCancelled).
+// word. While the sampler holds a reply back with WAIT responses, a press
+// of Stop on the lengthy operation given, if any, ends the wait
+// (XSampleTransmitCancelled).
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -70,11 +71,13 @@ public:
 
 private:
     // The next message of the sampler that is not a WAIT, within the reply
-    // time-out (after a WAIT, until kLongestWait from the first WAIT). A
+    // time-out (after a WAIT, until kLongestWait from the first WAIT, or
+    // until Stop). A
     // message of exactly the length of `dataWords` words is data whatever
     // it begins with; a response with an error code raises its exception.
     Ensoniq::Bytes AwaitReply(std::size_t dataWords = 0);
-    Ensoniq::Bytes ReceiveBefore(std::int64_t deadline);
+    // With `stoppable`, a press of Stop raises XSampleTransmitCancelled.
+    Ensoniq::Bytes ReceiveBefore(std::int64_t deadline, bool stoppable);
     // The acknowledgement of what was just sent.
     void AwaitAcknowledgement();
     // The sampler's own command announcing what `expected` says.

@@ -63,7 +63,6 @@ public:
     void Store(int instrument, const std::string& name, int layer, int wave, const std::vector<std::int16_t>& frames,
                std::uint32_t rate, int low, int high);
     std::optional<Instrument> InstrumentAt(int instrument) const;
-    std::uint32_t MemoryUsed() const;
     // Messages it refused for coming too soon.
     int HoldOffViolations() const;
 
@@ -100,6 +99,8 @@ private:
     void Announce(Ensoniq::Command command, std::vector<std::uint16_t> data);
     void SendData(std::vector<std::uint16_t> data);
     void RefreshFlags(Instrument& instrument) const;
+    // Words of wave data held.
+    std::uint32_t MemoryUsed() const;
 
     mutable std::mutex fMutex;
     std::uint8_t fChannel;

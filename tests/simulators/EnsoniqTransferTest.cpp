@@ -218,6 +218,20 @@ TEST(EnsoniqTransfer, StopDuringAWaitEndsTheTransmission)
     EXPECT_LT(rig.clock.Milliseconds(), 1000 + 6000);
 }
 
+TEST(EnsoniqTransfer, StopDuringTheDataDeletesTheWaveSampleBeingSent)
+{
+    RecordingPresenter presenter;
+    presenter.pressAtOnce = true;
+    EnsoniqRig rig;
+    rig.progress.ShowNow();
+    EXPECT_THROW(rig.Transmit(), XSampleTransmitCancelled);
+    const auto instrument = rig.sampler.InstrumentAt(2);
+    ASSERT_TRUE(instrument);
+    EXPECT_TRUE(instrument->waves.empty());
+    EXPECT_EQ(instrument->layers.size(), 1u);
+    EXPECT_EQ(rig.sampler.HoldOffViolations(), 0);
+}
+
 TEST(EnsoniqTransfer, InPitchModeTheRootKeyTakesTheTranspositionWhileItStaysOnTheKeyboard)
 {
     const struct {

@@ -159,9 +159,10 @@ void CEnsoniqTransfer::Transmit(const CSliceRenderSet& slices, const TransmitReq
 
     progress.SetTitle(Res::kStringSlicesLeft);
     std::vector<int> keys;
+    int wave = 0;
     for (int k = 0; k < count; ++k) {
         const std::unique_ptr<WAVE_SAMPLE> sound = slices.Render(k);
-        const int wave = parameters.FirstFreeWave();
+        wave = parameters.FirstFreeWave();
         if (wave == 0)
             throw XEnsoniqAllWavesUsedUp();
         layer.RemoveWave(wave);
@@ -181,10 +182,11 @@ void CEnsoniqTransfer::Transmit(const CSliceRenderSet& slices, const TransmitReq
 
     progress.SetTitle(Res::kStringEnsoniqBuildingLayer);
     sampler.PutBlock(LayerCommand(Ensoniq::kLayerDump, instrument, 0), layer);
-    fReport = "instrument " + std::to_string(instrument + 1) + " \"" + parameters.Name() + "\" with layer 1 ";
-    if (!keys.empty())
-        fReport += keys.size() == 1 ? "playing it on key " + KeyName(keys.front())
-                                    : "over keys " + KeyName(keys.front()) + " to " + KeyName(keys.back());
+    fReport = "instrument " + std::to_string(instrument + 1) + " \"" + parameters.Name() + "\" with layer 1";
+    if (keys.size() == 1)
+        fReport += " playing wave sample " + std::to_string(wave) + " on key " + KeyName(keys.front());
+    else if (!keys.empty())
+        fReport += " over keys " + KeyName(keys.front()) + " to " + KeyName(keys.back());
 }
 
 ReceivedSample CEnsoniqTransfer::Receive(const ReceiveRequest& request, CLengthyOperation& progress)

@@ -277,5 +277,5 @@ TEST(EnsoniqTransfer, OneSampleJoinsTheInstrumentThereOnItsFirstFreeKey)
     EXPECT_EQ(instrument->waves.at(2).parameters.Format(16).rootKey, 38);
     EXPECT_EQ(instrument->layers.at(0).WaveAt(38), 2);
     EXPECT_EQ(instrument->layers.at(0).WaveAt(37), 1);
-    EXPECT_EQ(rig.transfer.TransmitReport(), "instrument 3 \"OLD\" with layer 1 playing it on key D2");
+    EXPECT_EQ(rig.transfer.TransmitReport(), "instrument 3 \"OLD\" with layer 1 playing wave sample 2 on key D2");
 }

@@ -19,6 +19,9 @@ class CLengthyOperation;
 
 class CABCEnsoniqInterface {
 public:
+    // Milliseconds: how long a reply may take, and how long the sampler is
+    // left alone after a block it sent, after a block it took or a create or
+    // delete, and after a sample transmitter.
     static constexpr std::int64_t kReplyTimeout = 6000;
     static constexpr std::int64_t kAfterGet = 600;
     static constexpr std::int64_t kAfterPut = 900;
@@ -47,9 +50,10 @@ public:
     // word, at least 200 frames, a sustain loop within the sample and no
     // release loop but the one a forward loop keeps, root key 21 to 108.
     void AdjustFormat(SampleFormat& format) const;
-    // The frames of a sample word as the model keeps them.
+    // A frame as the model keeps it: its top SampleBits() bits.
     std::uint16_t ModelWord(std::int16_t frame) const;
 
+    // The lengthy operation whose Stop ends a WAIT (null: none).
     void SetStopSource(CLengthyOperation* progress) { fProgress = progress; }
     std::uint8_t Channel() const { return fChannel; }
 

@@ -268,6 +268,7 @@ TEST(EnsoniqTransfer, OneSampleJoinsTheInstrumentThereOnItsFirstFreeKey)
     TransmitRequest request;
     request.sysexId = kChannel;
     request.programName = "NEW";
+    request.sampleName = "hit";
     request.programId = 3;
     rig.transfer.Transmit(one, request, rig.progress);
     EXPECT_TRUE(alerts.shown.empty());
@@ -275,6 +276,7 @@ TEST(EnsoniqTransfer, OneSampleJoinsTheInstrumentThereOnItsFirstFreeKey)
     EXPECT_EQ(instrument->parameters.Name(), "OLD");
     ASSERT_EQ(instrument->waves.size(), 2u);
     EXPECT_EQ(instrument->waves.at(2).parameters.Format(16).rootKey, 38);
+    EXPECT_EQ(instrument->waves.at(2).parameters.Name(), "HIT");
     EXPECT_EQ(instrument->layers.at(0).WaveAt(38), 2);
     EXPECT_EQ(instrument->layers.at(0).WaveAt(37), 1);
     EXPECT_EQ(rig.transfer.TransmitReport(), "instrument 3 \"OLD\" with layer 1 playing wave sample 2 on key D2");

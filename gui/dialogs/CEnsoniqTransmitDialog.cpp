@@ -7,12 +7,9 @@
 
 #include "framework/alerts/Alerts.h"
 #include "gui/dialogs/CSamplerPictureView.h"
-#include "gui/framework/application/CApplication.h"
 #include "gui/framework/controls/CPopupButtonView.h"
-#include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/controls/CSingleLineTextEditView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
-#include "resources/QuilletCommands.h"
 #include "samplers/ensoniq/CEnsoniqSysex.h"
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
@@ -48,26 +45,13 @@ CEnsoniqTransmitDialog::CEnsoniqTransmitDialog(CInstalledSampler& sampler, const
     fDestination->SetItems(labels);
     fDestination->SetValue(sChoices.destination);
     new CSamplerPictureView(&Root(), ItemRecord(kPanel).frame, sampler.Type().Constants().picture);
-    fTransmit = new CPushButtonView(&Root(), ItemRecord(kTransmit));
-    fCancel = new CPushButtonView(&Root(), ItemRecord(kCancel));
-    fHelp = new CPushButtonView(&Root(), ItemRecord(kHelp));
-    SetDefaultButton(fTransmit);
-    SetCancelButton(fCancel);
+    AddTransmitButtons(kTransmit, kCancel, kHelp);
     SetFocusView(fName);
-}
-
-CPushButtonView& CEnsoniqTransmitDialog::Button(ItemId id) const
-{
-    return id == kCancel ? *fCancel : id == kHelp ? *fHelp : *fTransmit;
 }
 
 void CEnsoniqTransmitDialog::CheckControls()
 {
-    if (fHelp->TakePress() && CApplication::Current())
-        CApplication::Current()->DoCommand(Cmd::kContents);
-    if (fCancel->TakePress())
-        EndModal(kCancel);
-    if (!fTransmit->TakePress())
+    if (!TakeTransmitPress())
         return;
     sChoices.instrumentName = fName->Text();
     sChoices.rate = EnsoniqTransmitChoices::kRates.at(static_cast<std::size_t>(fRate->Value()));
@@ -77,9 +61,5 @@ void CEnsoniqTransmitDialog::CheckControls()
         ShowAlert(*alert);
         return;
     }
-    const TransmitRequest& request = std::get<TransmitRequest>(checked);
-    CSliceRenderSet slices(fSlices);
-    slices.SetTargetRate(request.sampleRate);
-    if (Transmit(fTransfer, slices, request) == TransferOutcome::kDone)
-        EndModal(kTransmit);
+    TransmitAtRate(fTransfer, fSlices, std::get<TransmitRequest>(checked));
 }

@@ -33,7 +33,7 @@ public:
     void CheckControls() override;
     CSingleLineTextEditView& Name() const { return *fName; }
     CPopupButtonView& Popup(ItemId id) const { return id == kDestination ? *fDestination : *fRate; }
-    CPushButtonView& Button(ItemId id) const;
+    CPushButtonView& Button(ItemId id) const { return TransmitButton(id); }
     // What the next opening shows.
     static EnsoniqTransmitChoices& Kept() { return sChoices; }
 
@@ -43,8 +43,5 @@ private:
     CSingleLineTextEditView* fName = nullptr;
     CPopupButtonView* fRate = nullptr;
     CPopupButtonView* fDestination = nullptr;
-    CPushButtonView* fTransmit = nullptr;
-    CPushButtonView* fCancel = nullptr;
-    CPushButtonView* fHelp = nullptr;
     static EnsoniqTransmitChoices sChoices;
 };

@@ -1,6 +1,11 @@
 #include "gui/dialogs/CSamplerTransmitDialog.h"
 
+#include "gui/framework/application/CApplication.h"
+#include "gui/framework/controls/CPushButtonView.h"
+#include "gui/framework/views/CWindowRootGroupView.h"
+#include "resources/QuilletCommands.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
+#include "slicing/CSliceRenderSet.h"
 
 CSamplerTransmitDialog::CSamplerTransmitDialog(std::uint16_t templateNumber, CInstalledSampler& sampler,
                                                bool setTitle, CABCPlaybackPause* pause)
@@ -15,4 +20,39 @@ TransferOutcome CSamplerTransmitDialog::Transmit(CABCSamplerTransfer& transfer, 
 {
     return RunTransfer(Res::kStringSlicesLeft,
                        [&](CLengthyOperation& progress) { transfer.Transmit(slices, request, progress); });
+}
+
+void CSamplerTransmitDialog::AddTransmitButtons(std::uint16_t transmit, std::uint16_t cancel, std::uint16_t help)
+{
+    fTransmitItem = transmit;
+    fCancelItem = cancel;
+    fHelpItem = help;
+    fTransmit = new CPushButtonView(&Root(), ItemRecord(transmit));
+    fCancel = new CPushButtonView(&Root(), ItemRecord(cancel));
+    fHelp = new CPushButtonView(&Root(), ItemRecord(help));
+    SetDefaultButton(fTransmit);
+    SetCancelButton(fCancel);
+}
+
+CPushButtonView& CSamplerTransmitDialog::TransmitButton(std::uint16_t item) const
+{
+    return item == fCancelItem ? *fCancel : item == fHelpItem ? *fHelp : *fTransmit;
+}
+
+bool CSamplerTransmitDialog::TakeTransmitPress()
+{
+    if (fHelp->TakePress() && CApplication::Current())
+        CApplication::Current()->DoCommand(Cmd::kContents);
+    if (fCancel->TakePress())
+        EndModal(fCancelItem);
+    return fTransmit->TakePress();
+}
+
+void CSamplerTransmitDialog::TransmitAtRate(CABCSamplerTransfer& transfer, const CSliceRenderSet& slices,
+                                            const TransmitRequest& request)
+{
+    CSliceRenderSet rendered(slices);
+    rendered.SetTargetRate(request.sampleRate);
+    if (Transmit(transfer, rendered, request) == TransferOutcome::kDone)
+        EndModal(fTransmitItem);
 }

@@ -7,6 +7,7 @@
 #include "gui/dialogs/CSamplerDialog.h"
 
 class CABCSamplerTransfer;
+class CPushButtonView;
 class CSliceRenderSet;
 struct TransmitRequest;
 
@@ -21,4 +22,25 @@ public:
 protected:
     TransferOutcome Transmit(CABCSamplerTransfer& transfer, const CSliceRenderSet& slices,
                              const TransmitRequest& request);
+
+    // For the dialogs with Transmit, Cancel and Help buttons on these items
+    // of their template: makes them, Transmit the default button and Cancel
+    // the cancel button.
+    void AddTransmitButtons(std::uint16_t transmit, std::uint16_t cancel, std::uint16_t help);
+    // The button on the item (Transmit for any other).
+    CPushButtonView& TransmitButton(std::uint16_t item) const;
+    // Acts on Help (the help contents) and Cancel (the dialog ends); true
+    // when Transmit was pressed.
+    bool TakeTransmitPress();
+    // Transmits the slices rendered at the request's rate; the dialog ends
+    // when all went out.
+    void TransmitAtRate(CABCSamplerTransfer& transfer, const CSliceRenderSet& slices, const TransmitRequest& request);
+
+private:
+    std::uint16_t fTransmitItem = 0;
+    std::uint16_t fCancelItem = 0;
+    std::uint16_t fHelpItem = 0;
+    CPushButtonView* fTransmit = nullptr;
+    CPushButtonView* fCancel = nullptr;
+    CPushButtonView* fHelp = nullptr;
 };

@@ -57,6 +57,8 @@ TEST(EnsoniqDialogs, TransmitBuildsTheInstrumentChosenAndReceiveFetchesAWaveSamp
     EXPECT_EQ(again.Name().Text(), "funk kit");
     EXPECT_EQ(again.Popup(CEnsoniqTransmitDialog::kDestination).Value(), 5);
     EXPECT_EQ(again.Popup(CEnsoniqTransmitDialog::kSampleRate).Value(), 1);
+    Press(again, again.Button(CEnsoniqTransmitDialog::kCancel));
+    EXPECT_TRUE(again.HasEnded());
 
     CEnsoniqReceiveDialog receive(sampler, transfer, nullptr);
     EXPECT_EQ(receive.Title(), "Receive from " + sampler.Name());

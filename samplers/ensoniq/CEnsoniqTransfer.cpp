@@ -64,6 +64,12 @@ void PlaceOnKey(SampleFormat& format, int key, const CSliceRenderSet& slices)
     format.fineTune = static_cast<std::int16_t>(split.cents);
 }
 
+void GetInstrument(CABCEnsoniqInterface& sampler, int instrument, CEnsoniqInstrumentParameters& parameters)
+{
+    sampler.GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
+                     parameters);
+}
+
 // Creates the instrument and names it; a failure is told as such before it
 // takes its own alert.
 void CreateInstrument(CABCEnsoniqInterface& sampler, int instrument, const std::string& name,
@@ -72,8 +78,7 @@ void CreateInstrument(CABCEnsoniqInterface& sampler, int instrument, const std::
     progress.SetTitle(Res::kStringEnsoniqCreatingInstrument);
     try {
         sampler.Perform(Ensoniq::kCreateInstrument, instrument, 0, 1);
-        sampler.GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
-                         parameters);
+        GetInstrument(sampler, instrument, parameters);
         parameters.SetName(name);
         sampler.PutBlock(InstrumentCommand(Ensoniq::kInstrumentDump, instrument), parameters);
     } catch (const XSampleTransmitCancelled&) {
@@ -136,8 +141,7 @@ void CEnsoniqTransfer::Transmit(const CSliceRenderSet& slices, const TransmitReq
     CEnsoniqLayerParameters layer;
     bool exists = true;
     try {
-        sampler.GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
-                         parameters);
+        GetInstrument(sampler, instrument, parameters);
     } catch (const XEnsoniqInvalidTarget&) {
         exists = false;
     }
@@ -211,8 +215,7 @@ std::vector<CEnsoniqTransfer::Entry> CEnsoniqTransfer::ListLayers(std::uint8_t s
         progress.Update(kInstruments - instrument, static_cast<std::uint16_t>(instrument * 100 / kInstruments));
         CEnsoniqInstrumentParameters parameters;
         try {
-            sampler.GetBlock(InstrumentCommand(Ensoniq::kRequestInstrument, instrument), Ensoniq::kInstrumentDump,
-                              parameters);
+            GetInstrument(sampler, instrument, parameters);
         } catch (const XEnsoniqInvalidTarget&) {
             continue;
         }

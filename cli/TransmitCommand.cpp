@@ -98,7 +98,7 @@ int TransmitCommand::Run()
     const TransferOutcome outcome = RunCliTransfer(
         Res::kStringSlicesLeft, quiet_, [&](CLengthyOperation& progress) { transfer->Transmit(slices, request, progress); });
     if (outcome == TransferOutcome::kStopped)
-        std::cerr << kPrefix << "nothing sent: the sampler takes fewer slices than the loop has\n";
+        std::cerr << kPrefix << "nothing sent: stopped at the alert above\n";
     if (outcome != TransferOutcome::kDone)
         return kCliFileFailed;
     const auto count = static_cast<std::uint32_t>(slices.Count());

@@ -84,6 +84,15 @@ std::unique_ptr<CSimulatedYamahaSampler> SimulatedA3000()
     return a3000;
 }
 
+// An ASR-10 whose instrument 1 plays the tom as wave sample 1 of layer 1
+// on keys C2 to B2.
+std::unique_ptr<CSimulatedEnsoniqSampler> SimulatedASR10()
+{
+    auto asr10 = std::make_unique<CSimulatedEnsoniqSampler>(kChannel, kASR10TypeId);
+    asr10->Store(0, "SIM TOM", 0, 1, Tom(), 44100, 36, 47);
+    return asr10;
+}
+
 }  // namespace
 
 CSimulatedSamplerRack::CSimulatedSamplerRack() = default;
@@ -127,7 +136,7 @@ void CSimulatedSamplerRack::ConnectMIDI(const std::vector<SamplerFamily>& famili
             Add(SimulatedE4X(), nullptr, "", kEMUId);
             break;
         case SamplerFamily::kEnsoniq:
-            Add(std::make_unique<CSimulatedEnsoniqSampler>(kChannel), &ports, kEnsoniqCable, std::nullopt);
+            Add(SimulatedASR10(), &ports, kEnsoniqCable, std::nullopt);
             fHandAdded.push_back({kASR10TypeId, kEnsoniqCable, kChannel});
             break;
         case SamplerFamily::kSDS: {

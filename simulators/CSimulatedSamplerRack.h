@@ -15,7 +15,8 @@
 //   roland    an S-760 over MIDI;
 //   emu       an E4X at SCSI ID 5, OS 4.10, speaking SMDI, holding as
 //             sample 1 the tom the sds sampler holds;
-//   ensoniq   an ASR-10 over MIDI (found only by hand: it answers no scan);
+//   ensoniq   an ASR-10 over MIDI (found only by hand: it answers no scan),
+//             its instrument 1 playing the tom as wave sample 1 of layer 1;
 //   sds       a sampler taking the MIDI Sample Dump Standard (found only by
 //             hand: the standard has no identification), 2 ms turnaround,
 //             holding as sample 0 a short tom of 600 frames at 44.1 kHz.

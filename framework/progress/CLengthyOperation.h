@@ -35,6 +35,9 @@ public:
     void ShowNow() { fShowNow = true; }
     void SetMayShow(bool mayShow) { fMayShow = mayShow; }
     void Update(std::int32_t value, std::uint16_t percent);
+    // Services the window with the last value and percent, as a wait that
+    // has nothing new to show does to see a press of Stop.
+    void Refresh() { Update(fValue, fPercent); }
     void SetTitle(std::string title);
     void SetTitle(ResourceId titleId);
     bool WasCancelled() const { return fWindow && fWindow->Cancelled(); }

@@ -1,12 +1,9 @@
 #include "gui/dialogs/CEMUTransmitDialog.h"
 
 #include "gui/dialogs/CSamplerPictureView.h"
-#include "gui/framework/application/CApplication.h"
 #include "gui/framework/controls/CPopupButtonView.h"
-#include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/controls/CSingleLineTextEditView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
-#include "resources/QuilletCommands.h"
 #include "samplers/emu/CEMUSCSIInterface.h"
 #include "samplers/emu/CEMUTransfer.h"
 #include "samplers/model/CABCSupportedSampler.h"
@@ -25,26 +22,13 @@ CEMUTransmitDialog::CEMUTransmitDialog(CInstalledSampler& sampler, const CSliceR
     fStartNumber = NumberField(kStartNumber, 0, static_cast<int>(EMUTransmitChoices::kMaxDigits));
     fStartNumber->SetText(sChoices.startNumber);
     new CSamplerPictureView(&Root(), ItemRecord(kPanel).frame, sampler.Type().Constants().picture);
-    fTransmit = new CPushButtonView(&Root(), ItemRecord(kTransmit));
-    fCancel = new CPushButtonView(&Root(), ItemRecord(kCancel));
-    fHelp = new CPushButtonView(&Root(), ItemRecord(kHelp));
-    SetDefaultButton(fTransmit);
-    SetCancelButton(fCancel);
+    AddTransmitButtons(kTransmit, kCancel, kHelp);
     SetFocusView(fName);
-}
-
-CPushButtonView& CEMUTransmitDialog::Button(ItemId id) const
-{
-    return id == kCancel ? *fCancel : id == kHelp ? *fHelp : *fTransmit;
 }
 
 void CEMUTransmitDialog::CheckControls()
 {
-    if (fHelp->TakePress() && CApplication::Current())
-        CApplication::Current()->DoCommand(Cmd::kContents);
-    if (fCancel->TakePress())
-        EndModal(kCancel);
-    if (!fTransmit->TakePress())
+    if (!TakeTransmitPress())
         return;
     sChoices.sampleName = fName->Text();
     sChoices.rate = CEMUSCSIInterface::Rates().at(static_cast<std::size_t>(fRate->Value()));

@@ -33,7 +33,7 @@ public:
     void CheckControls() override;
     CSingleLineTextEditView& Field(ItemId id) const { return id == kSampleName ? *fName : *fStartNumber; }
     CPopupButtonView& Rate() const { return *fRate; }
-    CPushButtonView& Button(ItemId id) const;
+    CPushButtonView& Button(ItemId id) const { return TransmitButton(id); }
     // What the next opening shows.
     static EMUTransmitChoices& Kept() { return sChoices; }
 
@@ -43,8 +43,5 @@ private:
     CSingleLineTextEditView* fName = nullptr;
     CPopupButtonView* fRate = nullptr;
     CSingleLineTextEditView* fStartNumber = nullptr;
-    CPushButtonView* fTransmit = nullptr;
-    CPushButtonView* fCancel = nullptr;
-    CPushButtonView* fHelp = nullptr;
     static EMUTransmitChoices sChoices;
 };

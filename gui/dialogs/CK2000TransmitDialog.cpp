@@ -6,11 +6,13 @@
 
 #include "framework/alerts/Alerts.h"
 #include "framework/resources/ResourceScripts.h"
+#include "gui/dialogs/CSamplerPictureView.h"
 #include "gui/framework/controls/CCheckBoxView.h"
 #include "gui/framework/controls/CSingleLineTextEditView.h"
 #include "gui/framework/views/CStaticTextView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
 #include "samplers/kurzweil/CK2000Transfer.h"
+#include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
 
 K2000TransmitChoices CK2000TransmitDialog::sChoices;
@@ -48,7 +50,8 @@ CK2000TransmitDialog::CK2000TransmitDialog(CInstalledSampler& sampler, const CSl
     fTemplateId = NumberField(kTemplateId, 0, digits);
     fTemplateId->SetText(sChoices.templateId);
     fTemplateFound = new CStaticTextView(&Root(), ItemRecord(kTemplateFound).frame, "");
-    AddPanelAndButtons(kPanel, kTransmit, kCancel, kHelp);
+    new CSamplerPictureView(&Root(), ItemRecord(kPanel).frame, sampler.Type().Constants().picture);
+    AddTransmitButtons(kTransmit, kCancel, kHelp);
     SetFocusView(fName);
 }
 
@@ -86,7 +89,7 @@ void CK2000TransmitDialog::CheckControls()
     ShowFound(*fProgramId, fShownProgramId, *fProgramFound, GetResourceString(Res::kStringK2000ReplaceProgram),
               Res::kStringK2000EmptyProgram);
     ShowFound(*fTemplateId, fShownTemplateId, *fTemplateFound, "(\"%s\")", Res::kStringK2000NoProgram);
-    if (!TakeTransmitPress(kCancel))
+    if (!TakeTransmitPress())
         return;
     sChoices.programName = fName->Text();
     sChoices.programId = fProgramId->Text();

@@ -1,13 +1,10 @@
 #include "gui/dialogs/CSamplerTransmitDialog.h"
 
 #include "framework/alerts/Alerts.h"
-#include "gui/dialogs/CSamplerPictureView.h"
 #include "gui/framework/application/CApplication.h"
 #include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
 #include "resources/QuilletCommands.h"
-#include "samplers/model/CABCSupportedSampler.h"
-#include "samplers/model/CInstalledSampler.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
 #include "slicing/CSliceRenderSet.h"
 
@@ -26,24 +23,30 @@ TransferOutcome CSamplerTransmitDialog::Transmit(CABCSamplerTransfer& transfer, 
                        [&](CLengthyOperation& progress) { transfer.Transmit(slices, request, progress); });
 }
 
-void CSamplerTransmitDialog::AddPanelAndButtons(std::uint16_t panel, std::uint16_t transmit, std::uint16_t cancel,
-                                                std::uint16_t help)
+void CSamplerTransmitDialog::AddTransmitButtons(std::uint16_t transmit, std::uint16_t cancel, std::uint16_t help)
 {
-    new CSamplerPictureView(&Root(), ItemRecord(panel).frame, Sampler().Type().Constants().picture);
-    fTransmitButton = new CPushButtonView(&Root(), ItemRecord(transmit));
-    fCancelButton = new CPushButtonView(&Root(), ItemRecord(cancel));
-    fHelpButton = new CPushButtonView(&Root(), ItemRecord(help));
-    SetDefaultButton(fTransmitButton);
-    SetCancelButton(fCancelButton);
+    fTransmitItem = transmit;
+    fCancelItem = cancel;
+    fHelpItem = help;
+    fTransmit = new CPushButtonView(&Root(), ItemRecord(transmit));
+    fCancel = new CPushButtonView(&Root(), ItemRecord(cancel));
+    fHelp = new CPushButtonView(&Root(), ItemRecord(help));
+    SetDefaultButton(fTransmit);
+    SetCancelButton(fCancel);
 }
 
-bool CSamplerTransmitDialog::TakeTransmitPress(std::int32_t cancel)
+CPushButtonView& CSamplerTransmitDialog::TransmitButton(std::uint16_t item) const
 {
-    if (fHelpButton->TakePress() && CApplication::Current())
+    return item == fCancelItem ? *fCancel : item == fHelpItem ? *fHelp : *fTransmit;
+}
+
+bool CSamplerTransmitDialog::TakeTransmitPress()
+{
+    if (fHelp->TakePress() && CApplication::Current())
         CApplication::Current()->DoCommand(Cmd::kContents);
-    if (fCancelButton->TakePress())
-        EndModal(cancel);
-    return fTransmitButton->TakePress();
+    if (fCancel->TakePress())
+        EndModal(fCancelItem);
+    return fTransmit->TakePress();
 }
 
 TransferOutcome CSamplerTransmitDialog::TransmitChecked(CABCSamplerTransfer& transfer, const CSliceRenderSet& slices,

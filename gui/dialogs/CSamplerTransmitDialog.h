@@ -3,7 +3,6 @@
 // the sampler's name, and the transmission of a window's slices through the
 // family's transfers. A stop by the user (Stop, or Cancel at the slice
 // limit) ends it without an alert and leaves the dialog open.
-#include <cstdint>
 #include <variant>
 
 #include "framework/exceptions/CancelExceptions.h"
@@ -22,27 +21,30 @@ public:
     CSamplerTransmitDialog(std::uint16_t templateNumber, CInstalledSampler& sampler, bool setTitle,
                            CABCPlaybackPause* pause);
 
-    // The buttons AddPanelAndButtons made.
-    CPushButtonView& TransmitButton() const { return *fTransmitButton; }
-    CPushButtonView& CancelButton() const { return *fCancelButton; }
-    CPushButtonView& HelpButton() const { return *fHelpButton; }
+    // The button AddTransmitButtons put on the item (Transmit for any other).
+    CPushButtonView& TransmitButton(std::uint16_t item) const;
 
 protected:
-    // The sampler's panel on the item `panel`, and the Transmit (default),
-    // Cancel and Help buttons on theirs.
-    void AddPanelAndButtons(std::uint16_t panel, std::uint16_t transmit, std::uint16_t cancel, std::uint16_t help);
-    // Opens the help for Help and ends the dialog with `cancel` for Cancel;
-    // answers whether Transmit was pressed.
-    bool TakeTransmitPress(std::int32_t cancel);
     TransferOutcome Transmit(CABCSamplerTransfer& transfer, const CSliceRenderSet& slices,
                              const TransmitRequest& request);
+
+    // For the dialogs with Transmit, Cancel and Help buttons on these items
+    // of their template: makes them, Transmit the default button and Cancel
+    // the cancel button.
+    void AddTransmitButtons(std::uint16_t transmit, std::uint16_t cancel, std::uint16_t help);
+    // Acts on Help (the help contents) and Cancel (the dialog ends); true
+    // when Transmit was pressed.
+    bool TakeTransmitPress();
     // The alert of choices that were refused, or the transmission of the
     // slices at the request's rate; the outcome, kStopped after an alert.
     TransferOutcome TransmitChecked(CABCSamplerTransfer& transfer, const CSliceRenderSet& slices,
                                     const std::variant<ResourceId, TransmitRequest>& checked);
 
 private:
-    CPushButtonView* fTransmitButton = nullptr;
-    CPushButtonView* fCancelButton = nullptr;
-    CPushButtonView* fHelpButton = nullptr;
+    std::uint16_t fTransmitItem = 0;
+    std::uint16_t fCancelItem = 0;
+    std::uint16_t fHelpItem = 0;
+    CPushButtonView* fTransmit = nullptr;
+    CPushButtonView* fCancel = nullptr;
+    CPushButtonView* fHelp = nullptr;
 };

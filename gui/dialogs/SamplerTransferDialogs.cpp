@@ -6,12 +6,15 @@
 #include "gui/dialogs/CAKAITransmitDialog.h"
 #include "gui/dialogs/CEMUReceiveDialog.h"
 #include "gui/dialogs/CEMUTransmitDialog.h"
+#include "gui/dialogs/CEnsoniqReceiveDialog.h"
+#include "gui/dialogs/CEnsoniqTransmitDialog.h"
 #include "gui/dialogs/CK2000ReceiveDialog.h"
 #include "gui/dialogs/CK2000TransmitDialog.h"
 #include "gui/dialogs/CSDSReceiveDialog.h"
 #include "gui/dialogs/CSDSTransmitDialog.h"
 #include "gui/dialogs/CYamahaReceiveDialog.h"
 #include "gui/dialogs/CYamahaTransmitDialog.h"
+#include "samplers/ensoniq/CEnsoniqTransfer.h"
 #include "samplers/kurzweil/CK2000Transfer.h"
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
@@ -19,9 +22,23 @@
 
 namespace {
 
-std::string_view FamilyOf(const CInstalledSampler& sampler)
+// The family's dialog on the transfers OpenSamplerTransfer made for it
+// (`Transfer` where the dialog needs the family's own).
+template <class Dialog, class Transfer = CABCSamplerTransfer>
+void RunTransmitDialog(CInstalledSampler& sampler, const CSliceRenderSet& slices, CABCSamplerTransfer& transfer,
+                       CABCPlaybackPause* pause)
 {
-    return SamplerFamilyKey(sampler.Type().TypeId());
+    Dialog dialog(sampler, slices, dynamic_cast<Transfer&>(transfer), pause);
+    dialog.RunModal();
+}
+
+template <class Dialog, class Transfer = CABCSamplerTransfer>
+std::optional<ReceivedSample> RunReceiveDialog(CInstalledSampler& sampler, CABCSamplerTransfer& transfer,
+                                               CABCPlaybackPause* pause)
+{
+    Dialog dialog(sampler, dynamic_cast<Transfer&>(transfer), pause);
+    dialog.RunModal();
+    return std::move(dialog.Received());
 }
 
 }  // namespace
@@ -29,51 +46,36 @@ std::string_view FamilyOf(const CInstalledSampler& sampler)
 void ShowTransmitDialog(CInstalledSampler& sampler, const CSliceRenderSet& slices, CABCSamplerTransfer& transfer,
                         CABCPlaybackPause* pause)
 {
-    if (FamilyOf(sampler) == "sds") {
-        CSDSTransmitDialog dialog(sampler, slices, transfer, pause);
-        dialog.RunModal();
-    } else if (FamilyOf(sampler) == "emu") {
-        CEMUTransmitDialog dialog(sampler, slices, transfer, pause);
-        dialog.RunModal();
-    } else if (FamilyOf(sampler) == "akai") {
-        CAKAITransmitDialog dialog(sampler, slices, transfer, pause);
-        dialog.RunModal();
-    } else if (auto* k2000 = dynamic_cast<CK2000Transfer*>(&transfer)) {
-        CK2000TransmitDialog dialog(sampler, slices, *k2000, pause);
-        dialog.RunModal();
-    } else if (FamilyOf(sampler) == "yamaha") {
-        CYamahaTransmitDialog dialog(sampler, slices, transfer, pause);
-        dialog.RunModal();
-    }
+    const std::string_view family = SamplerFamilyKey(sampler.Type().TypeId());
+    if (family == "sds")
+        RunTransmitDialog<CSDSTransmitDialog>(sampler, slices, transfer, pause);
+    else if (family == "emu")
+        RunTransmitDialog<CEMUTransmitDialog>(sampler, slices, transfer, pause);
+    else if (family == "akai")
+        RunTransmitDialog<CAKAITransmitDialog>(sampler, slices, transfer, pause);
+    else if (family == "kurzweil")
+        RunTransmitDialog<CK2000TransmitDialog, CK2000Transfer>(sampler, slices, transfer, pause);
+    else if (family == "ensoniq")
+        RunTransmitDialog<CEnsoniqTransmitDialog>(sampler, slices, transfer, pause);
+    else if (family == "yamaha")
+        RunTransmitDialog<CYamahaTransmitDialog>(sampler, slices, transfer, pause);
 }
 
 std::optional<ReceivedSample> ShowReceiveDialog(CInstalledSampler& sampler, CABCSamplerTransfer& transfer,
                                                 CABCPlaybackPause* pause)
 {
-    if (FamilyOf(sampler) == "sds") {
-        CSDSReceiveDialog dialog(sampler, transfer, pause);
-        dialog.RunModal();
-        return std::move(dialog.Received());
-    }
-    if (FamilyOf(sampler) == "emu") {
-        CEMUReceiveDialog dialog(sampler, transfer, pause);
-        dialog.RunModal();
-        return std::move(dialog.Received());
-    }
-    if (FamilyOf(sampler) == "akai") {
-        CAKAIReceiveDialog dialog(sampler, transfer, pause);
-        dialog.RunModal();
-        return std::move(dialog.Received());
-    }
-    if (FamilyOf(sampler) == "kurzweil") {
-        CK2000ReceiveDialog dialog(sampler, transfer, pause);
-        dialog.RunModal();
-        return std::move(dialog.Received());
-    }
-    if (FamilyOf(sampler) == "yamaha") {
-        CYamahaReceiveDialog dialog(sampler, transfer, pause);
-        dialog.RunModal();
-        return std::move(dialog.Received());
-    }
+    const std::string_view family = SamplerFamilyKey(sampler.Type().TypeId());
+    if (family == "sds")
+        return RunReceiveDialog<CSDSReceiveDialog>(sampler, transfer, pause);
+    if (family == "emu")
+        return RunReceiveDialog<CEMUReceiveDialog>(sampler, transfer, pause);
+    if (family == "akai")
+        return RunReceiveDialog<CAKAIReceiveDialog>(sampler, transfer, pause);
+    if (family == "kurzweil")
+        return RunReceiveDialog<CK2000ReceiveDialog>(sampler, transfer, pause);
+    if (family == "ensoniq")
+        return RunReceiveDialog<CEnsoniqReceiveDialog, CEnsoniqTransfer>(sampler, transfer, pause);
+    if (family == "yamaha")
+        return RunReceiveDialog<CYamahaReceiveDialog>(sampler, transfer, pause);
     return std::nullopt;
 }

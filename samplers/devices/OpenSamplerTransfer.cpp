@@ -11,6 +11,7 @@
 #include "samplers/devices/CSamplerMIDIConnection.h"
 #include "samplers/emu/CEMUTransfer.h"
 #include "samplers/kurzweil/CK2000Transfer.h"
+#include "samplers/ensoniq/CEnsoniqTransfer.h"
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/model/SamplerFamily.h"
@@ -68,5 +69,9 @@ std::unique_ptr<CABCSamplerTransfer> OpenSamplerTransfer(const CInstalledSampler
                 return std::make_unique<CA3000MIDIAndSCSIInterface>(midi.Parser(), midi.Output(), device, scsi);
             });
     }
+    if (family == "ensoniq")
+        return std::make_unique<CEnsoniqTransfer>(
+            sampler.Type().TypeId(),
+            std::make_unique<CSamplerMIDIConnection>(ports, sampler.MIDIIn(), sampler.MIDIOut()));
     return nullptr;
 }

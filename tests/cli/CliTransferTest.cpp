@@ -218,3 +218,13 @@ TEST_F(CliTransferTest, AKAIProgramGoesOutOverSCSIAndASampleComesBackOverMIDI) {
     ASSERT_EQ(received.status, 0) << received.err;
     EXPECT_EQ(SoxSamples(Path("Tom.wav")).size(), 600u);
 }
+
+// Over the real-time MIDI wire a transmission to an Ensoniq sampler takes
+// tens of seconds, so the batch tool is tried here on the short receive.
+TEST_F(CliTransferTest, EnsoniqWaveSampleComesBackFromTheSimulatedASR10) {
+    const CliRun received = RunCli("receive --from 'Ensoniq ASR-10/ASR-88 via MIDI' --sample 1 --out " +
+                                       Quoted("Tom.wav"),
+                                   "QUILLET_SIMULATED_SAMPLERS=ensoniq");
+    ASSERT_EQ(received.status, 0) << received.err;
+    EXPECT_EQ(SoxSamples(Path("Tom.wav")).size(), 600u);
+}

@@ -1,7 +1,8 @@
 #pragma once
-// A simulated Yamaha sampler as far as its identification goes:
-// on its device number it answers the Universal Identity Request with its
-// identity reply; on the SCSI bus its INQUIRY names its maker and model.
+// A simulated sampler as far as the Universal Identity goes: on its device
+// number it answers the Universal Identity Request with its identity reply;
+// on the SCSI bus its INQUIRY names its maker and model. Families that
+// identify this way build on it.
 #include "samplers/identification/UniversalIdentity.h"
 #include "simulators/CSimulatedInstrument.h"
 
@@ -9,9 +10,6 @@ class CSimulatedIdentitySampler : public CSimulatedInstrument {
 public:
     CSimulatedIdentitySampler(const UniversalIdentity::Reply& reply, SimulatedIdentity scsi);
     ~CSimulatedIdentitySampler() override;
-
-    // An A3000.
-    static std::unique_ptr<CSimulatedIdentitySampler> Yamaha(std::uint8_t device, std::array<std::uint8_t, 4> version);
 
 protected:
     void OnSysex(const std::vector<std::uint8_t>& message) override;

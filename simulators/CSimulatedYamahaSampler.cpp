@@ -5,7 +5,6 @@
 #include "framework/time/CClock.h"
 #include "samplers/identification/YamahaIdentification.h"
 #include "samplers/yamaha/A3000Dump.h"
-#include "simulators/CSimulatedEMUSampler.h"
 
 namespace {
 
@@ -20,21 +19,10 @@ UniversalIdentity::Reply A3000Reply(std::uint8_t device, std::array<std::uint8_t
 
 }  // namespace
 
-// The SMDI side: the sample store and SMDI conversation of the simulated
-// E-mu, reached only through this sampler.
-class CSimulatedYamahaSampler::SMDIStore : public CSimulatedEMUSampler {
-public:
-    SMDIStore() : CSimulatedEMUSampler(kStoreType, CVersion(1, 0)) {}
-    using CSimulatedEMUSampler::OnSCSICommand;
-
-private:
-    static constexpr std::uint32_t kStoreType = 5131;
-};
-
 CSimulatedYamahaSampler::CSimulatedYamahaSampler(std::uint8_t device, std::array<std::uint8_t, 4> version)
     : CSimulatedIdentitySampler(A3000Reply(device, version),
                                 {"YAMAHA", "A3000", UniversalIdentity::DigitsVersion(version).Text().substr(1)}),
-      fDevice(device & 0x0F), fSMDI(std::make_unique<SMDIStore>())
+      fDevice(device & 0x0F)
 {
 }
 
@@ -193,13 +181,12 @@ void CSimulatedYamahaSampler::TakeDump(const std::vector<std::uint8_t>& message)
 SCSIResult CSimulatedYamahaSampler::OnSCSICommand(const SCSICommandBlock& command, SCSIDirection direction,
                                                   std::uint8_t* data, std::uint32_t length, std::uint32_t& moved)
 {
-    const std::uint8_t operation = command.OperationCode();
-    if (operation != CSimulatedEMUSampler::kOpSend && operation != CSimulatedEMUSampler::kOpReceive)
-        return CSimulatedIdentitySampler::OnSCSICommand(command, direction, data, length, moved);
     ShowSamplesToSMDI();
-    const SCSIResult result = fSMDI->OnSCSICommand(command, direction, data, length, moved);
+    const std::optional<SCSIResult> answer = fSMDI.AnswerSMDI(command, direction, data, length, moved);
+    if (!answer)
+        return CSimulatedIdentitySampler::OnSCSICommand(command, direction, data, length, moved);
     TakeSMDISamples();
-    return result;
+    return *answer;
 }
 
 void CSimulatedYamahaSampler::ShowSamplesToSMDI()
@@ -208,8 +195,8 @@ void CSimulatedYamahaSampler::ShowSamplesToSMDI()
         return;
     for (std::size_t i = 0; i < fSamples.size(); ++i) {
         const SampleFormat format = fSamples[i].parameters.Format();
-        fSMDI->Store(static_cast<std::uint32_t>(i + 1),
-                     CSimulatedEMUSampler::Sample::Of16Bit(format.name, format.rate, fSamples[i].frames));
+        fSMDI.Store(static_cast<std::uint32_t>(i + 1),
+                     CSimulatedSMDITarget::Sample::Of16Bit(format.name, format.rate, fSamples[i].frames));
     }
     fSMDIStale = false;
 }
@@ -217,12 +204,12 @@ void CSimulatedYamahaSampler::ShowSamplesToSMDI()
 void CSimulatedYamahaSampler::TakeSMDISamples()
 {
     for (std::uint32_t number = 1;; ++number) {
-        const CSimulatedEMUSampler::Sample* taken = fSMDI->Find(number);
+        const CSimulatedSMDITarget::Sample* taken = fSMDI.Find(number);
         if (!taken)
             return;
         if (number <= fSamples.size() && fSamples[number - 1].parameters.Name() == taken->header.name)
             continue;
-        Sample sample = MakeSample(taken->header.name, taken->header.Format().rate, fSMDI->Frames(number));
+        Sample sample = MakeSample(taken->header.name, taken->header.Format().rate, fSMDI.Frames(number));
         A3000::Bytes record = sample.parameters.Data();
         std::copy_n(kSCSIWaveTexts, 4, record.begin() + CA3000SampleParameters::kWaveTexts);
         sample.parameters = CA3000SampleParameters::Read(record);

@@ -21,6 +21,7 @@
 #include "samplers/yamaha/CA3000SampleBank.h"
 #include "samplers/yamaha/CA3000SampleParameters.h"
 #include "simulators/CSimulatedIdentitySampler.h"
+#include "simulators/CSimulatedSMDITarget.h"
 #include "simulators/FaultSchedule.h"
 
 class CSimulatedYamahaSampler : public CSimulatedIdentitySampler {
@@ -69,7 +70,6 @@ protected:
                              std::uint32_t length, std::uint32_t& moved) override;
 
 private:
-    class SMDIStore;
 
     // The SMDI store holds the samples under their numbers.
     void ShowSamplesToSMDI();
@@ -90,6 +90,6 @@ private:
     FaultSchedule<Fault> fFaults;
     bool fBulkProtect = false;
     std::int64_t fBusyUntil = 0;
-    std::unique_ptr<SMDIStore> fSMDI;
+    CSimulatedSMDITarget fSMDI{1, 999};
     bool fSMDIStale = true;
 };

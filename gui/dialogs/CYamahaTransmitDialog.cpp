@@ -5,12 +5,9 @@
 
 #include "framework/resources/ResourceScripts.h"
 #include "gui/dialogs/CSamplerPictureView.h"
-#include "gui/framework/application/CApplication.h"
 #include "gui/framework/controls/CPopupButtonView.h"
-#include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/controls/CSingleLineTextEditView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
-#include "resources/QuilletCommands.h"
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/yamaha/A3000Dump.h"
@@ -27,18 +24,11 @@ CYamahaTransmitDialog::CYamahaTransmitDialog(CInstalledSampler& sampler, const C
       fA3000(dynamic_cast<CA3000Transfer*>(&transfer))
 {
     AddStaticTexts();
-    const PixelRect& name = ItemRecord(kBankName).frame;
-    fName = new CSingleLineTextEditView(&Root(), name.left, name.top, name.Width(),
-                                        static_cast<int>(A3000::kNameLength));
-    fName->SetText(sChoices.bankName);
+    fName = TextField(kBankName, static_cast<int>(A3000::kNameLength), sChoices.bankName);
     fRate = RatePopup(kSampleRate, YamahaTransmitChoices::Rates(), sChoices.RateFor(slices.TargetRate()));
     fTemplate = new CPopupButtonView(&Root(), ItemRecord(kTemplateChoice).frame);
     new CSamplerPictureView(&Root(), ItemRecord(kPanel).frame, sampler.Type().Constants().picture);
-    fTransmit = new CPushButtonView(&Root(), ItemRecord(kTransmit));
-    fCancel = new CPushButtonView(&Root(), ItemRecord(kCancel));
-    fHelp = new CPushButtonView(&Root(), ItemRecord(kHelp));
-    SetDefaultButton(fTransmit);
-    SetCancelButton(fCancel);
+    AddTransmitButtons(kTransmit, kCancel, kHelp);
     SetFocusView(fName);
     ListTemplates();
 }
@@ -56,18 +46,9 @@ void CYamahaTransmitDialog::ListTemplates()
     fTemplate->SetValue(kept == fTemplates.end() ? 0 : static_cast<std::int32_t>(kept - fTemplates.begin()) + 1);
 }
 
-CPushButtonView& CYamahaTransmitDialog::Button(ItemId id) const
-{
-    return id == kCancel ? *fCancel : id == kHelp ? *fHelp : *fTransmit;
-}
-
 void CYamahaTransmitDialog::CheckControls()
 {
-    if (fHelp->TakePress() && CApplication::Current())
-        CApplication::Current()->DoCommand(Cmd::kContents);
-    if (fCancel->TakePress())
-        EndModal(kCancel);
-    if (!fTransmit->TakePress())
+    if (!TakeTransmitPress())
         return;
     sChoices.bankName = fName->Text();
     sChoices.rate = YamahaTransmitChoices::Rates().at(static_cast<std::size_t>(fRate->Value()));

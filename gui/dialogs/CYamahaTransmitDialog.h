@@ -36,7 +36,7 @@ public:
     void CheckControls() override;
     CSingleLineTextEditView& BankName() const { return *fName; }
     CPopupButtonView& Popup(ItemId id) const { return id == kSampleRate ? *fRate : *fTemplate; }
-    CPushButtonView& Button(ItemId id) const;
+    CPushButtonView& Button(ItemId id) const { return TransmitButton(id); }
     // What the next opening shows.
     static YamahaTransmitChoices& Kept() { return sChoices; }
 
@@ -51,8 +51,5 @@ private:
     CSingleLineTextEditView* fName = nullptr;
     CPopupButtonView* fRate = nullptr;
     CPopupButtonView* fTemplate = nullptr;
-    CPushButtonView* fTransmit = nullptr;
-    CPushButtonView* fCancel = nullptr;
-    CPushButtonView* fHelp = nullptr;
     static YamahaTransmitChoices sChoices;
 };

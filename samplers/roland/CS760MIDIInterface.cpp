@@ -2,11 +2,11 @@
 
 #include <iostream>
 
-#include "devices/midi/SysexEncoding.h"
 #include "framework/exceptions/SamplerExceptions.h"
 #include "framework/progress/CLengthyOperation.h"
 #include "samplers/roland/CS760MIDIReceiver.h"
 #include "samplers/roland/CS760MIDITransmitter.h"
+#include "samplers/roland/NibbleWire.h"
 #include "samplers/roland/S760AddressMap.h"
 #include "samplers/roland/S760Names.h"
 
@@ -18,22 +18,6 @@ constexpr std::int64_t kFileListSettle = 250;
 constexpr std::int64_t kDeleteSettle = 1000;
 // Entries one file-list message holds at most.
 constexpr std::size_t kFileListRoom = 16 * CS760FileList::kEntryBytes;
-
-template <std::size_t N>
-Roland::Bytes Nibbles(const std::array<std::uint8_t, N>& block)
-{
-    Roland::Bytes wire(2 * N);
-    PackNibbles(N, block.data(), wire.data());
-    return wire;
-}
-
-template <std::size_t N>
-std::array<std::uint8_t, N> FromNibbles(const Roland::Bytes& wire)
-{
-    std::array<std::uint8_t, N> block{};
-    UnpackNibbles(N, block.data(), wire.data());
-    return block;
-}
 
 }  // namespace
 
@@ -127,41 +111,41 @@ void CS760MIDIInterface::ReadFileList(std::uint32_t category, CS760FileList& lis
 S760::SampleParameters CS760MIDIInterface::ReadSampleParameters(std::uint16_t sample)
 {
     const Roland::Bytes wire = fLink.RequestData(S760::SampleAddress(sample), S760::kSampleWireSize, kTimeout);
-    return S760::SampleParameters::Decode(FromNibbles<S760::kParameterBytes>(wire));
+    return S760::SampleParameters::Decode(S760::FromNibbleWire<S760::kParameterBytes>(wire));
 }
 
 void CS760MIDIInterface::WriteSampleParameters(std::uint16_t sample, const S760::SampleParameters& parameters)
 {
-    fLink.WantToSend(S760::SampleAddress(sample), Nibbles(parameters.Encode()), kTimeout);
+    fLink.WantToSend(S760::SampleAddress(sample), S760::NibbleWire(parameters.Encode()), kTimeout);
 }
 
 S760::Partial CS760MIDIInterface::ReadPartial(std::uint16_t partial)
 {
     S760::Partial block;
-    block.first = FromNibbles<S760::kPartialHalfBytes>(
+    block.first = S760::FromNibbleWire<S760::kPartialHalfBytes>(
         fLink.RequestData(S760::PartialAddress(partial), S760::kPartialHalfWireSize, kTimeout));
-    block.second = FromNibbles<S760::kPartialHalfBytes>(
+    block.second = S760::FromNibbleWire<S760::kPartialHalfBytes>(
         fLink.RequestData(S760::PartialSecondHalfAddress(partial), S760::kPartialHalfWireSize, kTimeout));
     return block;
 }
 
 void CS760MIDIInterface::WritePartial(std::uint16_t partial, const S760::Partial& block)
 {
-    fLink.WantToSend(S760::PartialAddress(partial), Nibbles(block.first), kTimeout);
-    fLink.WantToSend(S760::PartialSecondHalfAddress(partial), Nibbles(block.second), kTimeout);
+    fLink.WantToSend(S760::PartialAddress(partial), S760::NibbleWire(block.first), kTimeout);
+    fLink.WantToSend(S760::PartialSecondHalfAddress(partial), S760::NibbleWire(block.second), kTimeout);
 }
 
 S760::Patch CS760MIDIInterface::ReadPatch(std::uint16_t patch)
 {
     S760::Patch block;
-    block.bytes = FromNibbles<S760::kPatchBytes>(
+    block.bytes = S760::FromNibbleWire<S760::kPatchBytes>(
         fLink.RequestData(S760::PatchAddress(patch), S760::kPatchWireSize, kTimeout));
     return block;
 }
 
 void CS760MIDIInterface::WritePatch(std::uint16_t patch, const S760::Patch& block)
 {
-    fLink.WantToSend(S760::PatchAddress(patch), Nibbles(block.bytes), kTimeout);
+    fLink.WantToSend(S760::PatchAddress(patch), S760::NibbleWire(block.bytes), kTimeout);
 }
 
 void CS760MIDIInterface::DeleteSample(std::uint16_t sample)

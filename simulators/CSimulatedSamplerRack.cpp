@@ -67,6 +67,23 @@ std::unique_ptr<CSimulatedKurzweilSampler> SimulatedK2000()
     return k2000;
 }
 
+// An S-760 holding the tom as sample 0, played by partial 0 on key 36 of
+// the patch "SIM:Drums", which serves as a template.
+std::unique_ptr<CSimulatedRolandSampler> SimulatedS760()
+{
+    auto s760 = std::make_unique<CSimulatedRolandSampler>(kChannel);
+    s760->StoreSample(0, "SIM:Tom", Tom(), 44100);
+    S760::Partial partial = S760::Partial::Default();
+    partial.SetName("SIM:Tom");
+    partial.SetZoneSample(0, 0);
+    s760->StorePartial(0, partial);
+    S760::Patch patch = S760::Patch::Default();
+    patch.SetName("SIM:Drums");
+    patch.SetKey(36 - S760::kLowestKey, {0, 0});
+    s760->StorePatch(0, patch);
+    return s760;
+}
+
 }  // namespace
 
 CSimulatedSamplerRack::CSimulatedSamplerRack() = default;
@@ -104,7 +121,7 @@ void CSimulatedSamplerRack::ConnectMIDI(const std::vector<SamplerFamily>& famili
                 kYamahaId);
             break;
         case SamplerFamily::kRoland:
-            Add(std::make_unique<CSimulatedRolandSampler>(kChannel), &ports, "Simulated Roland S-760", std::nullopt);
+            Add(SimulatedS760(), &ports, "Simulated Roland S-760", std::nullopt);
             break;
         case SamplerFamily::kEMU:
             Add(SimulatedE4X(), nullptr, "", kEMUId);

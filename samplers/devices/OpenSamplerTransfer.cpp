@@ -9,6 +9,7 @@
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/model/SamplerFamily.h"
+#include "samplers/roland/CS760Transfer.h"
 #include "samplers/sds/CSDSTransfer.h"
 
 std::unique_ptr<CABCSamplerTransfer> OpenSamplerTransfer(const CInstalledSampler& sampler, const CMIDIPortLists& ports,
@@ -18,6 +19,9 @@ std::unique_ptr<CABCSamplerTransfer> OpenSamplerTransfer(const CInstalledSampler
     if (family == "sds")
         return std::make_unique<CSDSTransfer>(
             std::make_unique<CSamplerMIDIConnection>(ports, sampler.MIDIIn(), sampler.MIDIOut()));
+    if (family == "roland")
+        return std::make_unique<CS760Transfer>(
+            std::make_unique<CSamplerMIDIConnection>(ports, sampler.MIDIIn(), sampler.MIDIOut()), sampler.SysexID());
     if (family == "emu")
         return std::make_unique<CEMUTransfer>(buses.Device(sampler.SCSIBus(), sampler.SCSIID(), CSMDI::kTimeout));
     if (family == "kurzweil") {

@@ -22,7 +22,7 @@ const char* SamplerFamilyKey(std::uint32_t typeId)
 bool HasTransferProtocol(std::uint32_t typeId)
 {
     const std::string_view family = SamplerFamilyKey(typeId);
-    return family == "sds" || family == "emu" || family == "kurzweil";
+    return family == "sds" || family == "emu" || family == "kurzweil" || family == "roland";
 }
 
 const char* SamplerTransportKey(const SupportedSamplerConstants& type)

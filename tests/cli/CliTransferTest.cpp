@@ -23,6 +23,7 @@ namespace {
 constexpr const char* kSDS = "--to 'MIDI Sample Dump Standard via MIDI'";
 constexpr const char* kSimulated = "QUILLET_SIMULATED_SAMPLERS=sds";
 constexpr const char* kSimulatedEMU = "QUILLET_SIMULATED_SAMPLERS=emu";
+constexpr const char* kSimulatedS760 = "QUILLET_SIMULATED_SAMPLERS=roland";
 
 // Reads the program's Dump Headers and Data Packets from the .syx trace in
 // a folder, as any SDS receiver would, checks the packet numbers and
@@ -192,4 +193,14 @@ TEST_F(CliTransferTest, EMUSlicesGoOutByTypeOrAddressAndASampleComesBack) {
     const CliRun missing = RunCli("receive --from 'E-mu E4X via SCSI' --sample 2 --out X.wav", kSimulatedEMU);
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("Operation rejected by sampler!"), std::string::npos) << missing.err;
+}
+
+TEST_F(CliTransferTest, S760SampleComesBackByItsNumber) {
+    const CliRun received =
+        RunCli("receive --from 'Roland S-760 via MIDI' --sample 0 --out " + Quoted("Tom.wav"), kSimulatedS760);
+    ASSERT_EQ(received.status, 0) << received.err;
+    EXPECT_EQ(SoxSamples(Path("Tom.wav")).size(), 596u);  // the dump less the 4 frames after the end
+    const CliRun outside = RunCli("receive --from 'Roland S-760 via MIDI' --sample 512 --out X.wav", kSimulatedS760);
+    EXPECT_EQ(outside.err.substr(0, outside.err.find('\n') + 1),
+              "quillet-cli receive: --sample of this sampler: 0 to 511\n");
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "gui/framework/windows/CModalDialog.h"
 #include "resources/CaravelResources.h"
@@ -17,6 +18,8 @@ class CABCSamplerTransfer;
 struct ReceiveRequest;
 class CInstalledSampler;
 class CLengthyOperation;
+class CPopupButtonView;
+class CPushButtonView;
 class CSingleLineTextEditView;
 
 class CSamplerDialog : public CModalDialog {
@@ -36,6 +39,12 @@ protected:
     // The field's number when it lies within lowest..highest.
     static std::optional<std::uint32_t> NumberIn(const CSingleLineTextEditView& field, std::uint32_t lowest,
                                                  std::uint32_t highest);
+    // A pop-up of `rates` on the template's item, showing `chosen`.
+    CPopupButtonView* RatePopup(std::uint16_t item, const std::vector<std::uint32_t>& rates, std::uint32_t chosen);
+    // Help (if any) opens the help contents, Cancel ends the dialog with
+    // `cancelCode`; answers whether `action` was pressed.
+    bool TakePresses(CPushButtonView& action, CPushButtonView& cancel, CPushButtonView* help,
+                     std::int32_t cancelCode);
     // Runs `work` under a lengthy operation titled `title` with a Stop button.
     TransferOutcome RunTransfer(ResourceId title, const std::function<void(CLengthyOperation&)>& work);
     // Fetches the requested sample as RunTransfer does; a sample without a

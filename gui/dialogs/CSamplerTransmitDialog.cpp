@@ -1,10 +1,9 @@
 #include "gui/dialogs/CSamplerTransmitDialog.h"
 
+#include "framework/alerts/Alerts.h"
 #include "gui/dialogs/CSamplerPictureView.h"
-#include "gui/framework/application/CApplication.h"
 #include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
-#include "resources/QuilletCommands.h"
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
@@ -15,6 +14,15 @@ CSamplerTransmitDialog::CSamplerTransmitDialog(std::uint16_t templateNumber, CIn
 {
     if (setTitle)
         SetTitleWithSampler(Res::kStringTransmitTo);
+}
+
+const TransmitRequest* CSamplerTransmitDialog::RequestOrAlert(const std::variant<ResourceId, TransmitRequest>& checked)
+{
+    if (const ResourceId* alert = std::get_if<ResourceId>(&checked)) {
+        ShowAlert(*alert);
+        return nullptr;
+    }
+    return &std::get<TransmitRequest>(checked);
 }
 
 TransferOutcome CSamplerTransmitDialog::Transmit(CABCSamplerTransfer& transfer, const CSliceRenderSet& slices,
@@ -37,9 +45,5 @@ void CSamplerTransmitDialog::AddPanelAndButtons(std::uint16_t panel, std::uint16
 
 bool CSamplerTransmitDialog::TakeTransmitPress(std::int32_t cancel)
 {
-    if (fHelpButton->TakePress() && CApplication::Current())
-        CApplication::Current()->DoCommand(Cmd::kContents);
-    if (fCancelButton->TakePress())
-        EndModal(cancel);
-    return fTransmitButton->TakePress();
+    return TakePresses(*fTransmitButton, *fCancelButton, fHelpButton, cancel);
 }

@@ -3,6 +3,8 @@
 // the sampler's name, and the transmission of a window's slices through the
 // family's transfers. A stop by the user (Stop, or Cancel at the slice
 // limit) ends it without an alert and leaves the dialog open.
+#include <variant>
+
 #include "framework/exceptions/CancelExceptions.h"
 #include "gui/dialogs/CSamplerDialog.h"
 
@@ -31,6 +33,8 @@ protected:
     // Opens the help for Help and ends the dialog with `cancel` for Cancel;
     // answers whether Transmit was pressed.
     bool TakeTransmitPress(std::int32_t cancel);
+    // The request `checked` holds; or nothing, after its alert was shown.
+    static const TransmitRequest* RequestOrAlert(const std::variant<ResourceId, TransmitRequest>& checked);
     TransferOutcome Transmit(CABCSamplerTransfer& transfer, const CSliceRenderSet& slices,
                              const TransmitRequest& request);
 

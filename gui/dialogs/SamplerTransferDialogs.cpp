@@ -6,12 +6,15 @@
 #include "gui/dialogs/CEMUTransmitDialog.h"
 #include "gui/dialogs/CK2000ReceiveDialog.h"
 #include "gui/dialogs/CK2000TransmitDialog.h"
+#include "gui/dialogs/CS760ReceiveDialog.h"
+#include "gui/dialogs/CS760TransmitDialog.h"
 #include "gui/dialogs/CSDSReceiveDialog.h"
 #include "gui/dialogs/CSDSTransmitDialog.h"
 #include "samplers/kurzweil/CK2000Transfer.h"
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/model/SamplerFamily.h"
+#include "samplers/roland/CS760Transfer.h"
 
 namespace {
 
@@ -34,6 +37,9 @@ void ShowTransmitDialog(CInstalledSampler& sampler, const CSliceRenderSet& slice
     } else if (auto* k2000 = dynamic_cast<CK2000Transfer*>(&transfer)) {
         CK2000TransmitDialog dialog(sampler, slices, *k2000, pause);
         dialog.RunModal();
+    } else if (auto* s760 = dynamic_cast<CS760Transfer*>(&transfer)) {
+        CS760TransmitDialog dialog(sampler, slices, *s760, pause);
+        dialog.RunModal();
     }
 }
 
@@ -52,6 +58,11 @@ std::optional<ReceivedSample> ShowReceiveDialog(CInstalledSampler& sampler, CABC
     }
     if (FamilyOf(sampler) == "kurzweil") {
         CK2000ReceiveDialog dialog(sampler, transfer, pause);
+        dialog.RunModal();
+        return std::move(dialog.Received());
+    }
+    if (auto* s760 = dynamic_cast<CS760Transfer*>(&transfer)) {
+        CS760ReceiveDialog dialog(sampler, *s760, pause);
         dialog.RunModal();
         return std::move(dialog.Received());
     }

@@ -20,6 +20,7 @@
 #include "tests/support/AlertRecorder.h"
 #include "tests/support/InstalledClock.h"
 #include "tests/support/LoopFixture.h"
+#include "tests/support/RecordingProgress.h"
 
 namespace {
 
@@ -221,6 +222,34 @@ TEST(S760Transfer, InjectedFaultsEndInTheirAlertsWithRemoteModeLeft)
             EXPECT_NE(patch.Key(36 - S760::kLowestKey).partial, S760::kNoPartial);
             EXPECT_EQ(patch.Key(37 - S760::kLowestKey).partial, S760::kNoPartial);
         }
+    }
+}
+
+TEST(S760Transfer, AReplacementStoppedOrTooSlowEndsInItsAlert)
+{
+    const struct {
+        const char* name;
+        bool stop;
+        std::int64_t deleteTime;
+        const char* alert;
+    } cases[] = {
+        {"stopped while deleting", true, 1500, "Some Partials/Samples that this Patch refers to were deleted!"},
+        {"a delete slower than 40 s", false, 45000, "MIDI communication failed!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        S760Rig rig;
+        rig.HoldPatch(5, "QLT:Funky", 36, 10, 20);
+        rig.sampler.SetRolandFaults({.deleteTime = c.deleteTime});
+        RecordingPresenter presenter;
+        presenter.pressAtOnce = c.stop;
+        rig.progress.ShowNow();
+        AlertRecorder alerts;  // Replace
+        EXPECT_EQ(rig.Transmit(), TransferOutcome::kFailed);
+        ASSERT_EQ(alerts.shown.size(), 2u);
+        EXPECT_NE(alerts.shown[1].find(c.alert), std::string::npos) << alerts.shown[1];
+        EXPECT_EQ(rig.sampler.Samples().size(), c.stop ? 1u : 0u);
+        EXPECT_FALSE(rig.sampler.InRemoteMode());
     }
 }
 

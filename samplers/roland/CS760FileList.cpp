@@ -86,6 +86,20 @@ std::optional<std::uint16_t> CS760FileList::LowestFree(std::uint32_t category, s
     return static_cast<std::uint16_t>(free - used.begin());
 }
 
+std::vector<CS760FileList::Entry> CS760FileList::JoinStereoHalves(const std::vector<Entry>& entries)
+{
+    std::vector<Entry> joined;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        Entry entry = entries[i];
+        if (i + 1 < entries.size() && S760::HasStereoMark(entry.name) && S760::HasStereoMark(entries[i + 1].name) &&
+            entry.name[15] == 'L' && entries[i + 1].name[15] == 'R')
+            ++i;
+        entry.name = S760::ShownName(entry.name);
+        joined.push_back(entry);
+    }
+    return joined;
+}
+
 std::vector<CS760FileList::Entry> CS760FileList::OfCategory(std::uint32_t category) const
 {
     std::vector<Entry> entries;

@@ -49,6 +49,10 @@ public:
     std::vector<Entry> OfCategory(std::uint32_t category) const;
     void Clear() { fEntries.clear(); }
 
+    // `entries` with each stereo pair (consecutive names with the stereo
+    // mark, "L" then "R") joined into one entry named without the mark.
+    static std::vector<Entry> JoinStereoHalves(const std::vector<Entry>& entries);
+
 private:
     std::uint16_t fCapacity;
     std::vector<Entry> fEntries;

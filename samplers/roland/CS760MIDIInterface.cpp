@@ -200,17 +200,7 @@ SampleFormat CS760MIDIInterface::SampleFormatOf(std::uint16_t sample)
 
 std::vector<CS760FileList::Entry> CS760MIDIInterface::ListSamples()
 {
-    const std::vector<CS760FileList::Entry> held = SampleList().OfCategory(CS760FileList::kSample);
-    std::vector<CS760FileList::Entry> listed;
-    for (std::size_t i = 0; i < held.size(); ++i) {
-        CS760FileList::Entry entry = held[i];
-        if (i + 1 < held.size() && S760::HasStereoMark(entry.name) && S760::HasStereoMark(held[i + 1].name) &&
-            entry.name[15] == 'L' && held[i + 1].name[15] == 'R')
-            ++i;
-        entry.name = S760::ShownName(entry.name);
-        listed.push_back(entry);
-    }
-    return listed;
+    return CS760FileList::JoinStereoHalves(SampleList().OfCategory(CS760FileList::kSample));
 }
 
 std::unique_ptr<CS760MIDITransmitter> CS760MIDIInterface::MakeTransmitter(S760::Half half)

@@ -159,3 +159,17 @@ TEST(S760FileList, MessagesTakenApartEntryByEntry)
     EXPECT_THROW(CS760FileList(16).AddFromMessage(two.data(), two.size(), 4), XS760UnexpectedCategoryReceived);
     EXPECT_THROW(CS760FileList(1).AddFromMessage(two.data(), two.size(), 5), XS760FileListTooSmall);
 }
+
+TEST(S760FileList, StereoHalvesJoined)
+{
+    const std::string left = S760::StereoHalfName("   :Pad", false);
+    const std::string right = S760::StereoHalfName("   :Pad", true);
+    const std::vector<CS760FileList::Entry> held = {
+        {5, 1, left}, {5, 2, right}, {5, 3, "   :Kick"}, {5, 4, right}, {5, 5, left}};
+    std::vector<std::pair<std::uint16_t, std::string>> listed;
+    for (const CS760FileList::Entry& entry : CS760FileList::JoinStereoHalves(held))
+        listed.emplace_back(entry.number, entry.name);
+    // A right half before its left one is no pair.
+    EXPECT_EQ(listed, (std::vector<std::pair<std::uint16_t, std::string>>{
+                          {1, "   :Pad"}, {3, "   :Kick"}, {4, "   :Pad"}, {5, "   :Pad"}}));
+}

@@ -5,8 +5,6 @@
 #include "devices/midi/SysexEncoding.h"
 #include "samplers/identification/RolandIdentification.h"
 
-using namespace Roland;
-
 namespace {
 
 // Milliseconds between the messages of a file list.
@@ -93,7 +91,7 @@ void CSimulatedRolandSampler::OnSampleStored(std::uint16_t number, const Sample&
 
 void CSimulatedRolandSampler::OnSysex(const std::vector<std::uint8_t>& message)
 {
-    if (message.size() < 2 || message[1] != kManufacturer) {
+    if (message.size() < 2 || message[1] != Roland::kManufacturer) {
         CSimulatedSDSSampler::OnSysex(message);
         return;
     }
@@ -107,24 +105,24 @@ void CSimulatedRolandSampler::OnSysex(const std::vector<std::uint8_t>& message)
         Erase(*deleted);
 }
 
-void CSimulatedRolandSampler::Reply(Bytes message, std::int64_t delay)
+void CSimulatedRolandSampler::Reply(Roland::Bytes message, std::int64_t delay)
 {
     SendSysex(std::move(message), delay);
 }
 
 bool CSimulatedRolandSampler::Refused()
 {
-    for (auto [count, command] : {std::pair{&fFaults.rejections, kRJC}, std::pair{&fFaults.errors, kERR}}) {
+    for (auto [count, command] : {std::pair{&fFaults.rejections, Roland::kRJC}, std::pair{&fFaults.errors, Roland::kERR}}) {
         if (*count > 0) {
             --*count;
-            Reply(ShortMessage(fDevice, command));
+            Reply(Roland::ShortMessage(fDevice, command));
             return true;
         }
     }
     return false;
 }
 
-std::optional<std::uint16_t> CSimulatedRolandSampler::OnRoland(const Bytes& message)
+std::optional<std::uint16_t> CSimulatedRolandSampler::OnRoland(const Roland::Bytes& message)
 {
     if (message == RolandIdentification::Request(fDevice)) {
         std::array<std::uint8_t, RolandIdentification::kIdentityBytes> identity{};
@@ -133,25 +131,25 @@ std::optional<std::uint16_t> CSimulatedRolandSampler::OnRoland(const Bytes& mess
         Reply(RolandIdentification::ReplyBytes(fDevice, identity));
         return std::nullopt;
     }
-    if (message.size() < kShortLength || message[2] != fDevice || message[3] != kS760Model)
+    if (message.size() < Roland::kShortLength || message[2] != fDevice || message[3] != Roland::kS760Model)
         return std::nullopt;
     const std::uint8_t command = message[4];
-    if (command == kACK) {
+    if (command == Roland::kACK) {
         ContinueReading();
         return std::nullopt;
     }
-    if (message.size() < kFrameLength || message[message.size() - 2] != ExpectedChecksum(message)) {
-        Reply(ShortMessage(fDevice, kERR));
+    if (message.size() < Roland::kFrameLength || message[message.size() - 2] != Roland::ExpectedChecksum(message)) {
+        Reply(Roland::ShortMessage(fDevice, Roland::kERR));
         return std::nullopt;
     }
-    const std::uint32_t address = AddressOf(message);
-    const Bytes data(message.begin() + kDataOffset, message.end() - 2);
+    const std::uint32_t address = Roland::AddressOf(message);
+    const Roland::Bytes data(message.begin() + Roland::kDataOffset, message.end() - 2);
     switch (command) {
-    case kRQD: StartReading(address, Unpack7BitBigEndian(4, data.data())); break;
-    case kWSD: OnWantToSend(address, Unpack7BitBigEndian(4, data.data())); break;
-    case kDAT: OnDataPacket(message); break;
-    case kEOD: OnEndOfData(); break;
-    case kDT1: return OnDataSet(address, data);
+    case Roland::kRQD: StartReading(address, Unpack7BitBigEndian(4, data.data())); break;
+    case Roland::kWSD: OnWantToSend(address, Unpack7BitBigEndian(4, data.data())); break;
+    case Roland::kDAT: OnDataPacket(message); break;
+    case Roland::kEOD: OnEndOfData(); break;
+    case Roland::kDT1: return OnDataSet(address, data);
     default: break;
     }
     return std::nullopt;
@@ -162,7 +160,7 @@ void CSimulatedRolandSampler::StartReading(std::uint32_t address, std::uint32_t 
     if (Refused())
         return;
     if (!fMemory.IsItem(address, size)) {
-        Reply(ShortMessage(fDevice, kRJC));
+        Reply(Roland::ShortMessage(fDevice, Roland::kRJC));
         return;
     }
     fReading = Reading{address, *fMemory.Read(address), 0, false};
@@ -176,7 +174,7 @@ void CSimulatedRolandSampler::ContinueReading()
     Reading& reading = *fReading;
     if (reading.sent < reading.data.size()) {
         const std::size_t count = std::min(fFaults.packetBytes, reading.data.size() - reading.sent);
-        Bytes packet = AddressDataMessage(fDevice, kDAT, reading.address + static_cast<std::uint32_t>(reading.sent),
+        Roland::Bytes packet = Roland::AddressDataMessage(fDevice, Roland::kDAT, reading.address + static_cast<std::uint32_t>(reading.sent),
                                           reading.data.data() + reading.sent, count);
         if (fFaults.badChecksums > 0) {
             --fFaults.badChecksums;
@@ -186,7 +184,7 @@ void CSimulatedRolandSampler::ContinueReading()
         Reply(std::move(packet));
     } else if (!reading.ended) {
         reading.ended = true;
-        Reply(ShortMessage(fDevice, kEOD));
+        Reply(Roland::ShortMessage(fDevice, Roland::kEOD));
     } else {
         fReading.reset();
     }
@@ -197,41 +195,41 @@ void CSimulatedRolandSampler::OnWantToSend(std::uint32_t address, std::uint32_t 
     if (Refused())
         return;
     if (!fMemory.IsItem(address, size)) {
-        Reply(ShortMessage(fDevice, kRJC));
+        Reply(Roland::ShortMessage(fDevice, Roland::kRJC));
         return;
     }
     fWriting = Writing{address, size, {}};
-    Reply(ShortMessage(fDevice, kACK));
+    Reply(Roland::ShortMessage(fDevice, Roland::kACK));
 }
 
-void CSimulatedRolandSampler::OnDataPacket(const Bytes& message)
+void CSimulatedRolandSampler::OnDataPacket(const Roland::Bytes& message)
 {
-    if (!fWriting || AddressOf(message) != fWriting->address + fWriting->data.size()) {
-        Reply(ShortMessage(fDevice, kERR));
+    if (!fWriting || Roland::AddressOf(message) != fWriting->address + fWriting->data.size()) {
+        Reply(Roland::ShortMessage(fDevice, Roland::kERR));
         return;
     }
-    fWriting->data.insert(fWriting->data.end(), message.begin() + kDataOffset, message.end() - 2);
-    Reply(ShortMessage(fDevice, kACK));
+    fWriting->data.insert(fWriting->data.end(), message.begin() + Roland::kDataOffset, message.end() - 2);
+    Reply(Roland::ShortMessage(fDevice, Roland::kACK));
 }
 
 void CSimulatedRolandSampler::OnEndOfData()
 {
     if (!fWriting || fWriting->data.size() != fWriting->size || !fMemory.Write(fWriting->address, fWriting->data)) {
         fWriting.reset();
-        Reply(ShortMessage(fDevice, kERR));
+        Reply(Roland::ShortMessage(fDevice, Roland::kERR));
         return;
     }
     fWriting.reset();
-    Reply(ShortMessage(fDevice, kACK));
+    Reply(Roland::ShortMessage(fDevice, Roland::kACK));
 }
 
-std::optional<std::uint16_t> CSimulatedRolandSampler::OnDataSet(std::uint32_t address, const Bytes& data)
+std::optional<std::uint16_t> CSimulatedRolandSampler::OnDataSet(std::uint32_t address, const Roland::Bytes& data)
 {
     if (address == S760::kRemoteSwitch && data.size() == 2) {
         fRemote = data[1] != 0;
         ++fRemoteSwitches;
         if (!fFaults.unconfirmedSwitch)
-            Reply(AddressDataMessage(fDevice, kDT1, address, data.data(), data.size()));
+            Reply(Roland::AddressDataMessage(fDevice, Roland::kDT1, address, data.data(), data.size()));
     } else if (address == S760::kFileListRegister && data.size() == 2 && fRemote) {
         StreamFileList(data[1]);
     } else if (address == S760::kDeleteRegister && data.size() == 4 && fRemote) {
@@ -240,7 +238,7 @@ std::optional<std::uint16_t> CSimulatedRolandSampler::OnDataSet(std::uint32_t ad
             return std::nullopt;
         fMemory.Free(number);
         ++fDeletes;
-        Reply(AddressDataMessage(fDevice, kDT1, address, data.data(), data.size()), fFaults.deleteTime);
+        Reply(Roland::AddressDataMessage(fDevice, Roland::kDT1, address, data.data(), data.size()), fFaults.deleteTime);
         return number;
     }
     return std::nullopt;
@@ -252,11 +250,11 @@ void CSimulatedRolandSampler::StreamFileList(std::uint32_t category)
     const std::uint32_t first = category == 0 ? 1 : category;
     const std::uint32_t last = category == 0 ? CS760FileList::kSample : category;
     for (std::uint32_t each = first; each <= last; ++each) {
-        Bytes stream;
+        Roland::Bytes stream;
         for (CS760FileList::Entry entry : fMemory.Entries(each)) {
             if (fFaults.wrongCategory)
                 entry.category = each + 1;
-            const Bytes bytes = CS760FileList::EntryBytes(entry);
+            const Roland::Bytes bytes = CS760FileList::EntryBytes(entry);
             stream.insert(stream.end(), bytes.begin(), bytes.end());
         }
         stream.resize(stream.size() + CS760FileList::kEntryBytes, 0);
@@ -266,7 +264,7 @@ void CSimulatedRolandSampler::StreamFileList(std::uint32_t category)
                 fFaults.cutFileList = false;
                 count = kCutPiece;
             }
-            Reply(AddressDataMessage(fDevice, kDT1, S760::kFileListRegister, stream.data() + at, count), delay);
+            Reply(Roland::AddressDataMessage(fDevice, Roland::kDT1, S760::kFileListRegister, stream.data() + at, count), delay);
             at += count;
         }
     }

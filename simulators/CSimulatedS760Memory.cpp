@@ -7,10 +7,10 @@
 
 namespace {
 
-enum class Kind { kPatch, kPartialFirst, kPartialSecond, kSample };
+enum class ItemKind { kPatch, kPartialFirst, kPartialSecond, kSample };
 
 struct Item {
-    Kind kind;
+    ItemKind kind;
     std::uint32_t index;
 };
 
@@ -18,15 +18,15 @@ struct Item {
 std::optional<Item> ItemAt(std::uint32_t address)
 {
     const struct {
-        Kind kind;
+        ItemKind kind;
         std::uint32_t first;
         std::uint32_t stride;
         std::uint32_t count;
     } regions[] = {
-        {Kind::kPatch, S760::PatchAddress(0), S760::kPatchWireSize, S760::kPatchCount},
-        {Kind::kPartialFirst, S760::PartialAddress(0), S760::kPartialHalfWireSize, S760::kPartialCount},
-        {Kind::kPartialSecond, S760::PartialSecondHalfAddress(0), S760::kPartialHalfWireSize, S760::kPartialCount},
-        {Kind::kSample, S760::SampleAddress(0), S760::kSampleWireSize, S760::kSampleCount},
+        {ItemKind::kPatch, S760::PatchAddress(0), S760::kPatchWireSize, S760::kPatchCount},
+        {ItemKind::kPartialFirst, S760::PartialAddress(0), S760::kPartialHalfWireSize, S760::kPartialCount},
+        {ItemKind::kPartialSecond, S760::PartialSecondHalfAddress(0), S760::kPartialHalfWireSize, S760::kPartialCount},
+        {ItemKind::kSample, S760::SampleAddress(0), S760::kSampleWireSize, S760::kSampleCount},
     };
     for (const auto& region : regions) {
         if (address < region.first || (address - region.first) % region.stride != 0)
@@ -62,10 +62,10 @@ std::optional<Roland::Bytes> CSimulatedS760Memory::Read(std::uint32_t address) c
     if (!item)
         return std::nullopt;
     switch (item->kind) {
-    case Kind::kPatch: return S760::NibbleWire(patches[item->index].bytes);
-    case Kind::kPartialFirst: return S760::NibbleWire(partials[item->index].first);
-    case Kind::kPartialSecond: return S760::NibbleWire(partials[item->index].second);
-    case Kind::kSample: return S760::NibbleWire(samples[item->index].Encode());
+    case ItemKind::kPatch: return S760::NibbleWire(patches[item->index].bytes);
+    case ItemKind::kPartialFirst: return S760::NibbleWire(partials[item->index].first);
+    case ItemKind::kPartialSecond: return S760::NibbleWire(partials[item->index].second);
+    case ItemKind::kSample: return S760::NibbleWire(samples[item->index].Encode());
     }
     return std::nullopt;
 }
@@ -82,10 +82,10 @@ bool CSimulatedS760Memory::Write(std::uint32_t address, const Roland::Bytes& wir
     if (!item)
         return false;
     switch (item->kind) {
-    case Kind::kPatch: return Unwire(wire, patches[item->index].bytes);
-    case Kind::kPartialFirst: return Unwire(wire, partials[item->index].first);
-    case Kind::kPartialSecond: return Unwire(wire, partials[item->index].second);
-    case Kind::kSample: {
+    case ItemKind::kPatch: return Unwire(wire, patches[item->index].bytes);
+    case ItemKind::kPartialFirst: return Unwire(wire, partials[item->index].first);
+    case ItemKind::kPartialSecond: return Unwire(wire, partials[item->index].second);
+    case ItemKind::kSample: {
         std::array<std::uint8_t, S760::kParameterBytes> block{};
         if (!Unwire(wire, block))
             return false;

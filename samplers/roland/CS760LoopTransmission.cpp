@@ -25,7 +25,7 @@ namespace {
 
 constexpr std::int32_t kAlertYes = 33;     // [No][Yes]
 constexpr std::int32_t kAlertCancel = 34;  // [Cancel][Replace]
-constexpr int kHighestKey = 108;
+constexpr int kHighestS760Key = 108;
 constexpr int kMostCoarseTune = 48;
 
 // Shows the alert script `id` with `value` printed into its "%d".
@@ -228,7 +228,7 @@ CS760LoopTransmission::Result CS760LoopTransmission::Run(const CSliceRenderSet& 
     fList.Clear();
     fSampler.ReadFileList(0, fList, &fProgress);
     RetrieveTemplate(templateName);
-    const int count = LimitSlices(slices.Count(), std::min(S760::kKeys, kHighestKey + 1 - fBaseKey));
+    const int count = LimitSlices(slices.Count(), std::min(S760::kKeys, kHighestS760Key + 1 - fBaseKey));
     ReplaceExisting(patchName);
     CheckRoom(count);
     CheckNames(patchName, count);

@@ -59,38 +59,43 @@ void CS760LoopTransmission::StopIfAsked()
     throw XSampleTransmitCancelled();
 }
 
+bool CS760LoopTransmission::ReadTemplate(const std::string& templateName)
+{
+    try {
+        fProgress.SetTitle(Res::kStringS760RetrievingPatch);
+        const auto index = fList.FindName(CS760FileList::kPatch, templateName);
+        if (!index)
+            return false;
+        fPatch = fSampler.ReadPatch(fList.At(*index).number);
+        for (int position = 0; position < S760::kKeys; ++position) {
+            const S760::KeyEntry key = fPatch.Key(position);
+            if (key.partial == S760::kNoPartial)
+                continue;
+            fKey = key;
+            fBaseKey = S760::kLowestKey + position;
+            fProgress.SetTitle(Res::kStringS760RetrievingPartial);
+            fPartial = fSampler.ReadPartial(key.partial);
+            break;
+        }
+        return true;
+    } catch (const XExternalDeviceException&) {
+        return false;
+    }
+}
+
 void CS760LoopTransmission::RetrieveTemplate(const std::string& templateName)
 {
-    fPatch = S760::Patch::Default();
-    fPartial = S760::Partial::Default();
-    fKey = S760::KeyEntry{};
-    fBaseKey = kDefaultBaseKey;
-    if (!templateName.empty()) {
-        try {
-            fProgress.SetTitle(Res::kStringS760RetrievingPatch);
-            const auto index = fList.FindName(CS760FileList::kPatch, templateName);
-            if (!index)
-                throw XNotFound();
-            fPatch = fSampler.ReadPatch(fList.At(*index).number);
-            for (int position = 0; position < S760::kKeys; ++position) {
-                const S760::KeyEntry key = fPatch.Key(position);
-                if (key.partial == S760::kNoPartial)
-                    continue;
-                fKey = key;
-                fBaseKey = S760::kLowestKey + position;
-                fProgress.SetTitle(Res::kStringS760RetrievingPartial);
-                fPartial = fSampler.ReadPartial(key.partial);
-                break;
-            }
-        } catch (const XNotFound&) {
-            if (ShowAlert(Res::kAlertS760TemplateFailed) != kAlertYes)
-                throw XSampleTransmitCancelled();
-            RetrieveTemplate({});
-        } catch (const XExternalDeviceException&) {
-            if (ShowAlert(Res::kAlertS760TemplateFailed) != kAlertYes)
-                throw XSampleTransmitCancelled();
-            RetrieveTemplate({});
-        }
+    const auto useDefaults = [this] {
+        fPatch = S760::Patch::Default();
+        fPartial = S760::Partial::Default();
+        fKey = S760::KeyEntry{};
+        fBaseKey = kDefaultBaseKey;
+    };
+    useDefaults();
+    if (!templateName.empty() && !ReadTemplate(templateName)) {
+        if (ShowAlert(Res::kAlertS760TemplateFailed) != kAlertYes)
+            throw XSampleTransmitCancelled();
+        useDefaults();
     }
     fPatch.ClearKeys();
 }

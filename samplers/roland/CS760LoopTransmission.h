@@ -47,6 +47,11 @@ public:
     static std::string DefaultPatchName(const std::string& documentName);
 
 private:
+    // The template patch and its first used key's partial; false when the
+    // sampler has no such patch or would not give it.
+    bool ReadTemplate(const std::string& templateName);
+    // The template, or the defaults (when there is none, or the user takes
+    // them after the template could not be read); its keys cleared.
     void RetrieveTemplate(const std::string& templateName);
     void ReplaceExisting(const std::string& patchName);
     void CheckRoom(int count) const;

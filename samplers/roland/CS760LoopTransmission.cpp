@@ -141,7 +141,7 @@ void CS760LoopTransmission::CheckNames(const std::string& patchName, int count) 
     }
 }
 
-void CS760LoopTransmission::SendSlice(const WAVE_SAMPLE& sound, const std::string& name, int index, int count)
+std::uint16_t CS760LoopTransmission::SendSlice(const WAVE_SAMPLE& sound, const std::string& name, int index, int count)
 {
     fProgress.SetTitle(Res::kStringS760SlicesLeftSample);
     SampleFormat format = SliceFormat(sound);
@@ -165,6 +165,7 @@ void CS760LoopTransmission::SendSlice(const WAVE_SAMPLE& sound, const std::strin
     fSampler.WritePartial(*number, partial);
     fList.Add({CS760FileList::kPartial, *number, name});
     fPatch.SetKey(fBaseKey + index - S760::kLowestKey, {static_cast<std::uint8_t>(*number), fKey.extra});
+    return transmitter->Number();
 }
 
 std::uint16_t CS760LoopTransmission::WritePatch(const std::string& patchName, const CSliceRenderSet& slices)
@@ -245,7 +246,8 @@ CS760LoopTransmission::Result CS760LoopTransmission::Run(const CSliceRenderSet& 
             fProgress.Update(count - result.slices, 0);
             StopIfAsked();
             const std::unique_ptr<WAVE_SAMPLE> sound = slices.Render(result.slices);
-            SendSlice(*sound, SliceSampleName(patchName, result.slices, S760::kNameLength), result.slices, count);
+            result.samples.push_back(
+                SendSlice(*sound, SliceSampleName(patchName, result.slices, S760::kNameLength), result.slices, count));
         }
     } catch (...) {
         if (result.slices == 0)

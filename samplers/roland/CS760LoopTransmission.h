@@ -8,6 +8,7 @@
 // and the names of the slices are checked before anything is sent.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "samplers/roland/CS760FileList.h"
 #include "samplers/roland/S760Blocks.h"
@@ -31,6 +32,7 @@ public:
         std::uint16_t patch = 0;
         int baseKey = kDefaultBaseKey;
         int slices = 0;
+        std::vector<std::uint16_t> samples;  // the numbers of the samples sent
     };
 
     CS760LoopTransmission(CS760MIDIInterface& sampler, CLengthyOperation& progress);
@@ -56,7 +58,8 @@ private:
     void ReplaceExisting(const std::string& patchName);
     void CheckRoom(int count) const;
     void CheckNames(const std::string& patchName, int count) const;
-    void SendSlice(const WAVE_SAMPLE& sound, const std::string& name, int index, int count);
+    // The number of the sample sent.
+    std::uint16_t SendSlice(const WAVE_SAMPLE& sound, const std::string& name, int index, int count);
     std::uint16_t WritePatch(const std::string& patchName, const CSliceRenderSet& slices);
     void DeletePatch(std::uint16_t patch);
     void StopIfAsked();

@@ -1,5 +1,7 @@
 #include "samplers/roland/CS760Transfer.h"
 
+#include <algorithm>
+
 #include "framework/exceptions/GeneralExceptions.h"
 #include "framework/progress/CLengthyOperation.h"
 #include "samplers/devices/CSamplerMIDIConnection.h"
@@ -9,6 +11,24 @@
 #include "samplers/transfer/TransferLoops.h"
 #include "slicing/CSliceRenderSet.h"
 #include "sound/WAVE_SAMPLE.h"
+
+namespace {
+
+// "3 to 5" for consecutive numbers, else "3, 7, 8".
+std::string NumbersText(const std::vector<std::uint16_t>& numbers)
+{
+    const bool consecutive = std::adjacent_find(numbers.begin(), numbers.end(), [](std::uint16_t a, std::uint16_t b) {
+                                 return b != a + 1;
+                             }) == numbers.end();
+    if (consecutive && numbers.size() > 1)
+        return std::to_string(numbers.front()) + " to " + std::to_string(numbers.back());
+    std::string text;
+    for (const std::uint16_t number : numbers)
+        text += (text.empty() ? "" : ", ") + std::to_string(number);
+    return text;
+}
+
+}  // namespace
 
 CS760Transfer::CS760Transfer(std::unique_ptr<CSamplerMIDIConnection> connection, std::uint8_t sysexId)
     : fConnection(std::move(connection)), fInterface(fConnection->Parser(), fConnection->Output(), sysexId)
@@ -28,8 +48,8 @@ void CS760Transfer::Transmit(const CSliceRenderSet& slices, const TransmitReques
         patchName = CS760LoopTransmission::DefaultPatchName(atRate.Count() > 0 ? atRate.Render(0)->Name() : "");
     CS760LoopTransmission transmission(fInterface, progress);
     const CS760LoopTransmission::Result result = transmission.Run(atRate, patchName, request.templateName);
-    fReport = "patch \"" + result.patchName + "\" (number " + std::to_string(result.patch + 1) + ") with " +
-              std::to_string(result.slices) + " partials on keys " + std::to_string(result.baseKey) + " to " +
+    fReport = (result.samples.size() == 1 ? "sample " : "samples ") + NumbersText(result.samples) + " in patch \"" + result.patchName + "\" (number " +
+              std::to_string(result.patch) + ") on keys " + std::to_string(result.baseKey) + " to " +
               std::to_string(result.baseKey + result.slices - 1);
 }
 

@@ -26,7 +26,9 @@ public:
     // document's name when empty) and built on the patch request.templateName.
     void Transmit(const CSliceRenderSet& slices, const TransmitRequest& request,
                   CLengthyOperation& progress) override;
+    // The patch built, its keys and the numbers of the samples sent.
     std::string TransmitReport() const override { return fReport; }
+    bool NumbersFromFirst() const override { return false; }
     // XInternalError for a number past 511, XSampleDoesNotExist for an
     // empty slot.
     ReceivedSample Receive(const ReceiveRequest& request, CLengthyOperation& progress) override;

@@ -75,10 +75,11 @@ struct S760Rig {
 TEST(S760Transfer, LoopArrivesAsAPlayablePatchAndComesBack)
 {
     S760Rig rig;
+    rig.sampler.StoreSample(1, "   :Held", std::vector<std::int16_t>(10, 1), 44100);
     AlertRecorder alerts;
     ASSERT_EQ(rig.Transmit(), TransferOutcome::kDone);
     EXPECT_TRUE(alerts.shown.empty());
-    EXPECT_EQ(rig.transfer->TransmitReport(), "patch \"QLT:Funky\" (number 1) with 3 partials on keys 36 to 38");
+    EXPECT_EQ(rig.transfer->TransmitReport(), "samples 0, 2, 3 in patch \"QLT:Funky\" (number 0) on keys 36 to 38");
     EXPECT_FALSE(rig.sampler.InRemoteMode());
 
     const CSimulatedS760Memory held = rig.sampler.Memory();

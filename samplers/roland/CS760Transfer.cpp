@@ -48,9 +48,9 @@ void CS760Transfer::Transmit(const CSliceRenderSet& slices, const TransmitReques
         patchName = CS760LoopTransmission::DefaultPatchName(atRate.Count() > 0 ? atRate.Render(0)->Name() : "");
     CS760LoopTransmission transmission(fInterface, progress);
     const CS760LoopTransmission::Result result = transmission.Run(atRate, patchName, request.templateName);
-    fReport = (result.samples.size() == 1 ? "sample " : "samples ") + NumbersText(result.samples) + " in patch \"" + result.patchName + "\" (number " +
-              std::to_string(result.patch) + ") on keys " + std::to_string(result.baseKey) + " to " +
-              std::to_string(result.baseKey + result.slices - 1);
+    fReport = std::string(result.samples.size() == 1 ? "sample " : "samples ") + NumbersText(result.samples) +
+              " in patch \"" + result.patchName + "\" (number " + std::to_string(result.patch) + ") on keys " +
+              std::to_string(result.baseKey) + " to " + std::to_string(result.baseKey + result.slices - 1);
 }
 
 ReceivedSample CS760Transfer::Receive(const ReceiveRequest& request, CLengthyOperation& progress)

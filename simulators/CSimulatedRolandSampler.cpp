@@ -112,7 +112,8 @@ void CSimulatedRolandSampler::Reply(Roland::Bytes message, std::int64_t delay)
 
 bool CSimulatedRolandSampler::Refused()
 {
-    for (auto [count, command] : {std::pair{&fFaults.rejections, Roland::kRJC}, std::pair{&fFaults.errors, Roland::kERR}}) {
+    for (auto [count, command] :
+         {std::pair{&fFaults.rejections, Roland::kRJC}, std::pair{&fFaults.errors, Roland::kERR}}) {
         if (*count > 0) {
             --*count;
             Reply(Roland::ShortMessage(fDevice, command));
@@ -174,8 +175,9 @@ void CSimulatedRolandSampler::ContinueReading()
     Reading& reading = *fReading;
     if (reading.sent < reading.data.size()) {
         const std::size_t count = std::min(fFaults.packetBytes, reading.data.size() - reading.sent);
-        Roland::Bytes packet = Roland::AddressDataMessage(fDevice, Roland::kDAT, reading.address + static_cast<std::uint32_t>(reading.sent),
-                                          reading.data.data() + reading.sent, count);
+        Roland::Bytes packet = Roland::AddressDataMessage(fDevice, Roland::kDAT,
+                                                          reading.address + static_cast<std::uint32_t>(reading.sent),
+                                                          reading.data.data() + reading.sent, count);
         if (fFaults.badChecksums > 0) {
             --fFaults.badChecksums;
             packet[packet.size() - 2] ^= 0x01;
@@ -264,7 +266,8 @@ void CSimulatedRolandSampler::StreamFileList(std::uint32_t category)
                 fFaults.cutFileList = false;
                 count = kCutPiece;
             }
-            Reply(Roland::AddressDataMessage(fDevice, Roland::kDT1, S760::kFileListRegister, stream.data() + at, count), delay);
+            Reply(Roland::AddressDataMessage(fDevice, Roland::kDT1, S760::kFileListRegister, stream.data() + at, count),
+                  delay);
             at += count;
         }
     }

@@ -20,7 +20,8 @@ void CRolandLink::CheckCommand(std::uint8_t received, std::uint8_t expected)
     throw XRolandUnexpectedCommand();
 }
 
-Roland::Bytes CRolandLink::ParseData(const Roland::Bytes& message, std::uint8_t command, std::uint32_t address, std::size_t room)
+Roland::Bytes CRolandLink::ParseData(const Roland::Bytes& message, std::uint8_t command, std::uint32_t address,
+                                     std::size_t room)
 {
     if (message.size() < Roland::kFrameLength)
         throw XSysexTooSmall();
@@ -33,7 +34,8 @@ Roland::Bytes CRolandLink::ParseData(const Roland::Bytes& message, std::uint8_t 
         throw XSysexTooBig();
     if (message[message.size() - 2] != Roland::ExpectedChecksum(message))
         throw XSysexChecksumFailure();
-    return Roland::Bytes(message.begin() + Roland::kDataOffset, message.begin() + static_cast<std::ptrdiff_t>(Roland::kDataOffset + count));
+    return Roland::Bytes(message.begin() + Roland::kDataOffset,
+                         message.begin() + static_cast<std::ptrdiff_t>(Roland::kDataOffset + count));
 }
 
 void CRolandLink::SendDataSet(std::uint32_t address, const Roland::Bytes& data)
@@ -99,9 +101,10 @@ void CRolandLink::WantToSend(std::uint32_t address, const Roland::Bytes& data, s
     TransactAcknowledged(Roland::AddressSizeMessage(fDevice, Roland::kWSD, address, size), timeout);
     for (std::size_t offset = 0; offset < data.size(); offset += Roland::kMaxPiece) {
         const std::size_t count = std::min(Roland::kMaxPiece, data.size() - offset);
-        TransactAcknowledged(Roland::AddressDataMessage(fDevice, Roland::kDAT, address + static_cast<std::uint32_t>(offset),
-                                                data.data() + offset, count),
-                             timeout);
+        TransactAcknowledged(
+            Roland::AddressDataMessage(fDevice, Roland::kDAT, address + static_cast<std::uint32_t>(offset),
+                                       data.data() + offset, count),
+            timeout);
     }
     TransactAcknowledged(Roland::AddressSizeMessage(fDevice, Roland::kEOD, address, size), timeout);
 }

@@ -27,8 +27,8 @@ FrameWidth CS760MIDITransmitter::Begin(const SampleFormat& format)
         throw XS760SampleNameAlreadyExists();
     fFormat = format;
     const FrameWidth width = CSDSTransmitter::Begin(format);
-    const std::string name = fHalf == S760::Half::kMono ? format.name
-                                                         : S760::StereoHalfName(format.name, fHalf == S760::Half::kRight);
+    const std::string name =
+        fHalf == S760::Half::kMono ? format.name : S760::StereoHalfName(format.name, fHalf == S760::Half::kRight);
     fSampler.SampleList().Add({CS760FileList::kSample, fNumber, name});
     SetResultNumber(fNumber);
     return width;

@@ -103,7 +103,7 @@ int TransmitCommand::Run()
         return kCliFileFailed;
     const auto count = static_cast<std::uint32_t>(slices.Count());
     std::cout << "sent " << count << " sample(s) to " << sampler_.Sampler().Name();
-    if (count > 0)
+    if (count > 0 && transfer->NumbersFromFirst())
         std::cout << ", numbers " << request.firstSampleNumber << " to " << request.firstSampleNumber + count - 1;
     if (const std::string built = transfer->TransmitReport(); !built.empty())
         std::cout << "; " << built;

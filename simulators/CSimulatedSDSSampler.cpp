@@ -75,6 +75,10 @@ std::vector<std::int16_t> CSimulatedSDSSampler::Samples16(std::uint16_t number) 
     return words;
 }
 
+void CSimulatedSDSSampler::OnSampleStored(std::uint16_t, const Sample&)
+{
+}
+
 void CSimulatedSDSSampler::Answer(SDS::Bytes message)
 {
     SendSysex(std::move(message), fTurnaround);
@@ -158,8 +162,10 @@ void CSimulatedSDSSampler::ReceivePacket(const SDS::Bytes& message)
     in.expected = (number + 1) & 0x7F;
     Acknowledge(SDS::kACK, number);
     if (in.data.size() >= wanted) {
-        fSamples[in.header.sampleNumber] = Sample{in.header, std::move(in.data)};
+        const std::uint16_t stored = in.header.sampleNumber;
+        fSamples[stored] = Sample{in.header, std::move(in.data)};
         fIncoming.reset();
+        OnSampleStored(stored, fSamples[stored]);
     }
 }
 

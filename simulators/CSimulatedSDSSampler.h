@@ -52,6 +52,9 @@ protected:
     CSimulatedSDSSampler(SimulatedIdentity identity, std::uint8_t channel, std::int64_t turnaround);
 
     void OnSysex(const std::vector<std::uint8_t>& message) override;
+    // A dump from the program is held as sample `number` now (called with
+    // the sampler's lock held); the base does nothing more.
+    virtual void OnSampleStored(std::uint16_t number, const Sample& sample);
 
 private:
     // The dump the program sends to it.

@@ -93,6 +93,23 @@ std::unique_ptr<CSimulatedEnsoniqSampler> SimulatedASR10()
     return asr10;
 }
 
+// An S-760 holding the tom as sample 0, played by partial 0 on key 36 of
+// the patch "SIM:Drums", which serves as a template.
+std::unique_ptr<CSimulatedRolandSampler> SimulatedS760()
+{
+    auto s760 = std::make_unique<CSimulatedRolandSampler>(kChannel);
+    s760->StoreSample(0, "SIM:Tom", Tom(), 44100);
+    S760::Partial partial = S760::Partial::Default();
+    partial.SetName("SIM:Tom");
+    partial.SetZoneSample(0, 0);
+    s760->StorePartial(0, partial);
+    S760::Patch patch = S760::Patch::Default();
+    patch.SetName("SIM:Drums");
+    patch.SetKey(36 - S760::kLowestKey, {0, 0});
+    s760->StorePatch(0, patch);
+    return s760;
+}
+
 }  // namespace
 
 CSimulatedSamplerRack::CSimulatedSamplerRack() = default;
@@ -130,7 +147,7 @@ void CSimulatedSamplerRack::ConnectMIDI(const std::vector<SamplerFamily>& famili
             Add(SimulatedA3000(), &ports, "Simulated Yamaha A3000", kYamahaId);
             break;
         case SamplerFamily::kRoland:
-            Add(std::make_unique<CSimulatedRolandSampler>(kChannel), &ports, "Simulated Roland S-760", std::nullopt);
+            Add(SimulatedS760(), &ports, "Simulated Roland S-760", std::nullopt);
             break;
         case SamplerFamily::kEMU:
             Add(SimulatedE4X(), nullptr, "", kEMUId);

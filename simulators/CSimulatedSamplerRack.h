@@ -12,7 +12,8 @@
 //             object 1 the tom the sds sampler holds;
 //   yamaha    an A3000 over MIDI and at SCSI ID 4, OS 2.10, holding the tom
 //             as its one sample;
-//   roland    an S-760 over MIDI;
+//   roland    an S-760 over MIDI holding the tom as sample 0, played on
+//             key 36 of the patch "SIM:Drums";
 //   emu       an E4X at SCSI ID 5, OS 4.10, speaking SMDI, holding as
 //             sample 1 the tom the sds sampler holds;
 //   ensoniq   an ASR-10 over MIDI (found only by hand: it answers no scan),

@@ -1,10 +1,8 @@
 #include "gui/dialogs/CNumberedSampleReceiveDialog.h"
 
-#include "gui/framework/application/CApplication.h"
 #include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/controls/CSingleLineTextEditView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
-#include "resources/QuilletCommands.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
 
@@ -33,11 +31,7 @@ void CNumberedSampleReceiveDialog::CheckControls()
 {
     const auto number = NumberIn(*fNumber, fTransfer.FirstSampleNumber(), fTransfer.LastSampleNumber());
     fReceive->SetEnabled(number.has_value());
-    if (fHelp->TakePress() && CApplication::Current())
-        CApplication::Current()->DoCommand(Cmd::kContents);
-    if (fCancel->TakePress())
-        EndModal(kCancel);
-    if (!fReceive->TakePress() || !number)
+    if (!TakePresses(*fReceive, *fCancel, fHelp, kCancel) || !number)
         return;
     fKept = *number;
     fReceived = ReceiveSample(fTransfer, {0, *number});

@@ -1,5 +1,7 @@
 #include "gui/dialogs/CSamplerDialog.h"
 
+#include <algorithm>
+
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <algorithm>
@@ -7,10 +9,13 @@
 #include "framework/progress/CABCProgressPresenter.h"
 #include "framework/progress/CLengthyOperation.h"
 #include "framework/resources/ResourceScripts.h"
+#include "gui/framework/application/CApplication.h"
 #include "gui/framework/controls/CPopupButtonView.h"
+#include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/controls/CSingleLineTextEditView.h"
 #include "gui/framework/views/CStaticTextView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
+#include "resources/QuilletCommands.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
 #include "sound/SampleFormatting.h"
@@ -66,6 +71,28 @@ std::optional<std::uint32_t> CSamplerDialog::NumberIn(const CSingleLineTextEditV
     return value;
 }
 
+CPopupButtonView* CSamplerDialog::RatePopup(std::uint16_t item, const std::vector<std::uint32_t>& rates,
+                                           std::uint32_t chosen)
+{
+    auto* popup = new CPopupButtonView(&Root(), ItemRecord(item).frame);
+    std::vector<std::string> labels;
+    for (const std::uint32_t rate : rates)
+        labels.push_back(FormatSampleRate(rate));
+    popup->SetItems(labels);
+    popup->SetValue(static_cast<std::int32_t>(std::find(rates.begin(), rates.end(), chosen) - rates.begin()));
+    return popup;
+}
+
+bool CSamplerDialog::TakePresses(CPushButtonView& action, CPushButtonView& cancel, CPushButtonView* help,
+                                 std::int32_t cancelCode)
+{
+    if (help && help->TakePress() && CApplication::Current())
+        CApplication::Current()->DoCommand(Cmd::kContents);
+    if (cancel.TakePress())
+        EndModal(cancelCode);
+    return action.TakePress();
+}
+
 TransferOutcome CSamplerDialog::RunTransfer(ResourceId title, const std::function<void(CLengthyOperation&)>& work)
 {
     return RunSamplerTransfer(fPause, [&] {
@@ -84,18 +111,6 @@ TransferOutcome CSamplerDialog::AskWithWaitCursor(const std::function<void()>& w
     if (presenter)
         presenter->SetArrowCursor();
     return outcome;
-}
-
-CPopupButtonView* CSamplerDialog::RatePopup(std::uint16_t item, const std::vector<std::uint32_t>& rates,
-                                            std::uint32_t chosen)
-{
-    auto* popup = new CPopupButtonView(&Root(), ItemRecord(item).frame);
-    std::vector<std::string> labels;
-    for (const std::uint32_t rate : rates)
-        labels.push_back(FormatSampleRate(rate));
-    popup->SetItems(labels);
-    popup->SetValue(static_cast<std::int32_t>(std::find(rates.begin(), rates.end(), chosen) - rates.begin()));
-    return popup;
 }
 
 std::optional<ReceivedSample> CSamplerDialog::ReceiveSample(CABCSamplerTransfer& transfer,

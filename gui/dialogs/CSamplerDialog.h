@@ -20,6 +20,7 @@ struct ReceiveRequest;
 class CInstalledSampler;
 class CLengthyOperation;
 class CPopupButtonView;
+class CPushButtonView;
 class CSingleLineTextEditView;
 
 class CSamplerDialog : public CModalDialog {
@@ -41,13 +42,17 @@ protected:
     // The field's number when it lies within lowest..highest.
     static std::optional<std::uint32_t> NumberIn(const CSingleLineTextEditView& field, std::uint32_t lowest,
                                                  std::uint32_t highest);
+    // A pop-up of `rates` on the template's item, showing `chosen`.
+    CPopupButtonView* RatePopup(std::uint16_t item, const std::vector<std::uint32_t>& rates, std::uint32_t chosen);
+    // Help (if any) opens the help contents, Cancel ends the dialog with
+    // `cancelCode`; answers whether `action` was pressed.
+    bool TakePresses(CPushButtonView& action, CPushButtonView& cancel, CPushButtonView* help,
+                     std::int32_t cancelCode);
     // Runs `work` under a lengthy operation titled `title` with a Stop button.
     TransferOutcome RunTransfer(ResourceId title, const std::function<void(CLengthyOperation&)>& work);
     // Runs a short request of the sampler (a list to show) under the wait
     // cursor; a failure shows its alert of the transfer ladder.
     TransferOutcome AskWithWaitCursor(const std::function<void()>& work);
-    // A pop-up on the template's item offering `rates`, `chosen` selected.
-    CPopupButtonView* RatePopup(std::uint16_t item, const std::vector<std::uint32_t>& rates, std::uint32_t chosen);
     // Fetches the requested sample as RunTransfer does; a sample without a
     // name is named after the sampler and its number. Nothing when the
     // transfer failed or was stopped.

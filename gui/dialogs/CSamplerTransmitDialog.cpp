@@ -1,10 +1,8 @@
 #include "gui/dialogs/CSamplerTransmitDialog.h"
 
 #include "framework/alerts/Alerts.h"
-#include "gui/framework/application/CApplication.h"
 #include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
-#include "resources/QuilletCommands.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
 #include "slicing/CSliceRenderSet.h"
 
@@ -42,11 +40,7 @@ CPushButtonView& CSamplerTransmitDialog::TransmitButton(std::uint16_t item) cons
 
 bool CSamplerTransmitDialog::TakeTransmitPress()
 {
-    if (fHelp->TakePress() && CApplication::Current())
-        CApplication::Current()->DoCommand(Cmd::kContents);
-    if (fCancel->TakePress())
-        EndModal(fCancelItem);
-    return fTransmit->TakePress();
+    return TakePresses(*fTransmit, *fCancel, fHelp, fCancelItem);
 }
 
 TransferOutcome CSamplerTransmitDialog::TransmitChecked(CABCSamplerTransfer& transfer, const CSliceRenderSet& slices,

@@ -10,6 +10,8 @@
 #include "gui/dialogs/CEnsoniqTransmitDialog.h"
 #include "gui/dialogs/CK2000ReceiveDialog.h"
 #include "gui/dialogs/CK2000TransmitDialog.h"
+#include "gui/dialogs/CS760ReceiveDialog.h"
+#include "gui/dialogs/CS760TransmitDialog.h"
 #include "gui/dialogs/CSDSReceiveDialog.h"
 #include "gui/dialogs/CSDSTransmitDialog.h"
 #include "gui/dialogs/CYamahaReceiveDialog.h"
@@ -19,6 +21,7 @@
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/model/SamplerFamily.h"
+#include "samplers/roland/CS760Transfer.h"
 
 namespace {
 
@@ -59,6 +62,8 @@ void ShowTransmitDialog(CInstalledSampler& sampler, const CSliceRenderSet& slice
         RunTransmitDialog<CEnsoniqTransmitDialog>(sampler, slices, transfer, pause);
     else if (family == "yamaha")
         RunTransmitDialog<CYamahaTransmitDialog>(sampler, slices, transfer, pause);
+    else if (family == "roland")
+        RunTransmitDialog<CS760TransmitDialog, CS760Transfer>(sampler, slices, transfer, pause);
 }
 
 std::optional<ReceivedSample> ShowReceiveDialog(CInstalledSampler& sampler, CABCSamplerTransfer& transfer,
@@ -77,5 +82,7 @@ std::optional<ReceivedSample> ShowReceiveDialog(CInstalledSampler& sampler, CABC
         return RunReceiveDialog<CEnsoniqReceiveDialog, CEnsoniqTransfer>(sampler, transfer, pause);
     if (family == "yamaha")
         return RunReceiveDialog<CYamahaReceiveDialog>(sampler, transfer, pause);
+    if (family == "roland")
+        return RunReceiveDialog<CS760ReceiveDialog, CS760Transfer>(sampler, transfer, pause);
     return std::nullopt;
 }

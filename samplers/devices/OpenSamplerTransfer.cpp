@@ -15,6 +15,7 @@
 #include "samplers/model/CABCSupportedSampler.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/model/SamplerFamily.h"
+#include "samplers/roland/CS760Transfer.h"
 #include "samplers/sds/CSDSTransfer.h"
 #include "samplers/yamaha/CA3000MIDIAndSCSIInterface.h"
 #include "samplers/yamaha/CA3000Transfer.h"
@@ -50,6 +51,9 @@ std::unique_ptr<CABCSamplerTransfer> OpenSamplerTransfer(const CInstalledSampler
             std::make_unique<CSamplerMIDIConnection>(ports, sampler.MIDIIn(), sampler.MIDIOut()));
     if (family == "akai")
         return OpenAKAITransfer(sampler, ports, buses);
+    if (family == "roland")
+        return std::make_unique<CS760Transfer>(
+            std::make_unique<CSamplerMIDIConnection>(ports, sampler.MIDIIn(), sampler.MIDIOut()), sampler.SysexID());
     if (family == "emu")
         return std::make_unique<CEMUTransfer>(buses.Device(sampler.SCSIBus(), sampler.SCSIID(), CSMDI::kTimeout));
     if (family == "kurzweil") {

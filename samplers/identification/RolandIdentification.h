@@ -6,11 +6,12 @@
 #include <optional>
 
 #include "samplers/identification/Identification.h"
+#include "samplers/roland/RolandMessages.h"
 
 namespace RolandIdentification {
 
-inline constexpr std::uint8_t kManufacturer = 0x41;
-inline constexpr std::uint8_t kModel = 0x34;
+inline constexpr std::uint8_t kManufacturer = Roland::kManufacturer;
+inline constexpr std::uint8_t kModel = Roland::kS760Model;
 inline constexpr std::size_t kIdentityBytes = 32;
 
 // F0 41 device 34 11, address 0, size 32, checksum, F7.
@@ -19,7 +20,5 @@ SysexBytes Request(std::uint8_t device);
 // type 2000 and the device byte as SysEx ID.
 std::optional<IdentifiedSampler> RecogniseReply(const SysexBytes& message);
 SysexBytes ReplyBytes(std::uint8_t device, const std::array<std::uint8_t, kIdentityBytes>& identity);
-// Roland's checksum: what brings the sum of the bytes to a multiple of 128.
-std::uint8_t Checksum(const std::uint8_t* bytes, std::size_t count);
 
 }  // namespace RolandIdentification

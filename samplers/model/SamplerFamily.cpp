@@ -22,8 +22,7 @@ const char* SamplerFamilyKey(std::uint32_t typeId)
 bool HasTransferProtocol(std::uint32_t typeId)
 {
     const std::string_view family = SamplerFamilyKey(typeId);
-    return family == "sds" || family == "emu" || family == "akai" || family == "kurzweil" || family == "ensoniq" ||
-           family == "yamaha";
+    return family != "pseudo";
 }
 
 const char* SamplerTransportKey(const SupportedSamplerConstants& type)

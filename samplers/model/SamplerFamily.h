@@ -14,6 +14,7 @@ inline constexpr std::uint32_t kSDSTypeId = 7000;
 
 const char* SamplerFamilyKey(std::uint32_t typeId);
 const char* SamplerTransportKey(const SupportedSamplerConstants& type);
-// Whether the program has the transfer protocol of the type's family
-// (samplers/devices/OpenSamplerTransfer makes it).
+// Whether the program talks to samplers of the type over a transfer
+// protocol (samplers/devices/OpenSamplerTransfer makes it): every hardware
+// family; the pseudo-samplers write files or windows instead.
 bool HasTransferProtocol(std::uint32_t typeId);

@@ -24,6 +24,7 @@ constexpr const char* kSDS = "--to 'MIDI Sample Dump Standard via MIDI'";
 constexpr const char* kSimulated = "QUILLET_SIMULATED_SAMPLERS=sds";
 constexpr const char* kSimulatedEMU = "QUILLET_SIMULATED_SAMPLERS=emu";
 constexpr const char* kSimulatedAKAI = "QUILLET_SIMULATED_SAMPLERS=akai";
+constexpr const char* kSimulatedS760 = "QUILLET_SIMULATED_SAMPLERS=roland";
 
 // Reads the program's Dump Headers and Data Packets from the .syx trace in
 // a folder, as any SDS receiver would, checks the packet numbers and
@@ -142,8 +143,8 @@ TEST_F(CliTransferTest, FailuresEndInOneLine) {
          "--scsi to say where it is\n"},
         {"receive --from 'MIDI Sample Dump Standard via MIDI' --sample 20000 --out X.wav", kSimulated, 2,
          "quillet-cli receive: --sample of this sampler: 0 to 16383\n"},
-        {"receive --from 'Roland S-760 via MIDI' --sample 0 --out X.wav", kSimulated, 2,
-         "quillet-cli receive: transfers with Roland S-760 via MIDI samplers are not available\n"},
+        {"receive --from 'SoundFonts' --sample 0 --out X.wav", kSimulated, 2,
+         "quillet-cli receive: transfers with SoundFonts samplers are not available\n"},
         {"receive --from 'MIDI Sample Dump Standard via MIDI' --sample 0 --out X.txt", kSimulated, 2,
          "quillet-cli receive: --out takes a .wav or .aif file\n"},
         {"transmit Missing.wav --to 'MIDI Sample Dump Standard via MIDI'", kSimulated, 1, nullptr},
@@ -227,4 +228,14 @@ TEST_F(CliTransferTest, EnsoniqWaveSampleComesBackFromTheSimulatedASR10) {
                                    "QUILLET_SIMULATED_SAMPLERS=ensoniq");
     ASSERT_EQ(received.status, 0) << received.err;
     EXPECT_EQ(SoxSamples(Path("Tom.wav")).size(), 600u);
+}
+
+TEST_F(CliTransferTest, S760SampleComesBackByItsNumber) {
+    const CliRun received =
+        RunCli("receive --from 'Roland S-760 via MIDI' --sample 0 --out " + Quoted("Tom.wav"), kSimulatedS760);
+    ASSERT_EQ(received.status, 0) << received.err;
+    EXPECT_EQ(SoxSamples(Path("Tom.wav")).size(), 596u);  // the dump less the 4 frames after the end
+    const CliRun outside = RunCli("receive --from 'Roland S-760 via MIDI' --sample 512 --out X.wav", kSimulatedS760);
+    EXPECT_EQ(outside.err.substr(0, outside.err.find('\n') + 1),
+              "quillet-cli receive: --sample of this sampler: 0 to 511\n");
 }

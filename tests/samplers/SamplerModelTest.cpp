@@ -180,7 +180,7 @@ TEST_F(SamplerModelTest, TransmitMenuTexts)
         {CPseudoSamplerClass::kMixman, "Export as Mixman TRK File"},
         {CPseudoSamplerClass::kSFZKit, "Export as SFZ Kit"},
         {4000, "Transmit to My S1000 via MIDI"},
-        {2000, "Transmit not Available"},
+        {2000, "Transmit to My S-760 via MIDI"},
     };
     for (const auto& [typeId, text] : cases)
         EXPECT_EQ(TransmitMenuText(CInstalledSampler(Type(typeId))), text) << typeId;

@@ -103,10 +103,10 @@ int TransmitCommand::Run()
         return kCliFileFailed;
     const auto count = static_cast<std::uint32_t>(slices.Count());
     std::cout << "sent " << count << " sample(s) to " << sampler_.Sampler().Name();
-    if (count > 0 && transfer->NumbersFromFirst())
-        std::cout << ", numbers " << request.firstSampleNumber << " to " << request.firstSampleNumber + count - 1;
     if (const std::string built = transfer->TransmitReport(); !built.empty())
         std::cout << "; " << built;
+    else if (count > 0)
+        std::cout << ", numbers " << request.firstSampleNumber << " to " << request.firstSampleNumber + count - 1;
     std::cout << '\n';
     return kCliOk;
 }

@@ -1,10 +1,8 @@
 #include "gui/dialogs/CAKAIReceiveDialog.h"
 
-#include "gui/framework/application/CApplication.h"
 #include "gui/framework/controls/CPopupButtonView.h"
 #include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
-#include "resources/QuilletCommands.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
 
 CAKAIReceiveDialog::CAKAIReceiveDialog(CInstalledSampler& sampler, CABCSamplerTransfer& transfer,
@@ -32,11 +30,7 @@ CPushButtonView& CAKAIReceiveDialog::Button(ItemId id) const
 void CAKAIReceiveDialog::CheckControls()
 {
     fReceive->SetEnabled(!fNames.empty());
-    if (fHelp->TakePress() && CApplication::Current())
-        CApplication::Current()->DoCommand(Cmd::kContents);
-    if (fCancel->TakePress())
-        EndModal(kCancel);
-    if (!fReceive->TakePress() || fNames.empty())
+    if (!TakePresses(*fReceive, *fCancel, fHelp, kCancel) || fNames.empty())
         return;
     const auto number = static_cast<std::uint32_t>(fSamples->Value()) + fTransfer.FirstSampleNumber();
     fReceived = ReceiveSample(fTransfer, {0, number});

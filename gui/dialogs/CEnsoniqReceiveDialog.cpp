@@ -1,10 +1,8 @@
 #include "gui/dialogs/CEnsoniqReceiveDialog.h"
 
-#include "gui/framework/application/CApplication.h"
 #include "gui/framework/controls/CPopupButtonView.h"
 #include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
-#include "resources/QuilletCommands.h"
 #include "samplers/model/CInstalledSampler.h"
 
 namespace {
@@ -62,11 +60,7 @@ void CEnsoniqReceiveDialog::CheckControls()
     if (!fLayers.empty() && fLayer->Value() != fShownLayer)
         ShowWaves();
     fReceive->SetEnabled(!fWaves.empty());
-    if (fHelp->TakePress() && CApplication::Current())
-        CApplication::Current()->DoCommand(Cmd::kContents);
-    if (fCancel->TakePress())
-        EndModal(kCancel);
-    if (!fReceive->TakePress() || fWaves.empty())
+    if (!TakePresses(*fReceive, *fCancel, fHelp, kCancel) || fWaves.empty())
         return;
     const CEnsoniqTransfer::Entry& wave = fWaves.at(static_cast<std::size_t>(fWave->Value()));
     fReceived = ReceiveSample(fTransfer, {Sampler().SysexID(), wave.reference});

@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-#include "gui/framework/application/CApplication.h"
 #include "gui/framework/controls/CPopupButtonView.h"
 #include "gui/framework/controls/CPushButtonView.h"
 #include "gui/framework/views/CWindowRootGroupView.h"
-#include "resources/QuilletCommands.h"
 #include "samplers/model/CInstalledSampler.h"
 #include "samplers/yamaha/CA3000Transfer.h"
 
@@ -41,11 +39,7 @@ CPushButtonView& CYamahaReceiveDialog::Button(ItemId id) const
 void CYamahaReceiveDialog::CheckControls()
 {
     fReceive->SetEnabled(!fNames.empty());
-    if (fHelp->TakePress() && CApplication::Current())
-        CApplication::Current()->DoCommand(Cmd::kContents);
-    if (fCancel->TakePress())
-        EndModal(kCancel);
-    if (!fReceive->TakePress() || fNames.empty())
+    if (!TakePresses(*fReceive, *fCancel, fHelp, kCancel) || fNames.empty())
         return;
     const auto index = static_cast<std::size_t>(std::clamp(fSample->Value(), 0, static_cast<int>(fNames.size()) - 1));
     sName = fNames[index];

@@ -28,7 +28,6 @@ public:
                   CLengthyOperation& progress) override;
     // The patch built, its keys and the numbers of the samples sent.
     std::string TransmitReport() const override { return fReport; }
-    bool NumbersFromFirst() const override { return false; }
     // XInternalError for a number past 511, XSampleDoesNotExist for an
     // empty slot.
     ReceivedSample Receive(const ReceiveRequest& request, CLengthyOperation& progress) override;

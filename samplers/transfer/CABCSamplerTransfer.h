@@ -47,12 +47,10 @@ public:
     // SliceLimit() are cut after the user agrees (LimitSlices).
     virtual void Transmit(const CSliceRenderSet& slices, const TransmitRequest& request,
                           CLengthyOperation& progress) = 0;
-    // What the last Transmit built beyond the samples (e.g. 'program "LOOP"
-    // with 12 keygroups'); empty when it built nothing else.
+    // What the last Transmit built and where (e.g. 'program "LOOP" with 12
+    // keygroups'); empty from the families that number the samples from the
+    // request's first sample number and build nothing else.
     virtual std::string TransmitReport() const { return {}; }
-    // Whether the samples sent are numbered from the request's first sample
-    // number on; a family that numbers them itself names them in its report.
-    virtual bool NumbersFromFirst() const { return true; }
     // Fetches one sample.
     virtual ReceivedSample Receive(const ReceiveRequest& request, CLengthyOperation& progress) = 0;
     // The programs in the sampler a transmission may start from (its

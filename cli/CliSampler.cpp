@@ -189,11 +189,8 @@ void CliSampler::Connect(const std::string& prefix)
     else if (!installed && !Search(*sampler_))
         throw CliSamplerNotFound("no " + sampler_->Type().Name() +
                                  " sampler answered; give --midi-in and --midi-out or --scsi to say where it is");
-}
-
-std::uint8_t CliSampler::SysexId() const
-{
-    return sysexId_ >= 0 ? static_cast<std::uint8_t>(sysexId_) : sampler_->SysexID();
+    if (sysexId_ >= 0)
+        sampler_->SetSysexID(static_cast<std::uint8_t>(sysexId_));
 }
 
 std::unique_ptr<CABCSamplerTransfer> CliSampler::OpenTransfer() const

@@ -35,8 +35,6 @@ public:
     // names nothing or a type without transfers; a CliSamplerNotFound when
     // none of the type answers.
     void Connect(const std::string& prefix);
-    // The SysEx ID to talk on: --sysex-id, or the sampler's.
-    std::uint8_t SysexId() const;
     const CInstalledSampler& Sampler() const { return *sampler_; }
     // The family's transfers on the sampler's ports (alert 46 or 47 and
     // XFailedOpeningMIDIPort when a port will not open).

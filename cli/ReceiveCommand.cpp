@@ -15,6 +15,7 @@
 #include "framework/files/FileTypes.h"
 #include "formats/sound/AIFFFile.h"
 #include "formats/sound/WAVFile.h"
+#include "samplers/model/CInstalledSampler.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
 #include "sound/CWaveSample.h"
 #include "sound/WAVE_SAMPLE.h"
@@ -75,7 +76,7 @@ int ReceiveCommand::Run()
     ReceivedSample received;
     const TransferOutcome outcome =
         RunCliTransfer(Res::kStringReceivingSample, quiet_, [&](CLengthyOperation& progress) {
-            received = transfer->Receive({sampler_.SysexId(), number}, progress);
+            received = transfer->Receive({sampler_.Sampler().SysexID(), number}, progress);
         });
     if (outcome != TransferOutcome::kDone)
         return kCliFileFailed;

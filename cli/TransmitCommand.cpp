@@ -81,7 +81,7 @@ int TransmitCommand::Run()
     const std::unique_ptr<CABCSamplerTransfer> transfer = sampler_.OpenTransfer();
 
     TransmitRequest request;
-    request.sysexId = sampler_.SysexId();
+    request.sysexId = sampler_.Sampler().SysexID();
     request.firstSampleNumber =
         sampleNumber_ >= 0 ? static_cast<std::uint32_t>(sampleNumber_) : transfer->FirstSampleNumber();
     if (request.firstSampleNumber < transfer->FirstSampleNumber() ||

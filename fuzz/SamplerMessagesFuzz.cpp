@@ -39,7 +39,9 @@ void ReadAKAIBlock(const Bytes& m)
 {
     // The message's own operation and length choose the block kind and size.
     const std::uint8_t operation = m.size() > 3 ? m[3] : AKAI::kProgram;
-    const std::size_t size = m.size() > 200 ? AKAIBlock::kS3000Size : AKAIBlock::kS1000Size;
+    const std::size_t size = m.size() == AKAI::BlockMessageLength(operation, AKAIBlock::kS3000Size)
+                                 ? AKAIBlock::kS3000Size
+                                 : AKAIBlock::kS1000Size;
     const AKAI::Block block = AKAI::ParseBlock(m, operation, size);
     if (operation == AKAI::kProgram) {
         AKAIBlock::ProgramName(block.data);
@@ -56,6 +58,13 @@ void ReadAKAIBlock(const Bytes& m)
         AKAIBlock::SampleRate(block.data);
         AKAIBlock::SampleRootKey(block.data);
     }
+}
+
+// The category asked for, then the entries of a file-list message.
+void ReadS760FileList(const Bytes& m)
+{
+    if (!m.empty())
+        CS760FileList(64).AddFromMessage(m.data() + 1, m.size() - 1, m[0]);
 }
 
 void ReadKurzweilMessage(const Bytes& m)
@@ -179,7 +188,7 @@ void Read(std::uint8_t reader, const Bytes& m)
     case 1: AKAI::ParseNameList(m, m.size() > 3 ? m[3] : AKAI::kProgramList); break;
     case 2: AKAI::ParseStatus(m); break;
     case 3: ReadAKAIBlock(m); break;
-    case 4: CS760FileList(64).AddFromMessage(m.data(), m.size(), m.empty() ? 0 : m[0]); break;
+    case 4: ReadS760FileList(m); break;
     case 5: CRolandLink::ParseData(m, Roland::kDAT, m.size() >= 9 ? Roland::AddressOf(m) : 0, Roland::kMaxPiece); break;
     case 6: ReadKurzweilMessage(m); break;
     case 7: Kurzweil::UnpackBitStream(m.data(), m.size()); break;

@@ -16,6 +16,9 @@
 #include "samplers/ensoniq/CEnsoniqLayerParameters.h"
 #include "samplers/ensoniq/CEnsoniqWaveParameters.h"
 #include "samplers/ensoniq/EnsoniqMessages.h"
+#include "samplers/identification/AKAIIdentification.h"
+#include "samplers/identification/EnsoniqIdentification.h"
+#include "samplers/identification/SamplerRecognition.h"
 #include "samplers/kurzweil/CK2000Keymap.h"
 #include "samplers/kurzweil/CK2000Program.h"
 #include "samplers/kurzweil/CK2000SoundBlock.h"
@@ -181,9 +184,33 @@ void ReadS760Parameters(const Bytes& m)
     S760::ParametersToFormat(S760::SampleParameters::Decode(block));
 }
 
+void ReadIdentityAnswer(const Bytes& m)
+{
+    const std::uint8_t channel = m.size() > 2 ? m[2] : 0;
+    RecogniseMIDIAnswer(m);
+    AKAIIdentification::RecogniseModel(m, channel);
+    EnsoniqIdentification::IsOnlineAnswer(m, channel);
+}
+
+// An INQUIRY answer's fields: type, vendor (8), product (16), revision.
+void ReadInquiry(const Bytes& m)
+{
+    InquiryIdentity inquiry;
+    const auto text = [&m](std::size_t at, std::size_t count) {
+        at = std::min(at, m.size());
+        return std::string(m.begin() + static_cast<std::ptrdiff_t>(at),
+                           m.begin() + static_cast<std::ptrdiff_t>(std::min(m.size(), at + count)));
+    };
+    inquiry.peripheralType = m.empty() ? 0 : m[0];
+    inquiry.vendor = text(1, 8);
+    inquiry.product = text(9, 16);
+    inquiry.revision = text(25, m.size());
+    RecogniseSCSIAnswer(inquiry);
+}
+
 void Read(std::uint8_t reader, const Bytes& m)
 {
-    switch (reader % 18) {
+    switch (reader % 20) {
     case 0: AKAI::CheckReply(m); break;
     case 1: AKAI::ParseNameList(m, m.size() > 3 ? m[3] : AKAI::kProgramList); break;
     case 2: AKAI::ParseStatus(m); break;
@@ -201,7 +228,9 @@ void Read(std::uint8_t reader, const Bytes& m)
     case 14: CA3000ObjectList::Read(m); break;
     case 15: ReadSDS(m); break;
     case 16: ReadSMDI(m); break;
-    default: ReadS760Parameters(m); break;
+    case 17: ReadS760Parameters(m); break;
+    case 18: ReadIdentityAnswer(m); break;
+    default: ReadInquiry(m); break;
     }
 }
 

@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr std::size_t kReservedWords = std::size_t{1} << 22;
+
 std::uint16_t Percent(std::uint64_t done, std::uint64_t total)
 {
     return static_cast<std::uint16_t>(total == 0 ? 100 : done * 100 / total);
@@ -67,7 +69,9 @@ ReceivedSample ReceiveFrames(CABCSampleReceiver& receiver, CLengthyOperation& pr
     FrameWidth width = FrameWidth::k16;
     receiver.Begin(received.format, width);
     const std::size_t channels = std::max<std::size_t>(1, received.format.channels);
-    received.samples.reserve(std::size_t{receiver.TotalFrames()} * channels);
+    // The length is the instrument's word: room is made for at most
+    // kReservedWords at once, the rest grows only as data really arrives.
+    received.samples.reserve(std::min(std::size_t{receiver.TotalFrames()} * channels, kReservedWords));
     std::vector<std::uint8_t> chunk;
     while (receiver.IsActive() && receiver.FramesRemaining() > 0) {
         progress.Update(static_cast<std::int32_t>(receiver.FramesRemaining()),

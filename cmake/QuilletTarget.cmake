@@ -9,7 +9,9 @@ if(QUILLET_SANITIZE)
 endif()
 if(QUILLET_FUZZ)
   # Every library gets coverage instrumentation; only fuzz targets link the libFuzzer main.
-  target_compile_options(quillet_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  # An undefined-behaviour report ends the run, so a fuzzer fails on it.
+  target_compile_options(quillet_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                                                   -fno-sanitize-recover=undefined)
   target_link_options(quillet_options INTERFACE -fsanitize=address,undefined)
 endif()
 

@@ -1,23 +1,5 @@
 #include "devices/midi/SysexEncoding.h"
 
-namespace {
-
-std::uint32_t UnpackLittle(const std::uint8_t* source, std::size_t count)
-{
-    std::uint32_t value = 0;
-    for (std::size_t i = count; i-- > 0;)
-        value = (value << 7) | (source[i] & 0x7F);
-    return value;
-}
-
-void PackLittle(std::uint8_t* destination, std::uint32_t value, std::size_t count)
-{
-    for (std::size_t i = 0; i < count; ++i, value >>= 7)
-        destination[i] = static_cast<std::uint8_t>(value & 0x7F);
-}
-
-}  // namespace
-
 void Pack7BitBigEndian(std::uint32_t value, std::size_t count, std::uint8_t* destination)
 {
     for (std::size_t i = count; i-- > 0; value >>= 7)
@@ -32,12 +14,19 @@ std::uint32_t Unpack7BitBigEndian(std::size_t count, const std::uint8_t* source)
     return value;
 }
 
-std::uint32_t Unpack7Bit2(const std::uint8_t* source) { return UnpackLittle(source, 2); }
-std::uint32_t Unpack7Bit3(const std::uint8_t* source) { return UnpackLittle(source, 3); }
-std::uint32_t Unpack7Bit4(const std::uint8_t* source) { return UnpackLittle(source, 4); }
-void Pack7Bit2(std::uint8_t* destination, std::uint32_t value) { PackLittle(destination, value, 2); }
-void Pack7Bit3(std::uint8_t* destination, std::uint32_t value) { PackLittle(destination, value, 3); }
-void Pack7Bit4(std::uint8_t* destination, std::uint32_t value) { PackLittle(destination, value, 4); }
+void Append7BitLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t value, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i, value >>= 7)
+        bytes.push_back(static_cast<std::uint8_t>(value & 0x7F));
+}
+
+std::uint32_t Unpack7BitLittleEndian(std::size_t count, const std::uint8_t* source)
+{
+    std::uint32_t value = 0;
+    for (std::size_t i = count; i-- > 0;)
+        value = (value << 7) | (source[i] & 0x7F);
+    return value;
+}
 
 void PackNibbles(std::size_t count, const std::uint8_t* bytes, std::uint8_t* destination)
 {

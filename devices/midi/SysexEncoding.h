@@ -3,18 +3,16 @@
 // byte order, nibbles, checksums, masking, and rounded scaling.
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 // `count` bytes, the last one holding the lowest 7 bits.
 void Pack7BitBigEndian(std::uint32_t value, std::size_t count, std::uint8_t* destination);
 std::uint32_t Unpack7BitBigEndian(std::size_t count, const std::uint8_t* source);
 
-// Least significant 7-bit group first.
-std::uint32_t Unpack7Bit2(const std::uint8_t* source);
-std::uint32_t Unpack7Bit3(const std::uint8_t* source);
-std::uint32_t Unpack7Bit4(const std::uint8_t* source);
-void Pack7Bit2(std::uint8_t* destination, std::uint32_t value);
-void Pack7Bit3(std::uint8_t* destination, std::uint32_t value);
-void Pack7Bit4(std::uint8_t* destination, std::uint32_t value);
+// `count` bytes, the first one holding the lowest 7 bits; appended to a
+// message being built.
+void Append7BitLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t value, std::size_t count);
+std::uint32_t Unpack7BitLittleEndian(std::size_t count, const std::uint8_t* source);
 
 // Each byte becomes two, high nibble first; and back.
 void PackNibbles(std::size_t count, const std::uint8_t* bytes, std::uint8_t* destination);

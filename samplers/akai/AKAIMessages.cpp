@@ -1,5 +1,6 @@
 #include "samplers/akai/AKAIMessages.h"
 
+#include "devices/midi/SysexEncoding.h"
 #include "framework/exceptions/SamplerExceptions.h"
 #include "samplers/akai/AKAIText.h"
 
@@ -13,20 +14,6 @@ constexpr std::size_t kNumberBytes = 2;
 Bytes Start(std::uint8_t channel, std::uint8_t operation)
 {
     return {0xF0, kManufacturer, channel, operation, kFamily};
-}
-
-void PutNumber(Bytes& bytes, std::uint32_t value, std::size_t groups)
-{
-    for (std::size_t i = 0; i < groups; ++i)
-        bytes.push_back(static_cast<std::uint8_t>((value >> (7 * i)) & 0x7F));
-}
-
-std::uint32_t GetNumber(const Bytes& bytes, std::size_t at, std::size_t groups)
-{
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < groups; ++i)
-        value |= std::uint32_t{bytes[at + i]} << (7 * i);
-    return value;
 }
 
 bool HasKeygroup(std::uint8_t operation)
@@ -71,7 +58,7 @@ Bytes Request(std::uint8_t channel, std::uint8_t operation)
 Bytes NumberedRequest(std::uint8_t channel, std::uint8_t operation, std::uint16_t number)
 {
     Bytes message = Start(channel, operation);
-    PutNumber(message, number, kNumberBytes);
+    Append7BitLittleEndian(message, number, kNumberBytes);
     message.push_back(0xF7);
     return message;
 }
@@ -79,7 +66,7 @@ Bytes NumberedRequest(std::uint8_t channel, std::uint8_t operation, std::uint16_
 Bytes KeygroupRequest(std::uint8_t channel, std::uint16_t program, std::uint8_t keygroup)
 {
     Bytes message = Start(channel, kKeygroupRequest);
-    PutNumber(message, program, kNumberBytes);
+    Append7BitLittleEndian(message, program, kNumberBytes);
     message.push_back(keygroup & 0x7F);
     message.push_back(0xF7);
     return message;
@@ -88,7 +75,7 @@ Bytes KeygroupRequest(std::uint8_t channel, std::uint16_t program, std::uint8_t 
 Bytes BlockMessage(std::uint8_t channel, std::uint8_t operation, std::uint16_t number, const Bytes& block)
 {
     Bytes message = Start(channel, operation);
-    PutNumber(message, number, kNumberBytes);
+    Append7BitLittleEndian(message, number, kNumberBytes);
     const Bytes nibbles = ToNibbles(block);
     message.insert(message.end(), nibbles.begin(), nibbles.end());
     message.push_back(0xF7);
@@ -98,7 +85,7 @@ Bytes BlockMessage(std::uint8_t channel, std::uint8_t operation, std::uint16_t n
 Bytes KeygroupMessage(std::uint8_t channel, std::uint16_t program, std::uint8_t keygroup, const Bytes& block)
 {
     Bytes message = Start(channel, kKeygroup);
-    PutNumber(message, program, kNumberBytes);
+    Append7BitLittleEndian(message, program, kNumberBytes);
     message.push_back(keygroup & 0x7F);
     const Bytes nibbles = ToNibbles(block);
     message.insert(message.end(), nibbles.begin(), nibbles.end());
@@ -116,10 +103,10 @@ Bytes StatusMessage(const Status& status)
     Bytes message = Start(status.channel, kStatus);
     message.push_back(status.osMinor & 0x7F);
     message.push_back(status.modelByte & 0x7F);
-    PutNumber(message, status.maxBlocks, 2);
-    PutNumber(message, status.freeBlocks, 2);
-    PutNumber(message, status.maxWords, 4);
-    PutNumber(message, status.freeWords, 4);
+    Append7BitLittleEndian(message, status.maxBlocks, 2);
+    Append7BitLittleEndian(message, status.freeBlocks, 2);
+    Append7BitLittleEndian(message, status.maxWords, 4);
+    Append7BitLittleEndian(message, status.freeWords, 4);
     message.push_back(status.channel & 0x7F);
     message.push_back(0xF7);
     return message;
@@ -128,7 +115,7 @@ Bytes StatusMessage(const Status& status)
 Bytes NameListMessage(std::uint8_t channel, std::uint8_t operation, const std::vector<std::string>& names)
 {
     Bytes message = Start(channel, operation);
-    PutNumber(message, static_cast<std::uint32_t>(names.size()), kNumberBytes);
+    Append7BitLittleEndian(message, static_cast<std::uint32_t>(names.size()), kNumberBytes);
     for (const std::string& name : names) {
         const std::vector<std::uint8_t> codes = ToCodes(name, kNameLength);
         message.insert(message.end(), codes.begin(), codes.end());
@@ -167,7 +154,7 @@ std::vector<std::string> ParseNameList(const Bytes& message, std::uint8_t operat
     RequireOperation(message, operation);
     if (message.size() < kListNames + 1)
         throw XSysexTooSmall();
-    const std::uint32_t count = GetNumber(message, kHeaderLength, kNumberBytes);
+    const std::uint32_t count = Unpack7BitLittleEndian(kNumberBytes, message.data() + kHeaderLength);
     if (message.size() < kListNames + 1 + kNameLength * count)
         throw XSysexTooSmall();
     std::vector<std::string> names;
@@ -186,10 +173,10 @@ Status ParseStatus(const Bytes& message)
     status.channel = message[2];
     status.osMinor = message[5];
     status.modelByte = message[6];
-    status.maxBlocks = static_cast<std::uint16_t>(GetNumber(message, 7, 2));
-    status.freeBlocks = static_cast<std::uint16_t>(GetNumber(message, 9, 2));
-    status.maxWords = GetNumber(message, 11, 4);
-    status.freeWords = GetNumber(message, 15, 4);
+    status.maxBlocks = static_cast<std::uint16_t>(Unpack7BitLittleEndian(2, message.data() + 7));
+    status.freeBlocks = static_cast<std::uint16_t>(Unpack7BitLittleEndian(2, message.data() + 9));
+    status.maxWords = Unpack7BitLittleEndian(4, message.data() + 11);
+    status.freeWords = Unpack7BitLittleEndian(4, message.data() + 15);
     return status;
 }
 
@@ -205,7 +192,7 @@ Block ParseBlock(const Bytes& message, std::uint8_t operation, std::size_t size)
     if (message.size() != BlockMessageLength(operation, size))
         throw XSysexInvalidSize();
     Block block;
-    block.number = static_cast<std::uint16_t>(GetNumber(message, kHeaderLength, kNumberBytes));
+    block.number = static_cast<std::uint16_t>(Unpack7BitLittleEndian(kNumberBytes, message.data() + kHeaderLength));
     std::size_t at = kHeaderLength + kNumberBytes;
     if (HasKeygroup(operation))
         block.keygroup = message[at++];

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "devices/midi/SysexEncoding.h"
 #include "framework/exceptions/SamplerExceptions.h"
 
 namespace SDS {
@@ -14,20 +15,6 @@ namespace {
 constexpr std::uint8_t kMinimumBits = 8;
 constexpr std::uint8_t kMaximumBits = 28;
 constexpr std::size_t kDataStart = 5;
-
-void PutNumber(Bytes& bytes, std::uint32_t value, int groups)
-{
-    for (int i = 0; i < groups; ++i)
-        bytes.push_back(static_cast<std::uint8_t>((value >> (7 * i)) & 0x7F));
-}
-
-std::uint32_t GetNumber(const Bytes& bytes, std::size_t at, int groups)
-{
-    std::uint32_t value = 0;
-    for (int i = 0; i < groups; ++i)
-        value |= std::uint32_t{bytes[at + static_cast<std::size_t>(i)]} << (7 * i);
-    return value;
-}
 
 Bytes Start(std::uint8_t channel, std::uint8_t type)
 {
@@ -124,12 +111,12 @@ SampleFormat FormatOf(const Header& header)
 Bytes DumpHeader(std::uint8_t channel, const Header& header)
 {
     Bytes bytes = Start(channel, kDumpHeader);
-    PutNumber(bytes, header.sampleNumber, 2);
+    Append7BitLittleEndian(bytes, header.sampleNumber, 2);
     bytes.push_back(header.bits);
-    PutNumber(bytes, header.period, 3);
-    PutNumber(bytes, header.length, 3);
-    PutNumber(bytes, header.loopStart, 3);
-    PutNumber(bytes, header.loopEnd, 3);
+    Append7BitLittleEndian(bytes, header.period, 3);
+    Append7BitLittleEndian(bytes, header.length, 3);
+    Append7BitLittleEndian(bytes, header.loopStart, 3);
+    Append7BitLittleEndian(bytes, header.loopEnd, 3);
     bytes.push_back(header.loopType & 0x7F);
     bytes.push_back(0xF7);
     return bytes;
@@ -138,7 +125,7 @@ Bytes DumpHeader(std::uint8_t channel, const Header& header)
 Bytes DumpRequest(std::uint8_t channel, std::uint16_t sampleNumber)
 {
     Bytes bytes = Start(channel, kDumpRequest);
-    PutNumber(bytes, sampleNumber, 2);
+    Append7BitLittleEndian(bytes, sampleNumber, 2);
     bytes.push_back(0xF7);
     return bytes;
 }
@@ -216,19 +203,19 @@ Handshake ParseHandshake(const Bytes& message)
 Header ParseHeader(const Bytes& message)
 {
     Header header;
-    header.sampleNumber = static_cast<std::uint16_t>(GetNumber(message, 4, 2));
+    header.sampleNumber = static_cast<std::uint16_t>(Unpack7BitLittleEndian(2, message.data() + 4));
     header.bits = message[6];
-    header.period = GetNumber(message, 7, 3);
-    header.length = GetNumber(message, 10, 3);
-    header.loopStart = GetNumber(message, 13, 3);
-    header.loopEnd = GetNumber(message, 16, 3);
+    header.period = Unpack7BitLittleEndian(3, message.data() + 7);
+    header.length = Unpack7BitLittleEndian(3, message.data() + 10);
+    header.loopStart = Unpack7BitLittleEndian(3, message.data() + 13);
+    header.loopEnd = Unpack7BitLittleEndian(3, message.data() + 16);
     header.loopType = message[19];
     return header;
 }
 
 std::uint16_t ParseRequestedNumber(const Bytes& message)
 {
-    return static_cast<std::uint16_t>(GetNumber(message, 4, 2));
+    return static_cast<std::uint16_t>(Unpack7BitLittleEndian(2, message.data() + 4));
 }
 
 void UnpackWords(const Bytes& packet, std::uint8_t bits, void* frames, std::uint32_t words)

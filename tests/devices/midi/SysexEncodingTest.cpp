@@ -13,21 +13,18 @@ TEST(SysexEncoding, SevenBitGroupsInBothOrders)
     EXPECT_EQ(Unpack7BitBigEndian(3, big), 0x12345u);
 
     struct Case {
-        void (*pack)(std::uint8_t*, std::uint32_t);
-        std::uint32_t (*unpack)(const std::uint8_t*);
         std::uint32_t value;
         std::vector<std::uint8_t> bytes;
     };
-    for (const Case& c : {Case{Pack7Bit2, Unpack7Bit2, 0x3FFF, {0x7F, 0x7F}},
-                          Case{Pack7Bit3, Unpack7Bit3, 0x12345, {0x45, 0x46, 0x04}},
-                          Case{Pack7Bit4, Unpack7Bit4, 0x0FFFFFFF, {0x7F, 0x7F, 0x7F, 0x7F}}}) {
-        std::vector<std::uint8_t> packed(c.bytes.size());
-        c.pack(packed.data(), c.value);
-        EXPECT_EQ(packed, c.bytes);
-        EXPECT_EQ(c.unpack(packed.data()), c.value);
+    for (const Case& c : {Case{0x3FFF, {0x7F, 0x7F}}, Case{0x12345, {0x45, 0x46, 0x04}},
+                          Case{0x0FFFFFFF, {0x7F, 0x7F, 0x7F, 0x7F}}}) {
+        std::vector<std::uint8_t> packed{0xF0};
+        Append7BitLittleEndian(packed, c.value, c.bytes.size());
+        EXPECT_EQ(std::vector<std::uint8_t>(packed.begin() + 1, packed.end()), c.bytes);
+        EXPECT_EQ(Unpack7BitLittleEndian(c.bytes.size(), packed.data() + 1), c.value);
     }
     const std::uint8_t highBits[] = {0x81, 0xFF};
-    EXPECT_EQ(Unpack7Bit2(highBits), 0x3F81u);
+    EXPECT_EQ(Unpack7BitLittleEndian(2, highBits), 0x3F81u);
 }
 
 TEST(SysexEncoding, NibblesChecksumsMaskAndRounding)

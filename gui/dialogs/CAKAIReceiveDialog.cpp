@@ -15,22 +15,13 @@ CAKAIReceiveDialog::CAKAIReceiveDialog(CInstalledSampler& sampler, CABCSamplerTr
     AskWithWaitCursor([this] { fNames = fTransfer.SampleNames(); });
     fSamples->SetItems(fNames);
     fSamples->SetValue(0);
-    fReceive = new CPushButtonView(&Root(), ItemRecord(kReceive));
-    fCancel = new CPushButtonView(&Root(), ItemRecord(kCancel));
-    fHelp = new CPushButtonView(&Root(), ItemRecord(kHelp));
-    SetDefaultButton(fReceive);
-    SetCancelButton(fCancel);
-}
-
-CPushButtonView& CAKAIReceiveDialog::Button(ItemId id) const
-{
-    return id == kCancel ? *fCancel : id == kHelp ? *fHelp : *fReceive;
+    AddButtons(kReceive, kCancel, kHelp);
 }
 
 void CAKAIReceiveDialog::CheckControls()
 {
-    fReceive->SetEnabled(!fNames.empty());
-    if (!TakePresses(*fReceive, *fCancel, fHelp, kCancel) || fNames.empty())
+    ButtonOn(kReceive).SetEnabled(!fNames.empty());
+    if (!TakeActionPress() || fNames.empty())
         return;
     const auto number = static_cast<std::uint32_t>(fSamples->Value()) + fTransfer.FirstSampleNumber();
     fReceived = ReceiveSample(fTransfer, {0, number});

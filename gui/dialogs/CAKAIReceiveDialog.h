@@ -24,7 +24,7 @@ public:
 
     void CheckControls() override;
     CPopupButtonView& Samples() const { return *fSamples; }
-    CPushButtonView& Button(ItemId id) const;
+    CPushButtonView& Button(ItemId id) const { return ButtonOn(id); }
     // The sample fetched, once Receive succeeded.
     std::optional<ReceivedSample>& Received() { return fReceived; }
 
@@ -32,8 +32,5 @@ private:
     CABCSamplerTransfer& fTransfer;
     std::vector<std::string> fNames;
     CPopupButtonView* fSamples = nullptr;
-    CPushButtonView* fReceive = nullptr;
-    CPushButtonView* fCancel = nullptr;
-    CPushButtonView* fHelp = nullptr;
     std::optional<ReceivedSample> fReceived;
 };

@@ -22,13 +22,13 @@ CEMUTransmitDialog::CEMUTransmitDialog(CInstalledSampler& sampler, const CSliceR
     fStartNumber = NumberField(kStartNumber, 0, static_cast<int>(EMUTransmitChoices::kMaxDigits));
     fStartNumber->SetText(sChoices.startNumber);
     new CSamplerPictureView(&Root(), ItemRecord(kPanel).frame, sampler.Type().Constants().picture);
-    AddTransmitButtons(kTransmit, kCancel, kHelp);
+    AddButtons(kTransmit, kCancel, kHelp);
     SetFocusView(fName);
 }
 
 void CEMUTransmitDialog::CheckControls()
 {
-    if (!TakeTransmitPress())
+    if (!TakeActionPress())
         return;
     sChoices.sampleName = fName->Text();
     sChoices.rate = CEMUSCSIInterface::Rates().at(static_cast<std::size_t>(fRate->Value()));

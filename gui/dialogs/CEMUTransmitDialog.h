@@ -33,7 +33,7 @@ public:
     void CheckControls() override;
     CSingleLineTextEditView& Field(ItemId id) const { return id == kSampleName ? *fName : *fStartNumber; }
     CPopupButtonView& Rate() const { return *fRate; }
-    CPushButtonView& Button(ItemId id) const { return TransmitButton(id); }
+    CPushButtonView& Button(ItemId id) const { return ButtonOn(id); }
     // What the next opening shows.
     static EMUTransmitChoices& Kept() { return sChoices; }
 

@@ -25,20 +25,11 @@ CEnsoniqReceiveDialog::CEnsoniqReceiveDialog(CInstalledSampler& sampler, CEnsoni
     AddStaticTexts();
     fLayer = new CPopupButtonView(&Root(), ItemRecord(kLayer).frame);
     fWave = new CPopupButtonView(&Root(), ItemRecord(kWave).frame);
-    fReceive = new CPushButtonView(&Root(), ItemRecord(kReceive));
-    fCancel = new CPushButtonView(&Root(), ItemRecord(kCancel));
-    fHelp = new CPushButtonView(&Root(), ItemRecord(kHelp));
-    SetDefaultButton(fReceive);
-    SetCancelButton(fCancel);
+    AddButtons(kReceive, kCancel, kHelp);
     RunTransfer(Res::kStringReceivingSampleNames,
                 [&](CLengthyOperation& progress) { fLayers = fTransfer.ListLayers(sampler.SysexID(), progress); });
     fLayer->SetItems(Texts(fLayers));
     ShowWaves();
-}
-
-CPushButtonView& CEnsoniqReceiveDialog::Button(ItemId id) const
-{
-    return id == kCancel ? *fCancel : id == kHelp ? *fHelp : *fReceive;
 }
 
 void CEnsoniqReceiveDialog::ShowWaves()
@@ -59,8 +50,8 @@ void CEnsoniqReceiveDialog::CheckControls()
 {
     if (!fLayers.empty() && fLayer->Value() != fShownLayer)
         ShowWaves();
-    fReceive->SetEnabled(!fWaves.empty());
-    if (!TakePresses(*fReceive, *fCancel, fHelp, kCancel) || fWaves.empty())
+    ButtonOn(kReceive).SetEnabled(!fWaves.empty());
+    if (!TakeActionPress() || fWaves.empty())
         return;
     const CEnsoniqTransfer::Entry& wave = fWaves.at(static_cast<std::size_t>(fWave->Value()));
     fReceived = ReceiveSample(fTransfer, {Sampler().SysexID(), wave.reference});

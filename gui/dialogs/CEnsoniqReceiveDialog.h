@@ -23,7 +23,7 @@ public:
 
     void CheckControls() override;
     CPopupButtonView& Popup(ItemId id) const { return id == kWave ? *fWave : *fLayer; }
-    CPushButtonView& Button(ItemId id) const;
+    CPushButtonView& Button(ItemId id) const { return ButtonOn(id); }
     // The sample fetched, once Receive succeeded.
     std::optional<ReceivedSample>& Received() { return fReceived; }
 
@@ -37,8 +37,5 @@ private:
     int fShownLayer = -1;
     CPopupButtonView* fLayer = nullptr;
     CPopupButtonView* fWave = nullptr;
-    CPushButtonView* fReceive = nullptr;
-    CPushButtonView* fCancel = nullptr;
-    CPushButtonView* fHelp = nullptr;
     std::optional<ReceivedSample> fReceived;
 };

@@ -32,13 +32,13 @@ CEnsoniqTransmitDialog::CEnsoniqTransmitDialog(CInstalledSampler& sampler, const
     fDestination->SetItems(labels);
     fDestination->SetValue(sChoices.destination);
     new CSamplerPictureView(&Root(), ItemRecord(kPanel).frame, sampler.Type().Constants().picture);
-    AddTransmitButtons(kTransmit, kCancel, kHelp);
+    AddButtons(kTransmit, kCancel, kHelp);
     SetFocusView(fName);
 }
 
 void CEnsoniqTransmitDialog::CheckControls()
 {
-    if (!TakeTransmitPress())
+    if (!TakeActionPress())
         return;
     sChoices.instrumentName = fName->Text();
     sChoices.rate = EnsoniqTransmitChoices::kRates.at(static_cast<std::size_t>(fRate->Value()));

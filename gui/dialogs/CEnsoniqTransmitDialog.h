@@ -33,7 +33,7 @@ public:
     void CheckControls() override;
     CSingleLineTextEditView& Name() const { return *fName; }
     CPopupButtonView& Popup(ItemId id) const { return id == kDestination ? *fDestination : *fRate; }
-    CPushButtonView& Button(ItemId id) const { return TransmitButton(id); }
+    CPushButtonView& Button(ItemId id) const { return ButtonOn(id); }
     // What the next opening shows.
     static EnsoniqTransmitChoices& Kept() { return sChoices; }
 

@@ -51,7 +51,7 @@ CK2000TransmitDialog::CK2000TransmitDialog(CInstalledSampler& sampler, const CSl
     fTemplateId->SetText(sChoices.templateId);
     fTemplateFound = new CStaticTextView(&Root(), ItemRecord(kTemplateFound).frame, "");
     new CSamplerPictureView(&Root(), ItemRecord(kPanel).frame, sampler.Type().Constants().picture);
-    AddTransmitButtons(kTransmit, kCancel, kHelp);
+    AddButtons(kTransmit, kCancel, kHelp);
     SetFocusView(fName);
 }
 
@@ -89,7 +89,7 @@ void CK2000TransmitDialog::CheckControls()
     ShowFound(*fProgramId, fShownProgramId, *fProgramFound, GetResourceString(Res::kStringK2000ReplaceProgram),
               Res::kStringK2000EmptyProgram);
     ShowFound(*fTemplateId, fShownTemplateId, *fTemplateFound, "(\"%s\")", Res::kStringK2000NoProgram);
-    if (!TakeTransmitPress())
+    if (!TakeActionPress())
         return;
     sChoices.programName = fName->Text();
     sChoices.programId = fProgramId->Text();

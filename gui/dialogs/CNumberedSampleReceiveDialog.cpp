@@ -14,24 +14,15 @@ CNumberedSampleReceiveDialog::CNumberedSampleReceiveDialog(std::uint16_t templat
     SetTitleWithSampler(Res::kStringReceiveFrom);
     AddStaticTexts();
     fNumber = NumberField(kNumber, fKept, digits);
-    fReceive = new CPushButtonView(&Root(), ItemRecord(kReceive));
-    fCancel = new CPushButtonView(&Root(), ItemRecord(kCancel));
-    fHelp = new CPushButtonView(&Root(), ItemRecord(kHelp));
-    SetDefaultButton(fReceive);
-    SetCancelButton(fCancel);
+    AddButtons(kReceive, kCancel, kHelp);
     SetFocusView(fNumber);
-}
-
-CPushButtonView& CNumberedSampleReceiveDialog::Button(ItemId id) const
-{
-    return id == kCancel ? *fCancel : id == kHelp ? *fHelp : *fReceive;
 }
 
 void CNumberedSampleReceiveDialog::CheckControls()
 {
     const auto number = NumberIn(*fNumber, fTransfer.FirstSampleNumber(), fTransfer.LastSampleNumber());
-    fReceive->SetEnabled(number.has_value());
-    if (!TakePresses(*fReceive, *fCancel, fHelp, kCancel) || !number)
+    ButtonOn(kReceive).SetEnabled(number.has_value());
+    if (!TakeActionPress() || !number)
         return;
     fKept = *number;
     fReceived = ReceiveSample(fTransfer, {0, *number});

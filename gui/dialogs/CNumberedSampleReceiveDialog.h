@@ -25,7 +25,7 @@ public:
 
     void CheckControls() override;
     CSingleLineTextEditView& Number() const { return *fNumber; }
-    CPushButtonView& Button(ItemId id) const;
+    CPushButtonView& Button(ItemId id) const { return ButtonOn(id); }
     // The sample fetched, once Receive succeeded.
     std::optional<ReceivedSample>& Received() { return fReceived; }
 
@@ -33,8 +33,5 @@ private:
     CABCSamplerTransfer& fTransfer;
     std::uint32_t& fKept;
     CSingleLineTextEditView* fNumber = nullptr;
-    CPushButtonView* fReceive = nullptr;
-    CPushButtonView* fCancel = nullptr;
-    CPushButtonView* fHelp = nullptr;
     std::optional<ReceivedSample> fReceived;
 };

@@ -16,11 +16,7 @@ CS760ReceiveDialog::CS760ReceiveDialog(CInstalledSampler& sampler, CS760Transfer
     SetTitleWithSampler(Res::kStringReceiveFrom);
     AddStaticTexts();
     fSamples = new CPopupButtonView(&Root(), ItemRecord(kSample).frame);
-    fReceive = new CPushButtonView(&Root(), ItemRecord(kReceive));
-    fCancel = new CPushButtonView(&Root(), ItemRecord(kCancel));
-    fHelp = new CPushButtonView(&Root(), ItemRecord(kHelp));
-    SetDefaultButton(fReceive);
-    SetCancelButton(fCancel);
+    AddButtons(kReceive, kCancel, kHelp);
 
     RunTransfer(Res::kStringReceivingSampleNames, [this](CLengthyOperation&) { fHeld = fTransfer.Samples(); });
     std::vector<std::string> labels;
@@ -36,15 +32,10 @@ CS760ReceiveDialog::CS760ReceiveDialog(CInstalledSampler& sampler, CS760Transfer
     fSamples->SetValue(chosen);
 }
 
-CPushButtonView& CS760ReceiveDialog::Button(ItemId id) const
-{
-    return id == kCancel ? *fCancel : id == kHelp ? *fHelp : *fReceive;
-}
-
 void CS760ReceiveDialog::CheckControls()
 {
-    fReceive->SetEnabled(!fHeld.empty());
-    if (!TakePresses(*fReceive, *fCancel, fHelp, kCancel) || fHeld.empty())
+    ButtonOn(kReceive).SetEnabled(!fHeld.empty());
+    if (!TakeActionPress() || fHeld.empty())
         return;
     sNumber = fHeld.at(static_cast<std::size_t>(fSamples->Value())).number;
     fReceived = ReceiveSample(fTransfer, {0, sNumber});

@@ -25,7 +25,7 @@ public:
 
     void CheckControls() override;
     CPopupButtonView& Samples() const { return *fSamples; }
-    CPushButtonView& Button(ItemId id) const;
+    CPushButtonView& Button(ItemId id) const { return ButtonOn(id); }
     // The sample fetched, once Receive succeeded.
     std::optional<ReceivedSample>& Received() { return fReceived; }
 
@@ -33,9 +33,6 @@ private:
     CS760Transfer& fTransfer;
     std::vector<CS760FileList::Entry> fHeld;
     CPopupButtonView* fSamples = nullptr;
-    CPushButtonView* fReceive = nullptr;
-    CPushButtonView* fCancel = nullptr;
-    CPushButtonView* fHelp = nullptr;
     std::optional<ReceivedSample> fReceived;
     static std::uint16_t sNumber;
 };

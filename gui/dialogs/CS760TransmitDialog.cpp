@@ -29,7 +29,7 @@ CS760TransmitDialog::CS760TransmitDialog(CInstalledSampler& sampler, const CSlic
     fTemplates = new CPopupButtonView(&Root(), ItemRecord(kTemplatePatch).frame);
     ShowTemplates();
     new CSamplerPictureView(&Root(), ItemRecord(kPanel).frame, sampler.Type().Constants().picture);
-    AddTransmitButtons(kTransmit, kCancel, kHelp);
+    AddButtons(kTransmit, kCancel, kHelp);
     SetFocusView(fName);
 }
 
@@ -50,7 +50,7 @@ void CS760TransmitDialog::ShowTemplates()
 
 void CS760TransmitDialog::CheckControls()
 {
-    if (!TakeTransmitPress())
+    if (!TakeActionPress())
         return;
     sChoices.patchName = fName->Text();
     sChoices.rate = S760TransmitChoices::Rates().at(static_cast<std::size_t>(fRate->Value()));

@@ -83,14 +83,29 @@ CPopupButtonView* CSamplerDialog::RatePopup(std::uint16_t item, const std::vecto
     return popup;
 }
 
-bool CSamplerDialog::TakePresses(CPushButtonView& action, CPushButtonView& cancel, CPushButtonView* help,
-                                 std::int32_t cancelCode)
+void CSamplerDialog::AddButtons(std::uint16_t action, std::uint16_t cancel, std::uint16_t help)
 {
-    if (help && help->TakePress() && CApplication::Current())
+    fCancelItem = cancel;
+    fHelpItem = help;
+    fAction = new CPushButtonView(&Root(), ItemRecord(action));
+    fCancel = new CPushButtonView(&Root(), ItemRecord(cancel));
+    fHelp = new CPushButtonView(&Root(), ItemRecord(help));
+    SetDefaultButton(fAction);
+    SetCancelButton(fCancel);
+}
+
+CPushButtonView& CSamplerDialog::ButtonOn(std::uint16_t item) const
+{
+    return item == fCancelItem ? *fCancel : item == fHelpItem ? *fHelp : *fAction;
+}
+
+bool CSamplerDialog::TakeActionPress()
+{
+    if (fHelp->TakePress() && CApplication::Current())
         CApplication::Current()->DoCommand(Cmd::kContents);
-    if (cancel.TakePress())
-        EndModal(cancelCode);
-    return action.TakePress();
+    if (fCancel->TakePress())
+        EndModal(fCancelItem);
+    return fAction->TakePress();
 }
 
 TransferOutcome CSamplerDialog::RunTransfer(ResourceId title, const std::function<void(CLengthyOperation&)>& work)

@@ -29,6 +29,8 @@ public:
     CSamplerDialog(std::uint16_t templateNumber, CInstalledSampler& sampler, CABCPlaybackPause* pause);
 
     CInstalledSampler& Sampler() const { return fSampler; }
+    // The button AddButtons put on the item (the action for any other).
+    CPushButtonView& ButtonOn(std::uint16_t item) const;
 
 protected:
     // The string `title`, a blank and the sampler's name (at most 215 characters).
@@ -44,10 +46,13 @@ protected:
                                                  std::uint32_t highest);
     // A pop-up of `rates` on the template's item, showing `chosen`.
     CPopupButtonView* RatePopup(std::uint16_t item, const std::vector<std::uint32_t>& rates, std::uint32_t chosen);
-    // Help (if any) opens the help contents, Cancel ends the dialog with
-    // `cancelCode`; answers whether `action` was pressed.
-    bool TakePresses(CPushButtonView& action, CPushButtonView& cancel, CPushButtonView* help,
-                     std::int32_t cancelCode);
+    // For the dialogs with an action button (Transmit, Receive), Cancel and
+    // Help on these items of their template: makes them, the action the
+    // default button and Cancel the cancel button.
+    void AddButtons(std::uint16_t action, std::uint16_t cancel, std::uint16_t help);
+    // Help opens the help contents, Cancel ends the dialog; true when the
+    // action button was pressed.
+    bool TakeActionPress();
     // Runs `work` under a lengthy operation titled `title` with a Stop button.
     TransferOutcome RunTransfer(ResourceId title, const std::function<void(CLengthyOperation&)>& work);
     // Runs a short request of the sampler (a list to show) under the wait
@@ -61,4 +66,9 @@ protected:
 private:
     CInstalledSampler& fSampler;
     CABCPlaybackPause* fPause;
+    std::uint16_t fCancelItem = 0;
+    std::uint16_t fHelpItem = 0;
+    CPushButtonView* fAction = nullptr;
+    CPushButtonView* fCancel = nullptr;
+    CPushButtonView* fHelp = nullptr;
 };

@@ -1,8 +1,6 @@
 #include "gui/dialogs/CSamplerTransmitDialog.h"
 
 #include "framework/alerts/Alerts.h"
-#include "gui/framework/controls/CPushButtonView.h"
-#include "gui/framework/views/CWindowRootGroupView.h"
 #include "samplers/transfer/CABCSamplerTransfer.h"
 #include "slicing/CSliceRenderSet.h"
 
@@ -19,28 +17,6 @@ TransferOutcome CSamplerTransmitDialog::Transmit(CABCSamplerTransfer& transfer, 
 {
     return RunTransfer(Res::kStringSlicesLeft,
                        [&](CLengthyOperation& progress) { transfer.Transmit(slices, request, progress); });
-}
-
-void CSamplerTransmitDialog::AddTransmitButtons(std::uint16_t transmit, std::uint16_t cancel, std::uint16_t help)
-{
-    fTransmitItem = transmit;
-    fCancelItem = cancel;
-    fHelpItem = help;
-    fTransmit = new CPushButtonView(&Root(), ItemRecord(transmit));
-    fCancel = new CPushButtonView(&Root(), ItemRecord(cancel));
-    fHelp = new CPushButtonView(&Root(), ItemRecord(help));
-    SetDefaultButton(fTransmit);
-    SetCancelButton(fCancel);
-}
-
-CPushButtonView& CSamplerTransmitDialog::TransmitButton(std::uint16_t item) const
-{
-    return item == fCancelItem ? *fCancel : item == fHelpItem ? *fHelp : *fTransmit;
-}
-
-bool CSamplerTransmitDialog::TakeTransmitPress()
-{
-    return TakePresses(*fTransmit, *fCancel, fHelp, fCancelItem);
 }
 
 TransferOutcome CSamplerTransmitDialog::TransmitChecked(CABCSamplerTransfer& transfer, const CSliceRenderSet& slices,

@@ -17,11 +17,7 @@ CYamahaReceiveDialog::CYamahaReceiveDialog(CInstalledSampler& sampler, CABCSampl
     SetTitleWithSampler(Res::kStringReceiveFrom);
     AddStaticTexts();
     fSample = new CPopupButtonView(&Root(), ItemRecord(kSample).frame);
-    fReceive = new CPushButtonView(&Root(), ItemRecord(kReceive));
-    fCancel = new CPushButtonView(&Root(), ItemRecord(kCancel));
-    fHelp = new CPushButtonView(&Root(), ItemRecord(kHelp));
-    SetDefaultButton(fReceive);
-    SetCancelButton(fCancel);
+    AddButtons(kReceive, kCancel, kHelp);
     if (auto* a3000 = dynamic_cast<CA3000Transfer*>(&transfer))
         RunTransfer(Res::kStringReceivingSampleNames,
                     [&](CLengthyOperation&) { fNames = a3000->SampleNames(sampler.SysexID()); });
@@ -31,15 +27,10 @@ CYamahaReceiveDialog::CYamahaReceiveDialog(CInstalledSampler& sampler, CABCSampl
     SetFocusView(fSample);
 }
 
-CPushButtonView& CYamahaReceiveDialog::Button(ItemId id) const
-{
-    return id == kCancel ? *fCancel : id == kHelp ? *fHelp : *fReceive;
-}
-
 void CYamahaReceiveDialog::CheckControls()
 {
-    fReceive->SetEnabled(!fNames.empty());
-    if (!TakePresses(*fReceive, *fCancel, fHelp, kCancel) || fNames.empty())
+    ButtonOn(kReceive).SetEnabled(!fNames.empty());
+    if (!TakeActionPress() || fNames.empty())
         return;
     const auto index = static_cast<std::size_t>(std::clamp(fSample->Value(), 0, static_cast<int>(fNames.size()) - 1));
     sName = fNames[index];

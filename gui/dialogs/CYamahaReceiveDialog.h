@@ -25,7 +25,7 @@ public:
 
     void CheckControls() override;
     CPopupButtonView& Sample() const { return *fSample; }
-    CPushButtonView& Button(ItemId id) const;
+    CPushButtonView& Button(ItemId id) const { return ButtonOn(id); }
     // The sample fetched, once Receive succeeded.
     std::optional<ReceivedSample>& Received() { return fReceived; }
 
@@ -33,9 +33,6 @@ private:
     CABCSamplerTransfer& fTransfer;
     std::vector<std::string> fNames;
     CPopupButtonView* fSample = nullptr;
-    CPushButtonView* fReceive = nullptr;
-    CPushButtonView* fCancel = nullptr;
-    CPushButtonView* fHelp = nullptr;
     std::optional<ReceivedSample> fReceived;
     static std::string sName;
 };

@@ -28,7 +28,7 @@ CYamahaTransmitDialog::CYamahaTransmitDialog(CInstalledSampler& sampler, const C
     fRate = RatePopup(kSampleRate, YamahaTransmitChoices::Rates(), sChoices.RateFor(slices.TargetRate()));
     fTemplate = new CPopupButtonView(&Root(), ItemRecord(kTemplateChoice).frame);
     new CSamplerPictureView(&Root(), ItemRecord(kPanel).frame, sampler.Type().Constants().picture);
-    AddTransmitButtons(kTransmit, kCancel, kHelp);
+    AddButtons(kTransmit, kCancel, kHelp);
     SetFocusView(fName);
     ListTemplates();
 }
@@ -48,7 +48,7 @@ void CYamahaTransmitDialog::ListTemplates()
 
 void CYamahaTransmitDialog::CheckControls()
 {
-    if (!TakeTransmitPress())
+    if (!TakeActionPress())
         return;
     sChoices.bankName = fName->Text();
     sChoices.rate = YamahaTransmitChoices::Rates().at(static_cast<std::size_t>(fRate->Value()));

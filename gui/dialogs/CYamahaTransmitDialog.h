@@ -36,7 +36,7 @@ public:
     void CheckControls() override;
     CSingleLineTextEditView& BankName() const { return *fName; }
     CPopupButtonView& Popup(ItemId id) const { return id == kSampleRate ? *fRate : *fTemplate; }
-    CPushButtonView& Button(ItemId id) const { return TransmitButton(id); }
+    CPushButtonView& Button(ItemId id) const { return ButtonOn(id); }
     // What the next opening shows.
     static YamahaTransmitChoices& Kept() { return sChoices; }
 

@@ -47,7 +47,7 @@ TEST(KurzweilDialogs, TransmitNamesTheProgramsFoundChecksTheChoicesAndReceivesBa
         EXPECT_EQ(dialog.Found(D::kProgramFound), c.programFound);
         EXPECT_EQ(dialog.Found(D::kTemplateFound), c.templateFound);
         if (c.alert) {
-            Press(dialog, dialog.TransmitButton(D::kTransmit));
+            Press(dialog, dialog.ButtonOn(D::kTransmit));
             EXPECT_TRUE(rig.alerts.Shown(c.alert));
             EXPECT_FALSE(dialog.HasEnded());
         }
@@ -56,7 +56,7 @@ TEST(KurzweilDialogs, TransmitNamesTheProgramsFoundChecksTheChoicesAndReceivesBa
 
     dialog.Field(D::kProgramId).SetText("200");
     dialog.UseTemplate().SetChecked(true);
-    Press(dialog, dialog.TransmitButton(D::kTransmit));
+    Press(dialog, dialog.ButtonOn(D::kTransmit));
     ASSERT_TRUE(dialog.HasEnded());
     EXPECT_EQ(rig.sampler.Find({Kurzweil::kProgram, 200})->name, "LOOP");
     const CK2000Keymap keymap = rig.Stored(CK2000Keymap(rig.Stored(CK2000Program(200, "")).FirstKeymap(0), ""));

@@ -46,14 +46,14 @@ TEST(S760Dialogs, TransmitOnATemplateAtTheRateChosenAndReceiveBack)
     EXPECT_EQ(Entry(dialog.Popup(CS760TransmitDialog::kTemplatePatch), 1), "TPL:Bass");
 
     dialog.Name().SetText("");
-    Press(dialog, dialog.TransmitButton(CS760TransmitDialog::kTransmit));
+    Press(dialog, dialog.ButtonOn(CS760TransmitDialog::kTransmit));
     EXPECT_TRUE(alerts.Shown(Res::kAlertS760NoName));
     EXPECT_FALSE(dialog.HasEnded());
 
     dialog.Name().SetText("Beat");
     Choose(dialog.Popup(CS760TransmitDialog::kSampleRate), 5);  // 22.05 kHz
     Choose(dialog.Popup(CS760TransmitDialog::kTemplatePatch), 1);
-    Press(dialog, dialog.TransmitButton(CS760TransmitDialog::kTransmit));
+    Press(dialog, dialog.ButtonOn(CS760TransmitDialog::kTransmit));
     ASSERT_TRUE(dialog.HasEnded());
     const CSimulatedS760Memory held = s760.Memory();
     EXPECT_EQ(held.patches[0].Name(), "QLT:Beat");
